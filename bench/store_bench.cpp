@@ -1,0 +1,158 @@
+// Store throughput: one day of the full update against the raw SQLite insert rate, and the
+// company screen's unbracketed intraday writes.
+#include "core/EndOfDayApply.h"
+#include "store/myDb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kCompanies = 1600;
+constexpr int kHistoryDays = 60;
+constexpr int kFirstDay = 9000;
+
+QString text(qint64 value) {
+    return QString::number(value);
+}
+
+QStringList quoteFields(int company, int day) {
+    const double price = 10.0 + (company % 500) * 0.1 + (day % 7) * 0.1;
+    return {text(company),
+            text(1 + company % 2),
+            QStringLiteral("150"),
+            text(day),
+            QString::number(price, 'f', 1),
+            QStringLiteral("0.2"),
+            QStringLiteral("1.5"),
+            QStringLiteral("123400"),
+            QString::number(price - 0.2, 'f', 1),
+            QString::number(price - 0.1, 'f', 1),
+            QString::number(price, 'f', 1),
+            QStringLiteral("5000"),
+            QStringLiteral("4200"),
+            QString::number(price * 1.07, 'f', 1),
+            QString::number(price * 0.93, 'f', 1),
+            QStringLiteral("1200"),
+            QStringLiteral("800")};
+}
+
+core::EndOfDayRecords dayRecords(int day) {
+    core::EndOfDayRecords records;
+    records.stamp = text(day);
+    for (int company = 1; company <= kCompanies; ++company) {
+        records.companies.push_back({text(company), text(1 + company % 2),
+                                     QStringLiteral("C%1").arg(company, 4, 10, QLatin1Char('0')),
+                                     QStringLiteral("Công ty Cổ phần số %1").arg(company)});
+        records.quotes.push_back(quoteFields(company, day));
+    }
+    for (int exchange = 1; exchange <= 2; ++exchange) {
+        records.indexDays.push_back({text(exchange), QStringLiteral("3.2"), QStringLiteral("0.31"),
+                                     QStringLiteral("150"), QStringLiteral("1023.5"), QStringLiteral("1020.3"),
+                                     QStringLiteral("4521.7"), QStringLiteral("152.3"), text(day)});
+    }
+    return records;
+}
+
+/// A working store made from the real seed in a temporary folder.
+struct BenchStore {
+    QTemporaryDir dir;
+    std::unique_ptr<myDb> db;
+
+    BenchStore() {
+        const QString seed = QDir(dir.path()).filePath(QStringLiteral("seed.sqlite"));
+        QFile::copy(QStringLiteral(":/db.sqlite"), seed);
+        QFile::setPermissions(seed, QFile::ReadOwner | QFile::WriteOwner);
+        db = std::make_unique<myDb>(dir.path(), seed);
+        db->initDb();
+    }
+};
+
+void BM_EodDayApply(benchmark::State& state) {
+    BenchStore store;
+    for (int day = kFirstDay; day < kFirstDay + kHistoryDays; ++day) {
+        core::applyEndOfDayDay(*store.db, dayRecords(day), day, day == kFirstDay, 2);
+    }
+    int day = kFirstDay + kHistoryDays;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const core::EndOfDayRecords records = dayRecords(day);
+        state.ResumeTiming();
+        core::applyEndOfDayDay(*store.db, records, day, true, 2);
+        ++day;
+    }
+    state.SetItemsProcessed(state.iterations() * (kCompanies + 2 + kCompanies));
+}
+BENCHMARK(BM_EodDayApply)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The SQLite ceiling on this machine: one prepared INSERT of 17 bound texts, one transaction.
+void BM_RawInsert(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("raw.db")));
+    sqlite3* db = nullptr;
+    sqlite3_open(path.constData(), &db);
+    sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr, nullptr);
+    sqlite3_exec(db,
+                 "create table quotes (c0 text,c1 text,c2 text,c3 text,c4 text,c5 text,c6 text,c7 text,c8 text,"
+                 "c9 text,c10 text,c11 text,c12 text,c13 text,c14 text,c15 text,c16 text)",
+                 nullptr, nullptr, nullptr);
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db, "insert into quotes values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)", -1, &insert, nullptr);
+    const int rows = kCompanies + 2 + kCompanies;
+    int day = kFirstDay;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<QByteArray> values;
+        for (int row = 0; row < rows; ++row) {
+            for (const QString& field : quoteFields(row % kCompanies + 1, day)) {
+                values.push_back(field.toUtf8());
+            }
+        }
+        state.ResumeTiming();
+        sqlite3_exec(db, "BEGIN EXCLUSIVE TRANSACTION", nullptr, nullptr, nullptr);
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < 17; ++column) {
+                const QByteArray& value = values[static_cast<size_t>(row * 17 + column)];
+                sqlite3_bind_text(insert, column + 1, value.constData(), static_cast<int>(value.size()), SQLITE_STATIC);
+            }
+            sqlite3_step(insert);
+            sqlite3_reset(insert);
+        }
+        sqlite3_exec(db, "COMMIT TRANSACTION", nullptr, nullptr, nullptr);
+        ++day;
+    }
+    sqlite3_finalize(insert);
+    sqlite3_close(db);
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+BENCHMARK(BM_RawInsert)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The company screen stores one intraday answer: 150 minutes, each its own unbracketed write.
+void BM_IntradayPoints(benchmark::State& state) {
+    BenchStore store;
+    // Close the start-up transaction as the program does, so writes run outside any transaction.
+    store.db->open();
+    store.db->beginTransactionWithDatabase();
+    store.db->open();
+    store.db->endTransactionWithDatabase();
+    int day = kFirstDay;
+    for (auto _ : state) {
+        for (int minute = 0; minute < 150; ++minute) {
+            store.db->updateMinuteCompanyData(QStringLiteral("42"), text(day), text(minute),
+                                              QString::number(25.0 + minute * 0.1, 'f', 1), text(1000 + minute));
+        }
+        ++day;
+    }
+    state.SetItemsProcessed(state.iterations() * 150);
+}
+BENCHMARK(BM_IntradayPoints)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+} // namespace
+
+BENCHMARK_MAIN();

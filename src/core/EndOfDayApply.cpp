@@ -1,0 +1,91 @@
+#include "core/EndOfDayApply.h"
+
+#include "store/myDb.h"
+
+namespace core {
+
+namespace {
+
+constexpr int kCompanyBatch = 199;
+constexpr int kIndexBatch = 199;
+constexpr int kQuoteBatch = 69;
+constexpr int kMarketResultsKind = 8;
+constexpr int kCompanyResultsKind = 9;
+
+// Commits what is pending and opens the next transaction: the import's batch boundary.
+void commitBatch(myDb& db) {
+    db.open();
+    db.endTransactionWithDatabase();
+    db.close();
+    db.open();
+    db.beginTransactionWithDatabase();
+}
+
+// Counts a row and commits first when the batch is full.
+void countRow(myDb& db, int& count, int batchLimit) {
+    ++count;
+    if (count > batchLimit) {
+        commitBatch(db);
+        count = 0;
+    }
+}
+
+void storeCompanies(myDb& db, const EndOfDayRecords& records) {
+    int count = 0;
+    for (const QStringList& f : records.companies) {
+        countRow(db, count, kCompanyBatch);
+        db.updateCompanyList(f.at(1), records.stamp, f.at(0), f.at(2), f.at(3));
+    }
+}
+
+void storeIndexDays(myDb& db, const EndOfDayRecords& records, int day, int requestKind) {
+    int count = 0;
+    for (const QStringList& f : records.indexDays) {
+        const int recordDay = f.at(8).toInt();
+        if (recordDay > day) {
+            break;
+        }
+        if (recordDay == day && requestKind != kCompanyResultsKind) {
+            countRow(db, count, kIndexBatch);
+            db.updateStockInfo(f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5), f.at(6), f.at(7), f.at(8));
+        }
+    }
+}
+
+void storeQuotes(myDb& db, const EndOfDayRecords& records, int day, int requestKind) {
+    int count = 0;
+    for (const QStringList& f : records.quotes) {
+        const int recordDay = f.at(3).toInt();
+        if (recordDay > day) {
+            break;
+        }
+        if (recordDay == day && requestKind != kMarketResultsKind) {
+            countRow(db, count, kQuoteBatch);
+            storeQuoteRecord(db, f);
+        }
+    }
+}
+
+} // namespace
+
+void storeQuoteRecord(myDb& db, const QStringList& f) {
+    db.updateCompanyLastData(f.at(1), f.at(3), f.at(2), f.at(5), f.at(6), f.at(0), f.at(4), f.at(7), f.at(8), f.at(9),
+                             f.at(10), f.at(11), f.at(12), f.at(13), f.at(14), f.at(16), f.at(15));
+}
+
+void applyEndOfDayDay(myDb& db, const EndOfDayRecords& records, int day, bool firstStep, int requestKind) {
+    db.open();
+    db.beginTransactionWithDatabase();
+    if (firstStep) {
+        storeCompanies(db, records);
+    }
+    commitBatch(db);
+    storeIndexDays(db, records, day, requestKind);
+    commitBatch(db);
+    storeQuotes(db, records, day, requestKind);
+    db.open();
+    db.endTransactionWithDatabase();
+    db.close();
+}
+
+} // namespace core

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class myDb;
+
+namespace core {
+
+/// The records of an end-of-day answer, sorted by kind (each a list of its fields, the first
+/// already cleaned of a leading line break). Index days and quotes come in ascending day order.
+struct EndOfDayRecords {
+    QString stamp;                      ///< header field 2: the list stamp of the company rows
+    std::vector<QStringList> companies; ///< 4 fields: id, exchange, code, name
+    std::vector<QStringList> indexDays; ///< 9 fields, field 8 the day
+    std::vector<QStringList> quotes;    ///< 17 fields, field 3 the day
+};
+
+/// Stores one day of a full update: the company list on the first step only, then that day's
+/// index values (skipped for a company-results load) and quotes (skipped for a market-results
+/// load), each group in exclusive transactions committed every 200 rows (70 for quotes) so that
+/// a thousand-row day is neither one huge transaction nor a commit per row.
+void applyEndOfDayDay(myDb& db, const EndOfDayRecords& records, int day, bool firstStep, int requestKind);
+
+/// Stores the 17 fields of a quote record through the last-data writer, in the answer's field
+/// order (field 16 is the buy residue, field 15 the sell residue).
+void storeQuoteRecord(myDb& db, const QStringList& fields);
+
+} // namespace core

@@ -1,0 +1,18 @@
+#include "core/StartupStore.h"
+
+#include "store/myDb.h"
+
+namespace core {
+
+void prepareStoreAtStartup(myDb& db, int today) {
+    db.initDb();
+    db.open();
+    db.beginTransactionWithDatabase();
+    db.removeCache(today);
+    db.makePorfolioEmpty();
+    db.open();
+    db.endTransactionWithDatabase();
+    db.close();
+}
+
+} // namespace core

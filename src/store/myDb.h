@@ -1,0 +1,200 @@
+#pragma once
+
+#include "store/SqlValue.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+
+struct sqlite3;
+
+namespace store {
+class Statement;
+}
+
+/// The program's one local store: the working SQLite file in the data folder, seeded from the
+/// database shipped as a resource, with every table operation the screens use.
+///
+/// The connection discipline is the one the screens were written against: open/close around
+/// each operation, `close` a no-op until the first committed transaction, exclusive
+/// transactions that every write joins. The SQLite handle itself stays open for the object's
+/// life, and statements are prepared once, so "closing" costs nothing and a screen writing on
+/// the UI thread never waits for a file to be reopened.
+class myDb final {
+public:
+    /// dataDir holds the working file; seedPath is the shipped seed (a resource path or a file).
+    explicit myDb(QString dataDir, QString seedPath = QStringLiteral(":/db.sqlite"));
+    ~myDb();
+    myDb(const myDb&) = delete;
+    myDb& operator=(const myDb&) = delete;
+
+    // ---- file, connection, transactions ----------------------------------------------------
+
+    /// Full path of the working database.
+    QString dataFilePath() const;
+    /// Copies the seed on first run (owner-only permissions), vacuums on later runs.
+    void initDb();
+    /// Opens the connection; true when it is (or already was) open.
+    bool open();
+    /// Marks the connection closed when a committed transaction allowed it; always true.
+    bool close();
+    /// "BEGIN EXCLUSIVE TRANSACTION" on the open connection; false inside a transaction.
+    bool beginTransactionWithDatabase();
+    /// "COMMIT TRANSACTION", then close; false (and still open) when the commit failed.
+    bool endTransactionWithDatabase();
+    /// Runs one statement with bound values; failures change nothing and report nothing.
+    void query(const QString& sql, std::initializer_list<store::SqlValue> values = {});
+    /// Vacuums the working file.
+    void shrink();
+
+    bool isOpen() const { return m_isOpen; }
+    void setIsOpen(bool isOpen) { m_isOpen = isOpen; }
+    bool isNeedClose() const { return m_isNeedClose; }
+    void setIsNeedClose(bool isNeedClose) { m_isNeedClose = isNeedClose; }
+
+    // ---- settings and user ---------------------------------------------------------------
+
+    /// The setting row as "account_visible,check_version,update_type,dir_warning,day_store".
+    QStringList getSetting();
+    void setSetting(int accountVisible, int check, const QString& updateType, int dirWarning, int day_store);
+    /// Appends username, password and session of the saved user (three empty texts if none).
+    void getUserInfo(QStringList& info);
+    /// Replaces the saved user.
+    void setUserInfo(const QString& username, const QString& password, const QString& session);
+
+    // ---- purge -----------------------------------------------------------------------------
+
+    /// Drops the rows older than the kept history (day_store days) and the intraday rows of
+    /// days before today.
+    void removeCache(int today);
+    /// Empties the local copy of the portfolios.
+    void makePorfolioEmpty();
+
+    // ---- market and company tables ---------------------------------------------------------
+
+    void updateStockInfo(const QString& stockId, const QString& differ, const QString& percent, const QString& minute,
+                         const QString& point, const QString& yesterdaypoint, const QString& value,
+                         const QString& quantity, const QString& day);
+    void updateCompanyList(const QString& stockId, const QString& day, const QString& id, const QString& code,
+                           const QString& name);
+    void updateCompanyLastData(const QString& stockId, const QString& day, const QString& minute, const QString& updown,
+                               const QString& percent, const QString& _id, const QString& price,
+                               const QString& quantity, const QString& refer, const QString& open, const QString& close,
+                               const QString& bqBuy, const QString& bqSell, const QString& ceil, const QString& floor,
+                               const QString& buyRes, const QString& sellRes);
+    void updateCompanyRealtimeData(const QString& stockId, const QString& day, const QString& minute,
+                                   const QString& updown, const QString& percent, const QString& _id,
+                                   const QString& price, const QString& quantity, const QString& refer,
+                                   const QString& open, const QString& close, const QString& bqBuy,
+                                   const QString& bqSell, const QString& ceil, const QString& floor,
+                                   const QString& buyRes, const QString& sellRes);
+    void updateMinuteCompanyData(const QString& id, const QString& day, const QString& minute, const QString& point,
+                                 const QString& quantity);
+    void addRealtimeData(const QString& day, const QString& data, int order);
+    void updateVisibleAttr(const QString& code, const QString& visible);
+    void deleteBeforeFullupdate(int day);
+
+    QStringList getStockInfo(int day);
+    int getNextDayStockInfo(int day);
+    int getPreDayStockInfo(int day);
+    int getLastDayUpdate();
+    /// The first stored quote day of the company after day (named for the button that uses it).
+    int getPreDayKQKD(const QString& id, int day);
+    /// The last stored quote day of the company before day.
+    int getNextDayKQKD(const QString& id, int day);
+    QStringList getCompanydata(int stockId);
+    QStringList getCompanydataWithDay(int stockId, int day);
+    /// 18 texts per matching row, not joined.
+    QStringList getCompanyDetailData(const QString& code, int day);
+    QStringList getGraphCompanyData(const QString& code, int day);
+    QStringList getRealtimeData(int day);
+    QStringList getMinuteCompanyData(const QString& id);
+    QString getIdFromCode(const QString& code);
+    QString getCodeFromId(const QString& id);
+    QString getStockMarkFromId(const QString& id);
+    QStringList getAllCompanyCodeList(int stockId);
+    QStringList getAllCompanyVisibleAttrList(int stockId);
+
+    // ---- news, finance and prices ----------------------------------------------------------
+
+    void updateNews(const QString& id, const QString& day, const QString& minute, const QString& title,
+                    const QString& content);
+    void updateFinance(const QString& id, const QString& EPS, const QString& PE, const QString& BV, const QString& BP,
+                       const QString& layoutId, const QString& price, const QString& differ, const QString& percent,
+                       const QString& day);
+    void updateFinanceData(const QString& id, const QString& quarter, const QString& year, const QString& TTS,
+                           const QString& VCSH, const QString& DTT, const QString& LNST, const QString& layoutId);
+    void updateGoods(const QString& id, const QString& day, const QString& minute, const QString& price,
+                     const QString& updown, const QString& percent);
+    void updateWorldStock(const QString& id, const QString& day, const QString& minute, const QString& point,
+                          const QString& updown, const QString& percent);
+    void updateExchange(const QString& id, const QString& day, const QString& minute, const QString& price,
+                        const QString& buy, const QString& sell);
+    void addRealtimeGoldData(int feedId, const QString& day, const QString& data, int order);
+
+    /// At most 20 articles, newest first; " " asks for the general news.
+    QStringList getCompanyNews(const QString& id);
+    QStringList getFincance(const QString& id);
+    QStringList getFincanceData(const QString& id);
+    QStringList getGoods();
+    /// Group 0: ids 1-5; any other: ids 6 and above.
+    QStringList getWorldStock(int group);
+    /// Group 1: ids 1-8; any other: ids 9 and above.
+    QStringList getExchange(int group);
+    /// The stored answers of the feed on the latest day any gold feed has.
+    QStringList getRealtimeGoldData(int feedId);
+
+    // ---- portfolios and watch list ---------------------------------------------------------
+
+    void updatePorfilio(const QString& id, const QString& day, const QString& name);
+    void updatePorfilioData(const QString& id, const QString& portfoliodataId, const QString& companyId,
+                            const QString& price, const QString& quantity, const QString& up, const QString& down,
+                            const QString& percent);
+    void removePorfilio(const QString& id);
+    void removePorfilioData(const QString& portfoliodataId);
+    void addWatchList(const QString& id, const QString& code);
+    void removeWatchList(const QString& id, const QString& code);
+
+    /// Clears both lists, then fills them with the categories' names and ids ordered by name.
+    void getDirList(QStringList& names, QStringList& ids);
+    QStringList getPortfolioScreen2data(const QString& id);
+    QStringList getPortfolioFromPortDataId(const QString& portfoliodataId);
+    QStringList getPortfolioCompanydata(const QString& id, int day);
+    /// The first quote day after day (named for the button that uses it).
+    int getPreDayPortfolio(int day);
+    /// The last quote day before day.
+    int getNextDayPortfolio(int day);
+    QStringList getWatchListData();
+    /// The watched company ids joined with ","; null when the list is empty.
+    QString getCompanyWatchList();
+    bool isExistWatchList(const QString& id, const QString& code);
+
+    // ---- diagnostics -------------------------------------------------------------------------
+
+    /// Every table of the working file with its number of rows, in name order.
+    QList<QPair<QString, int>> tableRowCounts();
+
+private:
+    store::Statement* prepared(const QString& sql);
+    /// Rows of a SELECT, each as its columns joined with ",".
+    QStringList readRows(const QString& sql, std::initializer_list<store::SqlValue> values);
+    /// Each column of each row as its own text.
+    QStringList readColumns(const QString& sql, std::initializer_list<store::SqlValue> values);
+    /// The first column of the last row, if any.
+    std::optional<QString> readLast(const QString& sql, std::initializer_list<store::SqlValue> values);
+    int readLastInt(const QString& sql, std::initializer_list<store::SqlValue> values);
+    bool execute(const QString& sql);
+    bool openHandle();
+    void copySeed();
+
+    QString m_dataDir;
+    QString m_seedPath;
+    sqlite3* m_database = nullptr;
+    bool m_isOpen = false;
+    bool m_isNeedClose = false;
+    std::unordered_map<QString, std::unique_ptr<store::Statement>> m_statements;
+};
