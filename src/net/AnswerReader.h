@@ -1,0 +1,94 @@
+#pragma once
+
+#include "net/LenientNumbers.h"
+#include "net/RecordView.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <vector>
+
+namespace net {
+
+/// A service answer read once: the text decoded from UTF-8, split at ";" into records, record 0
+/// split at ":" into header fields, every record split at "," into fields. Fields are views into
+/// the one decoded text, so reading a large answer copies no field.
+class Answer final {
+public:
+    /// Returned by status() when the header has no status field.
+    static constexpr int kNoStatus = -1;
+
+    /// The answer to an empty body: one empty header field, no records.
+    Answer();
+    explicit Answer(QString text);
+
+    const QString& text() const { return m_text; }
+
+    qsizetype headerFieldCount() const { return qsizetype(m_headerFields.size()); }
+    /// Header field i, or a null view when the header has fewer fields.
+    QStringView headerField(qsizetype i) const;
+    QString headerText(qsizetype i) const { return headerField(i).toString(); }
+    QStringList headerFields() const;
+    /// Header field 1 as an integer, kNoStatus when absent.
+    int status() const;
+    /// The header holds a status and it is 0.
+    bool isSuccess() const { return status() == 0; }
+
+    /// The records after the header (a record that is only a line break is left out).
+    std::vector<RecordView> records() const { return viewsFrom(1, -1); }
+    /// As records(), with the header record included as a data record split at ",".
+    std::vector<RecordView> allRecords() const { return viewsFrom(m_firstDataRecord, -1); }
+    /// The records after the header with exactly fieldCount fields.
+    std::vector<RecordView> recordsWithFieldCount(qsizetype fieldCount) const { return viewsFrom(1, fieldCount); }
+
+    /// Calls visit(record) for each record after the header with exactly fieldCount fields.
+    template <typename Visitor> void forEachRecord(qsizetype fieldCount, Visitor&& visit) const {
+        for (std::size_t r = 1; r < m_records.size(); ++r) {
+            if (m_records[r].count == fieldCount) {
+                visit(view(r));
+            }
+        }
+    }
+
+    /// Calls visit(record) for each record after the header, whatever its field count.
+    template <typename Visitor> void forEachRecord(Visitor&& visit) const {
+        for (std::size_t r = 1; r < m_records.size(); ++r) {
+            visit(view(r));
+        }
+    }
+
+private:
+    struct Span {
+        qsizetype first = 0;
+        qsizetype count = 0;
+    };
+
+    void parse();
+    void readHeader(QStringView record);
+    void addRecord(QStringView record);
+    void scanRecords(QStringView rest);
+    void endRecord(QStringView record);
+    RecordView view(std::size_t r) const {
+        const Span& span = m_records[r];
+        return RecordView(std::span<const QStringView>(m_fields).subspan(static_cast<std::size_t>(span.first),
+                                                                         static_cast<std::size_t>(span.count)));
+    }
+    std::vector<RecordView> viewsFrom(std::size_t first, qsizetype fieldCount) const;
+
+    QString m_text;
+    std::vector<QStringView> m_headerFields;
+    std::vector<QStringView> m_fields;
+    // m_records[0] is the header record split at ","; it is empty when that record is only "\n".
+    std::vector<Span> m_records;
+    std::size_t m_firstDataRecord = 0;
+};
+
+/// Decodes the answer bytes as UTF-8 and reads them.
+Answer readAnswer(QByteArrayView body);
+
+/// The registration answer, which is split at ":" only.
+QStringList splitColonOnly(const QString& text);
+
+} // namespace net

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <ostream>
+
+// Readable failure messages for Qt values; gtest finds these by argument-dependent lookup.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QByteArray& bytes, std::ostream* out) {
+    *out << '"' << bytes.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << '[';
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        *out << (i > 0 ? ", " : "") << '"' << list[i].toStdString() << '"';
+    }
+    *out << ']';
+}
