@@ -1,0 +1,87 @@
+#include "AccountPages.h"
+
+#include "accounts/AccountAnswer.h"
+#include "accounts/AccountStore.h"
+#include "accounts/Messages.h"
+#include "accounts/PortfolioStore.h"
+#include "accounts/Secrets.h"
+#include "accounts/TextChecks.h"
+
+namespace sim {
+
+namespace {
+
+std::string registerAnswer(int status, const char* message) {
+    return std::string(kHeaderTag) + ":" + std::to_string(status) + ":0:" + message;
+}
+
+bool isAcceptableName(const std::string& name) {
+    return !name.empty() && name.size() <= 64 && isFieldSafe(name) && name.find_first_of(" \t") == std::string::npos;
+}
+
+bool isAcceptableEmail(const std::string& email) {
+    const auto at = email.find('@');
+    return at != std::string::npos && at > 0 && email.find('.', at) != std::string::npos && email.size() <= 128 &&
+           isFieldSafe(email) && email.find_first_of(" \t") == std::string::npos;
+}
+
+} // namespace
+
+AccountPages::AccountPages(AccountStore& accounts, PortfolioStore& portfolios, Secrets& secrets)
+    : m_accounts(accounts)
+    , m_portfolios(portfolios)
+    , m_secrets(secrets) {}
+
+Response AccountPages::login(const Request& request, const SimTime& now) {
+    const std::string* name = request.param("username");
+    const std::string* pass = request.param("pass");
+    const auto userId = (name && pass) ? m_accounts.checkLogin(*name, *pass) : std::nullopt;
+    if (!userId) {
+        return {errorAnswer(false, messages::kWrongLogin)};
+    }
+    const std::string token = m_secrets.sessionToken();
+    m_accounts.openSession(*userId, token);
+    AccountAnswer answer(now.day, token);
+    for (const auto& category : m_portfolios.categories(*userId)) {
+        answer.add(category);
+    }
+    for (const auto& holding : m_portfolios.holdingsOfUser(*userId)) {
+        answer.add(holding);
+    }
+    return {answer.text()};
+}
+
+Response AccountPages::registration(const Request& request) {
+    const std::string* name = request.param("username");
+    const std::string* email = request.param("email");
+    if (!name || !email || !isAcceptableName(*name) || !isAcceptableEmail(*email)) {
+        return {registerAnswer(1, messages::kRegisterFailed)};
+    }
+    const std::string password = m_secrets.password();
+    switch (m_accounts.registerUser(*name, *email, md5Hex(password))) {
+    case RegisterOutcome::Created:
+        mailPassword(*name, *email, password);
+        return {registerAnswer(0, messages::kRegisterDone)};
+    case RegisterOutcome::AlreadyRegistered:
+        // The same person asking again: a fresh password goes out, and the status tells the
+        // client the account existed already.
+        m_accounts.setPasswordMd5(*name, md5Hex(password));
+        mailPassword(*name, *email, password);
+        return {registerAnswer(2, messages::kRegisterDone)};
+    case RegisterOutcome::NameUsed:
+        return {registerAnswer(1, messages::kRegisterNameUsed)};
+    case RegisterOutcome::EmailUsed:
+        return {registerAnswer(1, messages::kRegisterEmailUsed)};
+    }
+    return {registerAnswer(1, messages::kRegisterFailed)};
+}
+
+void AccountPages::mailPassword(const std::string& name, const std::string& email, const std::string& password) {
+    const std::string body = "Chào " + name + "! Mật khẩu đăng nhập Corvastel của bạn là " + password;
+    m_accounts.addMail(email, body);
+    if (m_mailListener) {
+        m_mailListener(email, body);
+    }
+}
+
+} // namespace sim

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Instrument.h"
+#include "SimTypes.h"
+
+#include <string>
+
+namespace sim {
+
+class Noise;
+
+/// realtime.aspx?type=8&lastupdate=: the bank's gold price (thousand dong a tael), quoted every
+/// quarter hour from 08:00 to 17:30, Monday to Saturday. Before the first quote of a day, and on
+/// Sundays, the answer carries the whole previous quoting day. Minute records come only after the
+/// `lastupdate` minute; the quote record closes every answer.
+class BankGoldPage final {
+public:
+    explicit BankGoldPage(const Noise& noise);
+
+    std::string answer(const SimTime& t, int lastUpdate) const;
+
+    static constexpr int kFirstQuote = 480;
+    static constexpr int kLastQuote = 1050;
+    static constexpr int kStep = 15;
+
+private:
+    double priceAt(int day, int minute) const;
+    int volumeAt(int day, int minute) const;
+
+    const Noise& m_noise;
+    Instrument m_gold;
+};
+
+} // namespace sim

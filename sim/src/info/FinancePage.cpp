@@ -1,0 +1,59 @@
+#include "FinancePage.h"
+
+#include "AnswerText.h"
+#include "CivilDate.h"
+#include "CompanyLookup.h"
+#include "FinanceStatements.h"
+#include "MarketView.h"
+
+namespace sim {
+
+namespace {
+
+constexpr int kMarketOpen = 510;
+
+// The day the latest price was made: today once the market has opened, else the last weekday.
+int priceDay(const SimTime& t) {
+    int day = t.clockMinute < kMarketOpen ? t.day - 1 : t.day;
+    while (CivilDate::isWeekend(day)) {
+        --day;
+    }
+    return day;
+}
+
+} // namespace
+
+FinancePage::FinancePage(const Noise& noise, const MarketView& market)
+    : m_noise(noise)
+    , m_market(market) {}
+
+std::string FinancePage::answer(const std::string* companyId, const SimTime& t) const {
+    const Company* company = CompanyLookup::find(m_market, companyId);
+    if (company == nullptr) {
+        return errorAnswer(true, CompanyLookup::kUnknownCompany);
+    }
+    const std::string id = std::to_string(company->id);
+    const std::string layout = std::to_string(company->layoutId);
+    const int day = priceDay(t);
+    const double price = m_market.priceAt(company->id, t);
+    // Before the open of `day`, the market answers the close of the trading day before it.
+    const double previousClose = m_market.priceAt(company->id, SimTime{day, 0, 0});
+    const double change = price - previousClose;
+    const double percent = previousClose > 0.0 ? change / previousClose * 100.0 : 0.0;
+
+    const FinanceStatements statements(m_noise, *company);
+    const FinanceRatios ratios = statements.ratiosAt(t.day, price);
+    AnswerText answer(t.day);
+    answer.addRecord({id, AnswerText::fixed(ratios.eps, 0), AnswerText::fixed(ratios.pe, 2),
+                      AnswerText::fixed(ratios.bv, 0), AnswerText::fixed(ratios.bp, 2), layout,
+                      AnswerText::fixed(price, 1), AnswerText::fixed(change, 1), AnswerText::fixed(percent, 2),
+                      std::to_string(day)});
+    for (const StatementPeriod& period : statements.publishedBy(t.day)) {
+        answer.addRecord({id, std::to_string(period.quarter), std::to_string(period.year),
+                          AnswerText::fixed(period.figures[0], 0), AnswerText::fixed(period.figures[1], 0),
+                          AnswerText::fixed(period.figures[2], 0), AnswerText::fixed(period.figures[3], 0), layout});
+    }
+    return answer.text();
+}
+
+} // namespace sim

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Instrument.h"
+#include "SimTypes.h"
+
+#include <string>
+#include <vector>
+
+namespace sim {
+
+class Noise;
+
+/// realtime.aspx?type=3: the ten world stock indices (ids 1 to 10 of the client's name table),
+/// each with the time of its latest value, its value, change and change in percent.
+class WorldIndexPage final {
+public:
+    explicit WorldIndexPage(const Noise& noise);
+
+    std::string answer(const SimTime& t) const;
+
+private:
+    std::vector<Instrument> m_indices; ///< index id = position + 1
+};
+
+} // namespace sim

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "market/IndexDay.h"
+#include "market/TradingCalendar.h"
+
+namespace sim::market {
+
+class CompanyCatalogue;
+class PriceModel;
+
+/// Both exchange indices, capitalisation-weighted over their companies: the sum of shares times
+/// price over a divisor fixed so that the companies at their base prices stand at the exchange's
+/// base level (HoSE about 1,150, HNX about 225).
+class IndexCalculator final {
+public:
+    IndexCalculator(const CompanyCatalogue& catalogue, const PriceModel& prices);
+
+    /// The index at a trading day's close.
+    double closeValue(int stockId, int day) const;
+
+    IndexDay dayAt(int stockId, const MarketMoment& moment) const;
+
+    /// Capitalisation (shares times price in 0.1 steps) per index point.
+    double divisor(int stockId) const;
+
+private:
+    double baseCapitalisation(int stockId) const;
+
+    const CompanyCatalogue& m_catalogue;
+    const PriceModel& m_prices;
+    double m_hoseDivisor = 1.0;
+    double m_hnxDivisor = 1.0;
+};
+
+} // namespace sim::market

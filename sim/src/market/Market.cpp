@@ -1,0 +1,127 @@
+#include "market/Market.h"
+
+#include "market/CompanyCatalogue.h"
+#include "market/CompanyIntradayPage.h"
+#include "market/CompanyQuotesPage.h"
+#include "market/CounterRandom.h"
+#include "market/EndOfDayPage.h"
+#include "market/IndexCalculator.h"
+#include "market/MarketFeedPage.h"
+#include "market/PriceModel.h"
+#include "market/QuoteBook.h"
+#include "market/RecordText.h"
+#include "market/RequestValues.h"
+#include "market/TradingCalendar.h"
+
+namespace sim {
+
+namespace {
+
+enum class Page { None, EndOfDay, Overview, ExchangeQuotes, CompanyIntraday, WatchedQuotes };
+
+Page pageOf(const Request& request) {
+    if (market::equalsIgnoringCase(request.page, "default.aspx")) {
+        return Page::EndOfDay;
+    }
+    if (!market::equalsIgnoringCase(request.page, "realtime.aspx")) {
+        return Page::None;
+    }
+    switch (market::intValue(request, "type").value_or(0)) {
+    case 1:
+        return Page::Overview;
+    case 2:
+        return Page::ExchangeQuotes;
+    case 9:
+        return Page::CompanyIntraday;
+    case 12:
+        return Page::WatchedQuotes;
+    default:
+        return Page::None;
+    }
+}
+
+} // namespace
+
+// Members are declared in the order they depend on each other; the pages keep references.
+struct Market::Impl {
+    explicit Impl(std::uint64_t seed)
+        : random(seed)
+        , catalogue(random)
+        , prices(random, catalogue)
+        , quotes(random, catalogue, prices)
+        , indices(catalogue, prices)
+        , endOfDay(catalogue, quotes, indices)
+        , overview(indices)
+        , companyQuotes(catalogue, quotes)
+        , intraday(catalogue, prices, quotes) {}
+
+    market::CounterRandom random;
+    market::CompanyCatalogue catalogue;
+    market::PriceModel prices;
+    market::QuoteBook quotes;
+    market::IndexCalculator indices;
+    market::EndOfDayPage endOfDay;
+    market::MarketFeedPage overview;
+    market::CompanyQuotesPage companyQuotes;
+    market::CompanyIntradayPage intraday;
+};
+
+Market::Market(std::uint64_t seed)
+    : m_impl(std::make_unique<Impl>(seed)) {}
+
+Market::~Market() = default;
+
+const std::vector<Company>& Market::companies() const {
+    return m_impl->catalogue.companies();
+}
+
+const Company* Market::companyById(int id) const {
+    const auto index = m_impl->catalogue.indexOfId(id);
+    return index ? &m_impl->catalogue.company(*index) : nullptr;
+}
+
+const Company* Market::companyByCode(const std::string& code) const {
+    const auto index = m_impl->catalogue.indexOfCode(code);
+    return index ? &m_impl->catalogue.company(*index) : nullptr;
+}
+
+double Market::priceAt(int companyId, const SimTime& t) const {
+    const auto index = m_impl->catalogue.indexOfId(companyId);
+    if (!index) {
+        return 0.0;
+    }
+    return m_impl->quotes.quoteAt(*index, market::momentAt(t)).priceTicks / 10.0;
+}
+
+std::string Market::quoteRecord(int companyId, const SimTime& t) const {
+    const auto index = m_impl->catalogue.indexOfId(companyId);
+    if (!index) {
+        return {};
+    }
+    return market::quoteRecord(m_impl->quotes.quoteAt(*index, market::momentAt(t)));
+}
+
+bool Market::handles(const Request& request) const {
+    return pageOf(request) != Page::None;
+}
+
+Response Market::answer(const Request& request, const SimTime& t) const {
+    const market::MarketMoment moment = market::momentAt(t);
+    switch (pageOf(request)) {
+    case Page::EndOfDay:
+        return m_impl->endOfDay.answer(request, moment);
+    case Page::Overview:
+        return m_impl->overview.answer(request, moment);
+    case Page::ExchangeQuotes:
+        return m_impl->companyQuotes.exchangeQuotes(request, moment);
+    case Page::CompanyIntraday:
+        return m_impl->intraday.answer(request, moment);
+    case Page::WatchedQuotes:
+        return m_impl->companyQuotes.watchedQuotes(request, moment);
+    case Page::None:
+        break;
+    }
+    return {errorAnswer(true, "Yêu cầu không hợp lệ"), 200};
+}
+
+} // namespace sim

@@ -1,0 +1,176 @@
+#include "Service.h"
+
+#include "accounts/AccountStore.h"
+#include "accounts/DemoAccount.h"
+#include "accounts/Messages.h"
+#include "accounts/PortfolioPages.h"
+#include "accounts/PortfolioStore.h"
+#include "accounts/PriceWarnings.h"
+#include "accounts/Secrets.h"
+#include "accounts/StateDatabase.h"
+#include "accounts/TextChecks.h"
+#include "info/InfoPages.h"
+#include "market/Market.h"
+#include "server/Clock.h"
+#include "server/ConnectionDrop.h"
+#include "server/FaultInjector.h"
+#include "server/QueryParser.h"
+#include "server/ServerThread.h"
+#include "server/VersionCheck.h"
+
+#include <httplib.h>
+
+#include <chrono>
+#include <thread>
+
+namespace sim {
+
+namespace {
+
+constexpr const char* kContentType = "text/plain; charset=utf-8";
+
+bool isRealtimePage(const std::string& page) {
+    return page == "realtime.aspx";
+}
+
+bool needsSession(const Request& request, const std::string& page) {
+    if (page == "portfolio.aspx") {
+        return true;
+    }
+    const std::string* type = request.param("type");
+    return isRealtimePage(page) && type && *type == "11";
+}
+
+std::string injectedError(const std::string& page) {
+    // The registration answer is split at ":" only; its client knows this refusal text.
+    if (page == "register.aspx") {
+        return std::string(kHeaderTag) + ":1:0:" + messages::kRegisterFailed;
+    }
+    return errorAnswer(isRealtimePage(page), messages::kBusy);
+}
+
+} // namespace
+
+Service::Service(ServiceOptions options)
+    : m_options(std::move(options))
+    , m_clock(std::make_unique<Clock>(m_options.clockStart.value_or(QDateTime::currentDateTime()), m_options.speed))
+    , m_market(std::make_unique<Market>(m_options.seed))
+    , m_info(std::make_unique<InfoPages>(*m_market, m_options.seed))
+    , m_db(std::make_unique<StateDatabase>(m_options.statePath))
+    , m_accounts(std::make_unique<AccountStore>(*m_db))
+    , m_portfolios(std::make_unique<PortfolioStore>(*m_db))
+    , m_secrets(std::make_unique<Secrets>())
+    , m_accountPages(std::make_unique<AccountPages>(*m_accounts, *m_portfolios, *m_secrets))
+    , m_portfolioPages(std::make_unique<PortfolioPages>(*m_portfolios, *m_market))
+    , m_warnings(std::make_unique<PriceWarnings>(*m_portfolios, *m_market))
+    , m_versionCheck(std::make_unique<VersionCheck>(m_options.latestVersion))
+    , m_faults(std::make_unique<FaultInjector>(m_options)) {
+    if (m_db->isFresh()) {
+        createDemoAccount(*m_accounts, *m_portfolios, *m_market, m_clock->now());
+    }
+}
+
+Service::~Service() {
+    stop();
+}
+
+bool Service::start() {
+    if (m_thread && m_thread->running()) {
+        return true;
+    }
+    m_http = std::make_unique<httplib::Server>();
+    m_http->Get(".*",
+                [this](const httplib::Request& request, httplib::Response& response) { serveHttp(request, response); });
+    m_thread = std::make_unique<ServerThread>(*m_http, m_options.host, m_options.port);
+    return m_thread->running();
+}
+
+void Service::stop() {
+    if (m_thread) {
+        m_thread->stop();
+    }
+}
+
+std::uint16_t Service::port() const {
+    return m_thread ? m_thread->port() : 0;
+}
+
+std::string Service::baseUrl() const {
+    return "http://" + m_options.host + ":" + std::to_string(port());
+}
+
+void Service::setMailListener(MailListener listener) {
+    std::lock_guard lock(m_mutex);
+    m_accountPages->setMailListener(std::move(listener));
+}
+
+std::vector<std::string> Service::mailsTo(const std::string& email) {
+    std::lock_guard lock(m_mutex);
+    return m_accounts->mailsTo(email);
+}
+
+Response Service::handle(const Request& request) {
+    // One lock for the whole answer: the state database and the pages share it, and an answer
+    // is cheap next to its transfer.
+    std::lock_guard lock(m_mutex);
+    return route(request, lowerAscii(request.page));
+}
+
+Response Service::route(const Request& request, const std::string& page) {
+    if (page == "register.aspx") {
+        return m_accountPages->registration(request);
+    }
+    if (page == "login.aspx") {
+        return m_accountPages->login(request, m_clock->now());
+    }
+    if (page == "checkalert.aspx") {
+        return m_versionCheck->answer(request, m_clock->now());
+    }
+    const std::string* session = request.param("session");
+    const auto userId = session ? m_accounts->userOfSession(*session) : std::nullopt;
+    if ((session && !userId) || (!session && needsSession(request, page))) {
+        return {errorAnswer(isRealtimePage(page), messages::kSessionExpired)};
+    }
+    if (needsSession(request, page)) {
+        return sessionPage(request, page, *userId);
+    }
+    if (m_market->handles(request)) {
+        return m_market->answer(request, m_clock->now());
+    }
+    if (m_info->handles(request)) {
+        return m_info->answer(request, m_clock->now());
+    }
+    return {std::string(), 404};
+}
+
+Response Service::sessionPage(const Request& request, const std::string& page, long long userId) {
+    if (isRealtimePage(page)) {
+        return m_warnings->answer(request, userId, m_clock->now());
+    }
+    return m_portfolioPages->answer(request, userId, m_clock->now());
+}
+
+void Service::serveHttp(const httplib::Request& httpRequest, httplib::Response& httpResponse) {
+    const auto request = requestFromTarget(httpRequest.target);
+    if (!request) {
+        httpResponse.status = 404;
+        return;
+    }
+    if (m_faults->latencyMs() > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(m_faults->latencyMs()));
+    }
+    const Fault fault = m_faults->draw();
+    if (fault == Fault::Drop) {
+        dropConnection(httpResponse);
+        return;
+    }
+    const std::string page = lowerAscii(request->page);
+    Response response = fault == Fault::Error ? Response{injectedError(page)} : handle(*request);
+    if (fault == Fault::Garbage && response.httpStatus == 200 && page != "register.aspx") {
+        response.body = m_faults->garble(response.body);
+    }
+    httpResponse.status = response.httpStatus;
+    httpResponse.set_content(response.body, kContentType);
+}
+
+} // namespace sim

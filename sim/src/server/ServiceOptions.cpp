@@ -1,0 +1,152 @@
+#include "ServiceOptions.h"
+
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <map>
+
+namespace sim {
+
+namespace {
+
+using Setter = std::function<bool(ServiceOptions&, const std::string&)>;
+
+// from_chars, not stod: the embedding client may run under a locale whose decimal mark is ",".
+bool toDouble(const std::string& text, double& out) {
+    const auto* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, out);
+    return !text.empty() && ec == std::errc() && ptr == end && std::isfinite(out);
+}
+
+template <typename T> bool toInteger(const std::string& text, T& out) {
+    const auto* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, out);
+    return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+Setter rate(double ServiceOptions::*field) {
+    return [field](ServiceOptions& o, const std::string& v) {
+        double r = 0;
+        if (!toDouble(v, r) || r < 0.0 || r > 1.0) {
+            return false;
+        }
+        o.*field = r;
+        return true;
+    };
+}
+
+bool setPort(ServiceOptions& o, const std::string& v) {
+    int port = 0;
+    if (!toInteger(v, port) || port < 0 || port > 65535) {
+        return false;
+    }
+    o.port = port;
+    return true;
+}
+
+bool setClock(ServiceOptions& o, const std::string& v) {
+    QDateTime start = QDateTime::fromString(QString::fromStdString(v), QStringLiteral("yyyy-MM-dd HH:mm"));
+    if (!start.isValid()) {
+        return false;
+    }
+    start.setTimeSpec(Qt::LocalTime);
+    o.clockStart = start;
+    return true;
+}
+
+bool setSpeed(ServiceOptions& o, const std::string& v) {
+    double speed = 0;
+    if (!toDouble(v, speed) || speed <= 0) {
+        return false;
+    }
+    o.speed = speed;
+    return true;
+}
+
+bool setLatency(ServiceOptions& o, const std::string& v) {
+    return toInteger(v, o.latencyMs) && o.latencyMs >= 0;
+}
+
+std::map<std::string, Setter> setterTable() {
+    return {
+        {"--host",
+         [](ServiceOptions& o, const std::string& v) {
+             return !(o.host = v).empty();
+         }},
+        {"--port", setPort},
+        {"--seed",
+         [](ServiceOptions& o, const std::string& v) {
+             return toInteger(v, o.seed);
+         }},
+        {"--state",
+         [](ServiceOptions& o, const std::string& v) {
+             return !(o.statePath = v).empty();
+         }},
+        {"--clock", setClock},
+        {"--speed", setSpeed},
+        {"--latest-version",
+         [](ServiceOptions& o, const std::string& v) {
+             return !(o.latestVersion = v).empty();
+         }},
+        {"--latency-ms", setLatency},
+        {"--fail-rate", rate(&ServiceOptions::failRate)},
+        {"--error-rate", rate(&ServiceOptions::errorRate)},
+        {"--garbage-rate", rate(&ServiceOptions::garbageRate)},
+    };
+}
+
+} // namespace
+
+ParsedOptions parseServiceOptions(const std::vector<std::string>& args) {
+    ParsedOptions parsed;
+    const auto setters = setterTable();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        if (name == "--help" || name == "-h") {
+            parsed.showHelp = true;
+            continue;
+        }
+        std::string value;
+        const auto equals = name.find('=');
+        const bool inlineValue = equals != std::string::npos;
+        if (inlineValue) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        }
+        const auto it = setters.find(name);
+        if (it == setters.end()) {
+            parsed.error = "unknown option: " + name;
+            return parsed;
+        }
+        if (!inlineValue) {
+            if (i + 1 >= args.size()) {
+                parsed.error = "missing value for " + name;
+                return parsed;
+            }
+            value = args[++i];
+        }
+        if (!it->second(parsed.options, value)) {
+            parsed.error = "invalid value for " + name + ": " + value;
+            return parsed;
+        }
+    }
+    return parsed;
+}
+
+std::string serviceUsage() {
+    return "Usage: corvastel-sim [options]\n"
+           "  --host HOST            address to listen on (default 127.0.0.1)\n"
+           "  --port N               port, 0 picks a free one (default 0)\n"
+           "  --seed N               seed of the synthetic market (default 1)\n"
+           "  --state FILE           SQLite file keeping accounts and portfolios (default: memory)\n"
+           "  --clock \"YYYY-MM-DD HH:MM\"  market clock at start (default: now, local time)\n"
+           "  --speed N              the market clock runs N times faster than the wall clock\n"
+           "  --latest-version V     newest client version offered by the version check\n"
+           "  --latency-ms N         delay every answer by N milliseconds\n"
+           "  --fail-rate R          share (0..1) of requests whose connection is dropped\n"
+           "  --error-rate R         share (0..1) of requests answered with an error status\n"
+           "  --garbage-rate R       share (0..1) of answers with malformed records mixed in\n"
+           "  --help                 this text\n";
+}
+
+} // namespace sim

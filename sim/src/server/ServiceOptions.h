@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDateTime>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+/// How one corvastel-sim runs: where it listens, which market (seed) and clock it serves, where it
+/// keeps accounts and portfolios, and which faults it injects.
+struct ServiceOptions {
+    std::string host = "127.0.0.1";
+    int port = 0; ///< 0: a free port chosen at start
+    std::uint64_t seed = 1;
+    std::string statePath;               ///< empty: accounts live in memory only
+    std::optional<QDateTime> clockStart; ///< unset: now
+    double speed = 1.0;
+    std::string latestVersion = CORVASTEL_VERSION;
+    int latencyMs = 0;
+    double failRate = 0.0;
+    double errorRate = 0.0;
+    double garbageRate = 0.0;
+};
+
+/// The outcome of reading a command line: options, a request for help, or an error text.
+struct ParsedOptions {
+    ServiceOptions options;
+    bool showHelp = false;
+    std::string error;
+};
+
+/// Reads the arguments after the program name ("--port 8080" and "--port=8080" alike).
+ParsedOptions parseServiceOptions(const std::vector<std::string>& args);
+
+/// The --help text.
+std::string serviceUsage();
+
+} // namespace sim

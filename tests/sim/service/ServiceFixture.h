@@ -1,0 +1,74 @@
+#pragma once
+
+#include "net/AnswerReader.h"
+#include "server/Clock.h"
+#include "server/Service.h"
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <memory>
+#include <string>
+
+namespace simtest {
+
+/// A Tuesday morning in the trading session: the market clock of every service test.
+inline QDateTime tradingMorning() {
+    return QDateTime(QDate(2024, 3, 5), QTime(10, 15), Qt::LocalTime);
+}
+
+/// A query value escaped as the client escapes it (every reserved character, UTF-8).
+inline std::string escaped(const std::string& value) {
+    return QUrl::toPercentEncoding(QString::fromStdString(value)).toStdString();
+}
+
+inline std::string md5(const std::string& text) {
+    return QCryptographicHash::hash(QByteArray::fromStdString(text), QCryptographicHash::Md5).toHex().toStdString();
+}
+
+inline net::Answer read(const std::string& body) {
+    return net::readAnswer(QByteArray::fromStdString(body));
+}
+
+/// A started service on loopback with its clock frozen at tradingMorning().
+class ServiceHarness {
+public:
+    explicit ServiceHarness(sim::ServiceOptions options = {}) {
+        options.clockStart = tradingMorning();
+        service = std::make_unique<sim::Service>(std::move(options));
+        service->clock().setFixed(tradingMorning());
+        started = service->start();
+    }
+
+    httplib::Result get(const std::string& pageAndQuery) const {
+        httplib::Client client("127.0.0.1", service->port());
+        client.set_read_timeout(10, 0);
+        return client.Get("/KTRPW/" + pageAndQuery);
+    }
+
+    /// The body of a GET that must succeed.
+    std::string body(const std::string& pageAndQuery) const {
+        auto result = get(pageAndQuery);
+        EXPECT_TRUE(result) << pageAndQuery;
+        return result ? result->body : std::string();
+    }
+
+    net::Answer answer(const std::string& pageAndQuery) const { return read(body(pageAndQuery)); }
+
+    /// Logs in and returns the session token (empty when refused).
+    std::string login(const std::string& user, const std::string& password) const {
+        const auto reply = answer("login.aspx?username=" + escaped(user) + "&pass=" + md5(password) + "&imei=dev1");
+        return reply.isSuccess() ? reply.headerText(3).toStdString() : std::string();
+    }
+
+    std::unique_ptr<sim::Service> service;
+    bool started = false;
+};
+
+} // namespace simtest

@@ -1,0 +1,64 @@
+#include "server/ServiceOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using sim::parseServiceOptions;
+
+TEST(ServiceOptionsTest, DefaultsServeLoopbackOnAFreePort) {
+    const auto parsed = parseServiceOptions({});
+    EXPECT_TRUE(parsed.error.empty());
+    EXPECT_FALSE(parsed.showHelp);
+    EXPECT_EQ(parsed.options.host, "127.0.0.1");
+    EXPECT_EQ(parsed.options.port, 0);
+    EXPECT_EQ(parsed.options.latestVersion, "2.0.3");
+    EXPECT_TRUE(parsed.options.statePath.empty());
+    EXPECT_FALSE(parsed.options.clockStart.has_value());
+    EXPECT_DOUBLE_EQ(parsed.options.speed, 1.0);
+    EXPECT_DOUBLE_EQ(parsed.options.failRate + parsed.options.errorRate + parsed.options.garbageRate, 0.0);
+}
+
+TEST(ServiceOptionsTest, ReadsEveryOptionInBothSpellings) {
+    const auto parsed =
+        parseServiceOptions({"--host", "0.0.0.0", "--port=8080", "--seed", "42", "--state", "/tmp/s.db", "--clock",
+                             "2024-03-05 10:15", "--speed=60", "--latest-version", "2.1.0", "--latency-ms", "250",
+                             "--fail-rate=0.1", "--error-rate", "0.2", "--garbage-rate", "1"});
+    ASSERT_TRUE(parsed.error.empty()) << parsed.error;
+    const auto& o = parsed.options;
+    EXPECT_EQ(o.host, "0.0.0.0");
+    EXPECT_EQ(o.port, 8080);
+    EXPECT_EQ(o.seed, 42u);
+    EXPECT_EQ(o.statePath, "/tmp/s.db");
+    ASSERT_TRUE(o.clockStart.has_value());
+    EXPECT_EQ(*o.clockStart, QDateTime(QDate(2024, 3, 5), QTime(10, 15), Qt::LocalTime));
+    EXPECT_DOUBLE_EQ(o.speed, 60.0);
+    EXPECT_EQ(o.latestVersion, "2.1.0");
+    EXPECT_EQ(o.latencyMs, 250);
+    EXPECT_DOUBLE_EQ(o.failRate, 0.1);
+    EXPECT_DOUBLE_EQ(o.errorRate, 0.2);
+    EXPECT_DOUBLE_EQ(o.garbageRate, 1.0);
+}
+
+TEST(ServiceOptionsTest, RefusesValuesOutOfRangeOrMalformed) {
+    const std::vector<std::vector<std::string>> bad{
+        {"--fail-rate", "1.5"},    {"--error-rate", "-0.1"},
+        {"--port", "70000"},       {"--port", "80x"},
+        {"--clock", "2024/03/05"}, {"--speed", "0"},
+        {"--seed", "-1"},          {"--latency-ms", "-5"},
+        {"--bogus", "1"},          {"--port"},
+        {"--garbage-rate", "abc"},
+    };
+    for (const auto& args : bad) {
+        EXPECT_FALSE(parseServiceOptions(args).error.empty()) << args.front();
+    }
+}
+
+TEST(ServiceOptionsTest, HelpIsRecognisedAndDescribesTheOptions) {
+    EXPECT_TRUE(parseServiceOptions({"--help"}).showHelp);
+    for (const char* option : {"--state", "--clock", "--speed", "--fail-rate", "--garbage-rate", "--latest-version"}) {
+        EXPECT_NE(sim::serviceUsage().find(option), std::string::npos) << option;
+    }
+}
+
+} // namespace

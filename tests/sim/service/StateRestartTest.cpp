@@ -1,0 +1,51 @@
+#include "ServiceFixture.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class StateRestartTest : public testsupport::TempDirTest {
+protected:
+    sim::ServiceOptions withState() const {
+        sim::ServiceOptions options;
+        options.statePath = QString(path() + "/state.db").toStdString();
+        return options;
+    }
+};
+
+TEST_F(StateRestartTest, AccountsSessionsAndPortfoliosSurviveARestart) {
+    std::string session;
+    std::string password;
+    const std::string name = "Dài hạn & 5% cổ tức";
+    {
+        simtest::ServiceHarness first(withState());
+        first.body("Register.aspx?username=lan&email=lan%40example.vn");
+        const auto mail = first.service->mailsTo("lan@example.vn").at(0);
+        password = mail.substr(mail.size() - 6);
+        session = first.login("lan", password);
+        first.answer("Portfolio.aspx?type=addcat&name=" + simtest::escaped(name) + "&session=" + session);
+    }
+    simtest::ServiceHarness second(withState());
+    auto list = second.answer("portfolio.aspx?session=" + session);
+    ASSERT_TRUE(list.isSuccess());
+    ASSERT_EQ(list.recordsWithFieldCount(2).size(), 1u);
+    EXPECT_EQ(list.recordsWithFieldCount(2)[0].text(1).toStdString(), name);
+    EXPECT_FALSE(second.login("lan", password).empty());
+    // The demo account is made once, not again at every start.
+    EXPECT_EQ(second.answer("portfolio.aspx?session=" + second.login("demo", "demo")).recordsWithFieldCount(2).size(),
+              2u);
+}
+
+TEST_F(StateRestartTest, WithoutAStateFileEveryStartIsFresh) {
+    std::string session;
+    {
+        simtest::ServiceHarness first;
+        session = first.login("demo", "demo");
+        ASSERT_FALSE(session.empty());
+    }
+    simtest::ServiceHarness second;
+    EXPECT_EQ(second.answer("portfolio.aspx?session=" + session).status(), 1);
+}
+
+} // namespace
