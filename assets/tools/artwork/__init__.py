@@ -1,0 +1,1 @@
+"""Generators of Corvastel's artwork, one module per family of pictures."""

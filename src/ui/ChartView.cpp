@@ -1,0 +1,55 @@
+#include "ui/ChartView.h"
+
+#include "ui/QPainterCanvas.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+
+ChartView::ChartView(QWidget* parent)
+    : QWidget(parent) {
+    resize(480, 320);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ChartView::render(Canvas& canvas) {
+    drawChart(canvas);
+}
+
+void ChartView::setChartBackground(const QColor& color) {
+    m_background = color;
+    update();
+}
+
+void ChartView::touchesBegan(QPointF /*position*/) {}
+void ChartView::touchesMoved(QPointF /*position*/) {}
+void ChartView::touchesEnded(QPointF /*position*/) {}
+
+void ChartView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), m_background);
+    QPainterCanvas canvas(painter);
+    drawChart(canvas);
+}
+
+void ChartView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        touchesBegan(event->position());
+    }
+}
+
+// Without a pressed button a move is only the pointer passing over: not a touch.
+void ChartView::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton) {
+        touchesMoved(event->position());
+    }
+}
+
+void ChartView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        touchesEnded(event->position());
+    }
+}
+
+} // namespace ui

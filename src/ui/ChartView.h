@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QWidget>
+
+namespace ui {
+
+class Canvas;
+
+/// Base of the chart views: paints its background, then the chart through a Canvas, and turns
+/// mouse presses, drags and releases into touches (a drag is a swipe).
+class ChartView : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ChartView)
+
+public:
+    explicit ChartView(QWidget* parent = nullptr);
+
+    /// Draws the chart onto any canvas (the background is not part of it).
+    void render(Canvas& canvas);
+
+    QColor chartBackground() const { return m_background; }
+    void setChartBackground(const QColor& color);
+
+    /// Touches in the view's coordinates; public so that tests can swipe without a mouse.
+    virtual void touchesBegan(QPointF position);
+    virtual void touchesMoved(QPointF position);
+    virtual void touchesEnded(QPointF position);
+
+protected:
+    virtual void drawChart(Canvas& canvas) = 0;
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QColor m_background = Qt::black;
+};
+
+} // namespace ui

@@ -1,0 +1,28 @@
+#include "ui/HtmlView.h"
+
+namespace ui {
+
+HtmlView::HtmlView(QWidget* parent)
+    : QTextBrowser(parent) {
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    setFrameShape(QFrame::NoFrame);
+    connect(this, &QTextBrowser::anchorClicked, this, &HtmlView::onAnchorClicked);
+}
+
+QString HtmlView::escaped(const QString& serviceText) {
+    QString text = serviceText.toHtmlEscaped();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+    text.replace(QLatin1Char('\r'), QStringLiteral("<br>"));
+    text.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    return text;
+}
+
+void HtmlView::onAnchorClicked(const QUrl& url) {
+    Q_EMIT linkActivated(url);
+    if (m_linkHandler) {
+        m_linkHandler(url);
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTextBrowser>
+#include <QUrl>
+
+#include <functional>
+
+namespace ui {
+
+/// An HTML page view. It runs no scripts and never follows a link itself: a clicked link is
+/// reported, and the program opens it in the system browser.
+class HtmlView final : public QTextBrowser {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(HtmlView)
+
+public:
+    explicit HtmlView(QWidget* parent = nullptr);
+
+    void setLinkHandler(std::function<void(const QUrl&)> handler) { m_linkHandler = std::move(handler); }
+
+    /// Text from the service made safe for a page: HTML-escaped, line breaks as <br>.
+    static QString escaped(const QString& serviceText);
+
+Q_SIGNALS:
+    void linkActivated(const QUrl& url);
+
+private:
+    void onAnchorClicked(const QUrl& url);
+
+    std::function<void(const QUrl&)> m_linkHandler;
+};
+
+} // namespace ui

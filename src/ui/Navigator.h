@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class QStackedWidget;
+class QWidget;
+
+namespace ui {
+
+class ViewController;
+
+/// The navigation stack of a phone app over a QStackedWidget. It does not own the controllers;
+/// a controller destroyed while on the stack simply leaves it.
+class Navigator final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Navigator)
+
+public:
+    explicit Navigator(QStackedWidget* host, QObject* parent = nullptr);
+    ~Navigator() override;
+
+    /// Replaces the whole stack by `root`.
+    void setRoot(ViewController* root);
+    /// Ignored when the controller is already on the stack.
+    void push(ViewController* controller, bool animated);
+    /// Does nothing on the root.
+    void pop(bool animated);
+    void popToRoot(bool animated);
+
+    ViewController* topController() const;
+    QList<ViewController*> viewControllers() const { return m_stack; }
+
+    /// Gives a key to the top screen; returns whether it used it.
+    bool dispatchKey(int key);
+    /// Sends the key presses that reach `window` (and are not used by a child) to dispatchKey.
+    void watchKeysOf(QWidget* window);
+
+Q_SIGNALS:
+    void topChanged(ui::ViewController* top);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void transition(ViewController* leaving, ViewController* arriving, bool animated);
+    void adopt(ViewController* controller);
+    void forget(ViewController* controller);
+    void release(ViewController* controller);
+
+    QPointer<QStackedWidget> m_host;
+    QList<ViewController*> m_stack;
+};
+
+} // namespace ui

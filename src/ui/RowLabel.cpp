@@ -1,0 +1,21 @@
+#include "ui/RowLabel.h"
+
+#include "ui/Fonts.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace ui {
+
+void paintLabel(QPainter& painter, const QRect& rect, const QString& text, const QColor& color, int pointSize,
+                bool bold, Qt::Alignment alignment) {
+    const QFont font = systemFont(pointSize, bold);
+    const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, rect.width());
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(rect, static_cast<int>(alignment) | Qt::TextSingleLine, shown);
+    painter.restore();
+}
+
+} // namespace ui

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QPainter;
+class QRect;
+
+namespace ui {
+
+/// Paints one label of a table row: one line in the system font, cut with "…" when too long.
+void paintLabel(QPainter& painter, const QRect& rect, const QString& text, const QColor& color, int pointSize,
+                bool bold, Qt::Alignment alignment);
+
+} // namespace ui

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ui/Navigator.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+class Navigator;
+
+/// One screen: a root widget of 480×320 points made on first use, and the appearance
+/// callbacks the Navigator sends around push, pop and pop-to-root.
+class ViewController : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ViewController)
+
+public:
+    explicit ViewController(QObject* parent = nullptr);
+    ~ViewController() override;
+
+    /// The root widget; loads it (loadView, then viewDidLoad) on first use.
+    QWidget* view();
+    bool isViewLoaded() const { return !m_view.isNull(); }
+
+    virtual void viewWillAppear(bool animated);
+    virtual void viewDidAppear(bool animated);
+    virtual void viewWillDisappear(bool animated);
+    virtual void viewDidDisappear(bool animated);
+
+    /// The stack this screen is on, or null while it is on none.
+    Navigator* navigationController() const { return m_navigator; }
+
+    QString title() const { return m_title; }
+    void setTitle(const QString& title) { m_title = title; }
+
+    /// Escape goes back, Home to the root screen, F5 reloads; returns whether the key was used.
+    virtual bool handleKey(int qtKey);
+    /// What F5 does; nothing by default.
+    virtual void reloadScreen();
+
+protected:
+    /// The root widget; by default a black 480×320 widget.
+    virtual QWidget* loadView();
+    virtual void viewDidLoad();
+
+private:
+    friend class Navigator;
+    void setNavigationController(Navigator* navigator) { m_navigator = navigator; }
+
+    QPointer<QWidget> m_view;
+    QPointer<Navigator> m_navigator;
+    QString m_title;
+};
+
+} // namespace ui
