@@ -1,11 +1,23 @@
+#include "app/MainWindow.h"
+#include "app/PlatformShims.h"
+#include "app/Tour.h"
 #include "core/CalendarHelpers.h"
 #include "core/StartupStore.h"
+#include "net/NetworkActivity.h"
+#include "server/EmbeddedService.h"
+#include "server/Service.h"
+#include "shell/QRMInfoAppDelegate.h"
 #include "store/myDb.h"
+#include "ui/QtScheduler.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QDir>
+#include <QNetworkAccessManager>
 #include <QStandardPaths>
 #include <QTextStream>
+
+#include <cstring>
 
 namespace {
 
@@ -13,40 +25,140 @@ QString defaultDataDir() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-void printStore(myDb& db, QTextStream& out) {
+// The window is 480×320 points; the desktop shows it larger. Qt reads the scale factor when the
+// application object is made, so it is taken from the arguments before that.
+void applyEarlyOptions(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const bool last = i + 1 >= argc;
+        if (std::strcmp(argv[i], "--scale") == 0 && !last) {
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
+        } else if (std::strncmp(argv[i], "--scale=", 8) == 0) {
+            qputenv("QT_SCALE_FACTOR", argv[i] + 8);
+        } else if ((std::strcmp(argv[i], "--tour") == 0 || std::strncmp(argv[i], "--tour=", 7) == 0) &&
+                   qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    }
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+        qputenv("QT_SCALE_FACTOR", "2");
+    }
+}
+
+int printStoreSummary(const QString& dataDir) {
+    myDb db(dataDir);
+    core::prepareStoreAtStartup(db, core::dateDiffFromNow());
+    QTextStream out(stdout);
+    out << "working database: " << db.dataFilePath() << '\n';
     const QStringList setting = db.getSetting();
     out << "setting (account_visible,check_version,update_type,dir_warning,day_store): "
         << (setting.isEmpty() ? QStringLiteral("none") : setting.constFirst()) << '\n';
     for (const auto& [table, rows] : db.tableRowCounts()) {
         out << table << ": " << rows << '\n';
     }
+    return 0;
 }
 
-} // namespace
+struct Options {
+    QString dataDir;
+    QString baseUrl;
+    QString tourDir;
+    bool storeSummary = false;
+};
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("corvastel"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Corvastel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(CORVASTEL_VERSION));
-
+Options parseOptions(const QApplication& app) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Corvastel: Vietnamese stock-market information (HoSE, HNX, world markets, gold, rates)."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Corvastel: Vietnamese stock-market information (HoSE, HNX, world markets, gold, commodities, rates)."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir(
         QStringLiteral("data-dir"),
         QStringLiteral("Folder of the working database (default: %1).").arg(defaultDataDir()), QStringLiteral("DIR"),
         defaultDataDir());
-    parser.addOption(dataDir);
+    const QCommandLineOption baseUrl(QStringLiteral("base-url"),
+                                     QStringLiteral("The market-information service, e.g. http://127.0.0.1:8080 "
+                                                    "(default: the built-in service on a free local port)."),
+                                     QStringLiteral("URL"));
+    const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("Window scale factor (default 2)."),
+                                   QStringLiteral("FACTOR"), QStringLiteral("2"));
+    const QCommandLineOption tour(QStringLiteral("tour"),
+                                  QStringLiteral("Walk through every screen headless and save DIR/NN-<screen>.png."),
+                                  QStringLiteral("DIR"));
+    const QCommandLineOption summary(QStringLiteral("store-summary"),
+                                     QStringLiteral("Prepare the working database as a start does, print the "
+                                                    "settings row and the rows of every table, and exit."));
+    parser.addOptions({dataDir, baseUrl, scale, tour, summary});
     parser.process(app);
+    return {parser.value(dataDir), parser.value(baseUrl), parser.value(tour), parser.isSet(summary)};
+}
 
-    myDb db(parser.value(dataDir));
-    core::prepareStoreAtStartup(db, core::dateDiffFromNow());
+} // namespace
 
-    QTextStream out(stdout);
-    out << "working database: " << db.dataFilePath() << '\n';
-    printStore(db, out);
-    return 0;
+int main(int argc, char** argv) {
+    applyEarlyOptions(argc, argv);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("corvastel"));
+    QApplication::setOrganizationName(QStringLiteral("Corvastel"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVASTEL_VERSION));
+    const Options options = parseOptions(application);
+    if (options.storeSummary) {
+        return printStoreSummary(options.dataDir);
+    }
+    QDir().mkpath(options.dataDir);
+
+    std::unique_ptr<sim::Service> embedded;
+    QString baseUrl = options.baseUrl;
+    if (baseUrl.isEmpty()) {
+        const QString statePath = QDir(options.dataDir).filePath(QStringLiteral("corvastel-service.db"));
+        embedded = sim::startEmbeddedService(statePath.toStdString());
+        if (!embedded) {
+            QTextStream(stderr) << "corvastel: the built-in service could not start\n";
+            return 1;
+        }
+        baseUrl = QString::fromStdString(embedded->baseUrl());
+    }
+
+    QSettings settings;
+    app::SettingsPreferences preferences(settings);
+    app::ScreenSaverKeepAwake keepAwake;
+    app::DesktopLinkOpener links;
+    ui::QtScheduler scheduler;
+    net::NetworkActivity activity;
+    QNetworkAccessManager network;
+    app::MainWindow window(scheduler, activity);
+
+    shell::AppEnvironment environment;
+    environment.dataDir = options.dataDir;
+    environment.baseUrl = baseUrl;
+    environment.network = &network;
+    environment.activity = &activity;
+    environment.scheduler = &scheduler;
+    environment.alerts = &window.alerts();
+    environment.navigator = &window.navigator();
+    environment.platform = core::Platform{&preferences, &keepAwake, &links, app::deviceIdentifier(settings),
+                                          QStringLiteral(CORVASTEL_VERSION)};
+    shell::QRMInfoAppDelegate appDelegate(environment);
+    QObject::connect(&application, &QGuiApplication::applicationStateChanged, &appDelegate,
+                     [&appDelegate](Qt::ApplicationState state) {
+                         if (state == Qt::ApplicationActive) {
+                             appDelegate.applicationDidBecomeActive();
+                         } else {
+                             appDelegate.applicationWillResignActive();
+                         }
+                     });
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &appDelegate,
+                     [&appDelegate] { appDelegate.applicationWillTerminate(); });
+    window.show();
+    appDelegate.applicationDidFinishLaunching();
+
+    if (!options.tourDir.isEmpty()) {
+        app::Tour tour(appDelegate, window, options.tourDir);
+        const QString failure = tour.run();
+        if (!failure.isEmpty()) {
+            QTextStream(stderr) << "corvastel --tour: " << failure << '\n';
+            return 1;
+        }
+        return 0;
+    }
+    return QApplication::exec();
 }

@@ -7,6 +7,10 @@
 
 class myDb;
 
+namespace net {
+class Answer;
+}
+
 namespace core {
 
 /// The records of an end-of-day answer, sorted by kind (each a list of its fields, the first
@@ -17,6 +21,14 @@ struct EndOfDayRecords {
     std::vector<QStringList> indexDays; ///< 9 fields, field 8 the day
     std::vector<QStringList> quotes;    ///< 17 fields, field 3 the day
 };
+
+/// Sorts the records of an end-of-day answer by their field counts.
+EndOfDayRecords readEndOfDayRecords(const net::Answer& answer);
+
+/// Stores a whole trading-results answer at once: the company list, then the index days (not for
+/// a company-results load) committed every 300 rows, then the quotes (not for a market-results
+/// load) committed every 70.
+void applyTradingResults(myDb& db, const EndOfDayRecords& records, int requestKind);
 
 /// Stores one day of a full update: the company list on the first step only, then that day's
 /// index values (skipped for a company-results load) and quotes (skipped for a market-results

@@ -6,6 +6,10 @@ namespace core {
 
 void prepareStoreAtStartup(myDb& db, int today) {
     db.initDb();
+    purgeAtStartup(db, today);
+}
+
+void purgeAtStartup(myDb& db, int today) {
     db.open();
     db.beginTransactionWithDatabase();
     db.removeCache(today);

@@ -9,4 +9,7 @@ namespace core {
 /// purged and the local copy of the portfolios emptied (the service refills it after login).
 void prepareStoreAtStartup(myDb& db, int today);
 
+/// The start-up purge alone, in its one transaction, for a store already prepared with initDb.
+void purgeAtStartup(myDb& db, int today);
+
 } // namespace core

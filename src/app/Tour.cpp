@@ -1,0 +1,136 @@
+#include "app/Tour.h"
+
+#include "shell/ContextMenuViewController.h"
+#include "shell/LoginViewController.h"
+#include "shell/MainViewController.h"
+#include "shell/QRMInfoAppDelegate.h"
+#include "shell/RegisterViewController.h"
+#include "ui/Alerts.h"
+#include "ui/Navigator.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QThread>
+#include <QWidget>
+
+namespace app {
+
+namespace {
+
+constexpr int kShortWaitMs = 15000;
+constexpr int kUpdateWaitMs = 180000;
+
+} // namespace
+
+Tour::Tour(shell::QRMInfoAppDelegate& app, QWidget& window, QString folder)
+    : m_app(app)
+    , m_window(window)
+    , m_folder(std::move(folder)) {}
+
+bool Tour::waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+bool Tour::waitForAlert(const QString& message, int timeoutMs) {
+    return waitUntil(
+        [this, &message] { return m_app.alerts().isShowing() && m_app.alerts().currentMessage() == message; },
+        timeoutMs);
+}
+
+void Tour::snap(const QString& name) {
+    QCoreApplication::processEvents();
+    ++m_counter;
+    const QString file =
+        m_folder.filePath(QStringLiteral("%1-%2.png").arg(m_counter, 2, 10, QLatin1Char('0')).arg(name));
+    m_window.grab().save(file);
+}
+
+QString Tour::run() {
+    if (!m_folder.mkpath(QStringLiteral("."))) {
+        return QStringLiteral("cannot create %1").arg(m_folder.path());
+    }
+    QString failure = walkStartAndUpdate();
+    if (failure.isEmpty()) {
+        failure = walkAccount();
+    }
+    if (failure.isEmpty()) {
+        walkSettingsAndMenu();
+    }
+    return failure;
+}
+
+QString Tour::walkStartAndUpdate() {
+    const QString question = QStringLiteral("Cập nhật toàn bộ dữ liệu!");
+    if (!waitForAlert(question, kShortWaitMs)) {
+        return QStringLiteral("the data-update question did not appear (alert: \"%1\")")
+            .arg(m_app.alerts().currentMessage());
+    }
+    snap(QStringLiteral("update-question"));
+    m_app.alerts().press(1);
+    shell::MainViewController* menu = m_app.mainViewController();
+    if (!waitUntil([menu] { return menu->waitText().contains(QLatin1Char('%')); }, kShortWaitMs)) {
+        return QStringLiteral("the update showed no progress");
+    }
+    snap(QStringLiteral("update-progress"));
+    if (!waitUntil([this, menu] { return !m_app.isUpdating() && menu->isMenuEnabled() && !menu->isWaitTextVisible(); },
+                   kUpdateWaitMs)) {
+        return QStringLiteral("the full update did not finish");
+    }
+    if (m_app.alerts().isShowing()) {
+        return QStringLiteral("the update ended with the alert \"%1\"").arg(m_app.alerts().currentMessage());
+    }
+    snap(QStringLiteral("main-menu"));
+    return {};
+}
+
+QString Tour::walkAccount() {
+    shell::MainViewController* menu = m_app.mainViewController();
+    menu->goLogin();
+    shell::LoginViewController* login = m_app.loginViewController();
+    login->uname()->setText(QStringLiteral("demo"));
+    login->pass()->setText(QStringLiteral("demo"));
+    snap(QStringLiteral("login"));
+    login->sendLogin();
+    if (!waitForAlert(QStringLiteral("Đăng nhập thành công."), kShortWaitMs)) {
+        return QStringLiteral("login as demo failed (alert: \"%1\")").arg(m_app.alerts().currentMessage());
+    }
+    m_app.alerts().press(0);
+    if (!waitUntil([this, menu] { return m_app.navigator().topController() == menu; }, kShortWaitMs)) {
+        return QStringLiteral("the login screen did not close");
+    }
+    snap(QStringLiteral("main-menu-logged-in"));
+    login->goToRegister();
+    shell::RegisterViewController* reg = m_app.registerViewController();
+    reg->uname()->setText(QStringLiteral("nhadautu"));
+    reg->email()->setText(QStringLiteral("nhadautu@vidu.vn"));
+    snap(QStringLiteral("registration"));
+    m_app.navigator().popToRoot(false);
+    return {};
+}
+
+void Tour::walkSettingsAndMenu() {
+    shell::MainViewController* menu = m_app.mainViewController();
+    menu->gotoSetting();
+    snap(QStringLiteral("settings"));
+    if (auto* settings = dynamic_cast<shell::BarScreen*>(m_app.navigator().topController())) {
+        settings->goMenu();
+        snap(QStringLiteral("context-menu"));
+        m_app.menu()->goBack();
+    }
+    m_app.navigator().popToRoot(false);
+    menu->goAbout();
+    snap(QStringLiteral("about"));
+    m_app.navigator().popToRoot(false);
+}
+
+} // namespace app

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace shell {
+class QRMInfoAppDelegate;
+}
+
+namespace app {
+
+/// A headless walk through the program for demos and checks: it answers the start-up questions,
+/// runs the full update, logs in as the demo user and saves a picture of every screen.
+class Tour final {
+public:
+    Tour(shell::QRMInfoAppDelegate& app, QWidget& window, QString folder);
+
+    /// Runs the walk; an empty text on success, else what went wrong.
+    QString run();
+
+private:
+    bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
+    bool waitForAlert(const QString& message, int timeoutMs);
+    void snap(const QString& name);
+    QString walkStartAndUpdate();
+    QString walkAccount();
+    void walkSettingsAndMenu();
+
+    shell::QRMInfoAppDelegate& m_app;
+    QWidget& m_window;
+    QDir m_folder;
+    int m_counter = 0;
+};
+
+} // namespace app

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+namespace core {
+
+/// The user's preference store (refresh periods in seconds).
+class Preferences {
+public:
+    virtual ~Preferences() = default;
+    /// The number stored under key, if any.
+    virtual std::optional<double> number(const QString& key) const = 0;
+};
+
+/// Keeps the display from sleeping while live data are shown.
+class KeepAwake {
+public:
+    virtual ~KeepAwake() = default;
+    virtual void setKeepAwake(bool awake) = 0;
+    virtual bool isKeptAwake() const = 0;
+};
+
+/// Opens a link in the system's browser.
+class LinkOpener {
+public:
+    virtual ~LinkOpener() = default;
+    virtual void openLink(const QUrl& url) = 0;
+};
+
+/// What the program needs of the platform it runs on; the application passes real ones, tests
+/// pass fakes.
+struct Platform {
+    Preferences* preferences = nullptr;
+    KeepAwake* keepAwake = nullptr;
+    LinkOpener* links = nullptr;
+    QString deviceId;
+    QString version;
+};
+
+} // namespace core

@@ -1,0 +1,37 @@
+#include "shell/KeyboardLift.h"
+
+#include <QEvent>
+#include <QLineEdit>
+
+namespace shell {
+
+KeyboardLift::KeyboardLift(QWidget* screen)
+    : QObject(screen)
+    , m_screen(screen) {}
+
+void KeyboardLift::watch(QLineEdit* field) {
+    field->installEventFilter(this);
+    connect(field, &QLineEdit::returnPressed, this, [this, field] {
+        lower();
+        field->clearFocus();
+    });
+}
+
+void KeyboardLift::lower() {
+    if (m_screen) {
+        m_screen->move(m_screen->x(), 0);
+    }
+}
+
+bool KeyboardLift::isLifted() const {
+    return m_screen && m_screen->y() == kLift;
+}
+
+bool KeyboardLift::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && m_screen) {
+        m_screen->move(m_screen->x(), kLift);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace shell

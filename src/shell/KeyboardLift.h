@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QLineEdit;
+class QWidget;
+
+namespace shell {
+
+/// Moves a form screen up while one of its fields is being edited, so that an on-screen keyboard
+/// does not cover the fields; Return puts it back.
+class KeyboardLift final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(KeyboardLift)
+
+public:
+    static constexpr int kLift = -50;
+
+    explicit KeyboardLift(QWidget* screen);
+    /// Watches a field: focus lifts the screen, Return lowers it and ends the editing.
+    void watch(QLineEdit* field);
+    void lower();
+    bool isLifted() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> m_screen;
+};
+
+} // namespace shell

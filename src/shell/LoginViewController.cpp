@@ -1,0 +1,138 @@
+#include "shell/LoginViewController.h"
+
+#include "net/AnswerReader.h"
+#include "net/MyUrlRequest.h"
+#include "shell/KeyboardLift.h"
+#include "shell/QRMInfoAppDelegate.h"
+#include "shell/RegisterViewController.h"
+#include "shell/ScreenStyle.h"
+#include "store/myDb.h"
+#include "ui/Alerts.h"
+#include "ui/Navigator.h"
+
+#include <QCryptographicHash>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace shell {
+
+namespace {
+
+constexpr int kLoginKind = 5;
+const QString kSavedPasswordMask = QStringLiteral("••••••");
+
+} // namespace
+
+LoginViewController::LoginViewController(QRMInfoAppDelegate& appDelegate)
+    : BarScreen(appDelegate, QStringLiteral("Đăng nhập")) {}
+
+LoginViewController::~LoginViewController() = default;
+
+QString LoginViewController::md5(const QString& text) {
+    return QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
+}
+
+void LoginViewController::buildContent(QWidget* root) {
+    makeLabel(root, QStringLiteral("Tên đăng nhập"), QRect(70, 70, 120, 28), 13, true);
+    m_uname = makeField(root, QStringLiteral("Tên đăng nhập"), QRect(190, 70, 220, 30));
+    makeLabel(root, QStringLiteral("Mật khẩu"), QRect(70, 112, 120, 28), 13, true);
+    m_pass = makeField(root, QString(), QRect(190, 112, 220, 30));
+    m_pass->setEchoMode(QLineEdit::Password);
+    QPushButton* login = makeBarButton(root, QStringLiteral("Đăng nhập"), QRect(190, 160, 105, 32));
+    connect(login, &QPushButton::clicked, this, &LoginViewController::sendLogin);
+    QPushButton* reg = makeBarButton(root, QStringLiteral("Đăng ký"), QRect(305, 160, 105, 32));
+    connect(reg, &QPushButton::clicked, this, &LoginViewController::goToRegister);
+    m_keyboardLift = new KeyboardLift(root);
+    m_keyboardLift->watch(m_uname);
+    m_keyboardLift->watch(m_pass);
+}
+
+void LoginViewController::viewDidLoad() {
+    m_imei = appDelegate().getUDID();
+}
+
+void LoginViewController::viewWillAppear(bool /*animated*/) {
+    m_uname->setText(appDelegate().username());
+    m_pass->clear();
+    m_pass->setPlaceholderText(appDelegate().password().isEmpty() ? QStringLiteral("Mật khẩu") : kSavedPasswordMask);
+}
+
+void LoginViewController::viewWillDisappear(bool /*animated*/) {
+    m_keyboardLift->lower();
+}
+
+QString LoginViewController::passwordDigest() const {
+    if (!m_pass->text().isEmpty()) {
+        return md5(m_pass->text());
+    }
+    const bool savedUser = !appDelegate().username().isEmpty() && m_uname->text() == appDelegate().username();
+    return savedUser ? appDelegate().password() : QString();
+}
+
+void LoginViewController::sendLogin() {
+    const QString digest = passwordDigest();
+    if (m_uname->text().isEmpty() || digest.isEmpty()) {
+        appDelegate().alerts().show(QString(), QStringLiteral("Chưa có tên/mật khẩu đăng nhập!"),
+                                    {QStringLiteral("OK")});
+        return;
+    }
+    if (!m_myUrlRequest) {
+        m_myUrlRequest = appDelegate().makeRequest();
+    }
+    m_sentUsername = m_uname->text();
+    m_sentDigest = digest;
+    m_myUrlRequest->setMyReqType(kLoginKind);
+    m_myUrlRequest->setDelegate(this);
+    m_myUrlRequest->ResquestLink(appDelegate().endpoints().login(m_sentUsername, digest));
+}
+
+void LoginViewController::goToRegister() {
+    appDelegate().navigator().push(appDelegate().registerViewController(), true);
+}
+
+void LoginViewController::DidFinishRequest(std::optional<QByteArray> data) {
+    const net::Answer answer = data ? net::readAnswer(*data) : net::Answer();
+    if (!data || answer.headerFieldCount() < 3) {
+        appDelegate().alerts().show(QString(), QStringLiteral("Có lỗi dữ liệu xảy ra khi kêt nối!"),
+                                    {QStringLiteral("OK")});
+        return;
+    }
+    if (!answer.isSuccess()) {
+        appDelegate().setIsAuthenticated(false);
+        appDelegate().setSession(QString());
+        Q_EMIT appDelegate().loginStateChanged();
+        appDelegate().alerts().show(QString(), answer.headerText(3), {QStringLiteral("OK")});
+        return;
+    }
+    storeLogin(answer.text());
+}
+
+void LoginViewController::storeLogin(const QString& text) {
+    const net::Answer answer(text);
+    QRMInfoAppDelegate& app = appDelegate();
+    app.setIsAuthenticated(true);
+    app.setSession(answer.headerText(3));
+    app.setUsername(m_sentUsername);
+    app.setPassword(m_sentDigest);
+    myDb& db = *app.db();
+    db.setUserInfo(m_sentUsername, m_sentDigest, app.session());
+    app.alerts().show(QString(), QStringLiteral("Đăng nhập thành công."), {QStringLiteral("OK")});
+    db.makePorfolioEmpty();
+    const QString day = answer.headerText(2);
+    answer.forEachRecord([&db, &day](const net::RecordView& r) {
+        if (r.size() == 2) {
+            db.updatePorfilio(r.text(0), day, r.text(1));
+        } else if (r.size() == 8) {
+            db.updatePorfilioData(r.text(1), r.text(0), r.text(2), r.text(3), r.text(4), r.text(5), r.text(6),
+                                  r.text(7));
+        }
+    });
+    Q_EMIT app.loginStateChanged();
+    if (app.navigator().topController() == this) {
+        app.navigator().pop(true);
+    }
+}
+
+} // namespace shell

@@ -1,0 +1,50 @@
+#include "shell/ScreenStyle.h"
+
+#include "ui/Fonts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace shell {
+
+void applyScreenBackground(QWidget* screen) {
+    screen->setAttribute(Qt::WA_StyledBackground);
+    screen->setObjectName(QStringLiteral("screen"));
+    screen->setStyleSheet(QStringLiteral(
+        "#screen { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #101826, stop:1 #000000); }"));
+}
+
+QPushButton* makeBarButton(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setGeometry(geometry);
+    button->setFont(ui::systemFont(12, true));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::PointingHandCursor);
+    // The highlighted (pressed) state shows the bar highlight picture, as on the phone.
+    button->setStyleSheet(QStringLiteral("QPushButton { color: white; background: #1d2a3d; border: 1px solid #2f4360;"
+                                         " border-radius: 5px; padding: 0 6px; }"
+                                         "QPushButton:pressed { border-image: url(:/images/bar_hl.svg); }"
+                                         "QPushButton:disabled { color: #5b6575; background: #141b26; }"));
+    return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, int pointSize, bool bold) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setFont(ui::systemFont(pointSize, bold));
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    return label;
+}
+
+QLineEdit* makeField(QWidget* parent, const QString& placeholder, const QRect& geometry) {
+    auto* field = new QLineEdit(parent);
+    field->setGeometry(geometry);
+    field->setPlaceholderText(placeholder);
+    field->setFont(ui::systemFont(13));
+    field->setStyleSheet(QStringLiteral("QLineEdit { color: black; background: white; border: 1px solid #8aa0c0;"
+                                        " border-radius: 5px; padding: 0 6px; }"));
+    return field;
+}
+
+} // namespace shell

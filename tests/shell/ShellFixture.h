@@ -1,0 +1,139 @@
+#pragma once
+
+#include "core/Platform.h"
+#include "net/NetworkActivity.h"
+#include "server/ScriptedServer.h"
+#include "shell/QRMInfoAppDelegate.h"
+#include "support/TempDir.h"
+#include "ui/Alerts.h"
+#include "ui/ManualScheduler.h"
+#include "ui/Navigator.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QNetworkAccessManager>
+#include <QStackedWidget>
+#include <QThread>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+namespace testsupport {
+
+/// A scripted answer with this body.
+inline sim::ScriptedAnswer answer(std::string body) {
+    sim::ScriptedAnswer scripted;
+    scripted.body = std::move(body);
+    return scripted;
+}
+
+/// A connection that closes before the answer is complete.
+inline sim::ScriptedAnswer droppedAnswer() {
+    sim::ScriptedAnswer scripted;
+    scripted.drop = true;
+    return scripted;
+}
+
+class FakePreferences final : public core::Preferences {
+public:
+    std::optional<double> number(const QString& key) const override {
+        const auto found = values.find(key);
+        return found == values.end() ? std::nullopt : std::optional<double>(found->second);
+    }
+    std::map<QString, double> values;
+};
+
+class FakeKeepAwake final : public core::KeepAwake {
+public:
+    void setKeepAwake(bool awake) override { m_awake = awake; }
+    bool isKeptAwake() const override { return m_awake; }
+
+private:
+    bool m_awake = false;
+};
+
+class FakeLinks final : public core::LinkOpener {
+public:
+    void openLink(const QUrl& url) override { opened.append(url); }
+    QList<QUrl> opened;
+};
+
+/// A whole application shell on the offscreen platform: a window with its navigation stack and
+/// alerts, a manual clock, fake platform services, and a service given by the test.
+class ShellTest : public TempDirTest {
+protected:
+    void SetUp() override {
+        TempDirTest::SetUp();
+        m_window.resize(480, 320);
+        m_stack = new QStackedWidget(&m_window);
+        m_stack->setGeometry(0, 0, 480, 320);
+        m_navigator = std::make_unique<ui::Navigator>(m_stack);
+        m_alerts = std::make_unique<ui::Alerts>(&m_window);
+    }
+
+    void TearDown() override {
+        m_app.reset();
+        m_alerts.reset();
+        m_navigator.reset();
+    }
+
+    /// Makes the application object for a service; start() then runs the start-up sequence.
+    shell::QRMInfoAppDelegate& makeApp(const QString& baseUrl) {
+        shell::AppEnvironment environment;
+        environment.dataDir = path();
+        environment.baseUrl = baseUrl;
+        environment.network = &m_network;
+        environment.activity = &m_activity;
+        environment.scheduler = &m_scheduler;
+        environment.alerts = m_alerts.get();
+        environment.navigator = m_navigator.get();
+        environment.platform =
+            core::Platform{&m_preferences, &m_keepAwake, &m_links, QStringLiteral("device-1"), QStringLiteral("2.0.3")};
+        m_app = std::make_unique<shell::QRMInfoAppDelegate>(environment);
+        return *m_app;
+    }
+
+    shell::QRMInfoAppDelegate& start(const QString& baseUrl) {
+        makeApp(baseUrl).applicationDidFinishLaunching();
+        return *m_app;
+    }
+
+    /// Runs the event loop until the condition holds (transfers finish on it), at most 10 s.
+    static bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000) {
+        QDeadlineTimer deadline(timeoutMs);
+        while (!condition()) {
+            if (deadline.hasExpired()) {
+                return false;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(1);
+        }
+        return true;
+    }
+
+    bool waitForAlert(const QString& message) {
+        return waitFor([this, &message] { return m_alerts->isShowing() && m_alerts->currentMessage() == message; });
+    }
+
+    shell::QRMInfoAppDelegate& app() { return *m_app; }
+    ui::Alerts& alerts() { return *m_alerts; }
+    ui::Navigator& navigator() { return *m_navigator; }
+    ui::ManualScheduler& scheduler() { return m_scheduler; }
+
+    FakePreferences m_preferences;
+    FakeKeepAwake m_keepAwake;
+    FakeLinks m_links;
+
+private:
+    ui::ManualScheduler m_scheduler;
+    QNetworkAccessManager m_network;
+    net::NetworkActivity m_activity;
+    QWidget m_window;
+    QStackedWidget* m_stack = nullptr;
+    std::unique_ptr<ui::Navigator> m_navigator;
+    std::unique_ptr<ui::Alerts> m_alerts;
+    std::unique_ptr<shell::QRMInfoAppDelegate> m_app;
+};
+
+} // namespace testsupport
