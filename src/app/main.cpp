@@ -62,10 +62,9 @@ struct Options {
     QString dataDir;
     QString baseUrl;
     QString tourDir;
-    bool storeSummary = false;
 };
 
-Options parseOptions(const QApplication& app) {
+Options parseOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Corvastel: Vietnamese stock-market information (HoSE, HNX, world markets, gold, commodities, rates)."));
@@ -89,21 +88,51 @@ Options parseOptions(const QApplication& app) {
                                                     "settings row and the rows of every table, and exit."));
     parser.addOptions({dataDir, baseUrl, scale, tour, summary});
     parser.process(app);
-    return {parser.value(dataDir), parser.value(baseUrl), parser.value(tour), parser.isSet(summary)};
+    return {parser.value(dataDir), parser.value(baseUrl), parser.value(tour)};
+}
+
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("corvastel"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Corvastel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVASTEL_VERSION));
+}
+
+// Help, version and the store summary print and exit: they need no window, so they work on a
+// machine without a display.
+bool wantsNoWindow(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* flag : {"-h", "--help", "-?", "-v", "--version", "--store-summary", "--help-all"}) {
+            if (std::strcmp(argv[i], flag) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    applyEarlyOptions(argc, argv);
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("corvastel"));
-    QApplication::setOrganizationName(QStringLiteral("Corvastel"));
-    QApplication::setApplicationVersion(QStringLiteral(CORVASTEL_VERSION));
-    const Options options = parseOptions(application);
-    if (options.storeSummary) {
+    if (wantsNoWindow(argc, argv)) {
+        QCoreApplication console(argc, argv);
+        nameApplication();
+        const Options options = parseOptions(console);
         return printStoreSummary(options.dataDir);
     }
+    applyEarlyOptions(argc, argv);
+    if (!hasDisplay()) {
+        QTextStream(stderr) << "corvastel: no display to open the window on; run it in a desktop session, or "
+                               "walk the screens headless with --tour DIR\n";
+        return 2;
+    }
+    QApplication application(argc, argv);
+    nameApplication();
+    const Options options = parseOptions(application);
     QDir().mkpath(options.dataDir);
 
     std::unique_ptr<sim::Service> embedded;
