@@ -1,5 +1,8 @@
 #include "app/Tour.h"
 
+#include "market/MarketHistoryViewController.h"
+#include "market/MarketInfoViewController.h"
+#include "market/MarketResultViewController.h"
 #include "shell/ContextMenuViewController.h"
 #include "shell/LoginViewController.h"
 #include "shell/MainViewController.h"
@@ -12,6 +15,7 @@
 #include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QThread>
 #include <QWidget>
 
@@ -24,10 +28,10 @@ constexpr int kUpdateWaitMs = 180000;
 
 } // namespace
 
-Tour::Tour(shell::QRMInfoAppDelegate& app, QWidget& window, QString folder)
+Tour::Tour(shell::QRMInfoAppDelegate& app, QWidget& window, const QString& folder)
     : m_app(app)
     , m_window(window)
-    , m_folder(std::move(folder)) {}
+    , m_folder(folder) {}
 
 bool Tour::waitUntil(const std::function<bool()>& condition, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
@@ -62,6 +66,9 @@ QString Tour::run() {
     QString failure = walkStartAndUpdate();
     if (failure.isEmpty()) {
         failure = walkAccount();
+    }
+    if (failure.isEmpty()) {
+        failure = walkMarket();
     }
     if (failure.isEmpty()) {
         walkSettingsAndMenu();
@@ -114,6 +121,42 @@ QString Tour::walkAccount() {
     reg->uname()->setText(QStringLiteral("nhadautu"));
     reg->email()->setText(QStringLiteral("nhadautu@vidu.vn"));
     snap(QStringLiteral("registration"));
+    m_app.navigator().popToRoot(false);
+    return {};
+}
+
+QString Tour::walkMarket() {
+    shell::MainViewController* menu = m_app.mainViewController();
+    QPushButton* marketButton = menu->sectionButton(QStringLiteral("btCKVN"));
+    if (!marketButton || !marketButton->isEnabled()) {
+        return QStringLiteral("the market section is not available");
+    }
+    marketButton->click();
+    auto* overview = m_app.cachedScreen<market::MarketInfoViewController>(QStringLiteral("marketInfo"));
+    if (m_app.navigator().topController() != overview) {
+        return QStringLiteral("the market overview did not open");
+    }
+    overview->toggleAnimation();
+    if (!waitUntil([overview] { return overview->order() > 0 && !overview->isRequestOutstanding(); }, kShortWaitMs)) {
+        return QStringLiteral("the market overview stored no answer (alert: \"%1\")")
+            .arg(m_app.alerts().currentMessage());
+    }
+    snap(QStringLiteral("market-overview"));
+    overview->toggleAnimation();
+
+    // The history shows an earlier day from what the overview stored; a fresh data folder holds
+    // only today's answers, so the walk shows today's.
+    m_app.setCurrentHistoryDayView(m_app.currentDay());
+    overview->goHistory();
+    snap(QStringLiteral("market-history"));
+    m_app.navigator().pop(false);
+    m_app.setCurrentHistoryDayView(m_app.currentDay() - 1);
+
+    overview->goMarketResult();
+    if (m_app.navigator().topController() == overview) {
+        return QStringLiteral("the trading results did not open");
+    }
+    snap(QStringLiteral("market-results"));
     m_app.navigator().popToRoot(false);
     return {};
 }

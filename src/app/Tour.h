@@ -17,7 +17,7 @@ namespace app {
 /// runs the full update, logs in as the demo user and saves a picture of every screen.
 class Tour final {
 public:
-    Tour(shell::QRMInfoAppDelegate& app, QWidget& window, QString folder);
+    Tour(shell::QRMInfoAppDelegate& app, QWidget& window, const QString& folder);
 
     /// Runs the walk; an empty text on success, else what went wrong.
     QString run();
@@ -28,6 +28,7 @@ private:
     void snap(const QString& name);
     QString walkStartAndUpdate();
     QString walkAccount();
+    QString walkMarket();
     void walkSettingsAndMenu();
 
     shell::QRMInfoAppDelegate& m_app;

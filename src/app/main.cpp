@@ -3,6 +3,7 @@
 #include "app/Tour.h"
 #include "core/CalendarHelpers.h"
 #include "core/StartupStore.h"
+#include "market/MarketScreens.h"
 #include "net/NetworkActivity.h"
 #include "server/EmbeddedService.h"
 #include "server/Service.h"
@@ -167,6 +168,7 @@ int main(int argc, char** argv) {
     environment.platform = core::Platform{&preferences, &keepAwake, &links, app::deviceIdentifier(settings),
                                           QStringLiteral(CORVASTEL_VERSION)};
     shell::QRMInfoAppDelegate appDelegate(environment);
+    market::registerMarketScreens(appDelegate);
     QObject::connect(&application, &QGuiApplication::applicationStateChanged, &appDelegate,
                      [&appDelegate](Qt::ApplicationState state) {
                          if (state == Qt::ApplicationActive) {

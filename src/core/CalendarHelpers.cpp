@@ -18,7 +18,7 @@ QString hoursAndMinutes(int hours, int minutes) {
 
 QLocale effectiveLocale(const QLocale& locale) {
     if (locale.language() == QLocale::C) {
-        return QLocale(QLocale::English, QLocale::UnitedStates);
+        return {QLocale::English, QLocale::UnitedStates};
     }
     return locale;
 }
@@ -26,7 +26,7 @@ QLocale effectiveLocale(const QLocale& locale) {
 } // namespace
 
 QDateTime dayEpoch() {
-    return QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::LocalTime);
+    return {QDate(2000, 1, 1), QTime(0, 0), Qt::LocalTime};
 }
 
 int dayNumberOf(const QDateTime& instant) {

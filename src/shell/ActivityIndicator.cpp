@@ -46,7 +46,7 @@ void ActivityIndicator::paintEvent(QPaintEvent* /*event*/) {
     for (int spoke = 0; spoke < kSpokes; ++spoke) {
         const int age = (m_phase - spoke + kSpokes) % kSpokes;
         QColor color(Qt::white);
-        color.setAlphaF(1.0 - age / static_cast<double>(kSpokes));
+        color.setAlphaF(static_cast<float>(1.0 - age / static_cast<double>(kSpokes)));
         painter.setPen(QPen(color, side / 10, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(0, side * 0.22), QPointF(0, side * 0.45));
         painter.rotate(360.0 / kSpokes);

@@ -16,6 +16,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace shell {
 
 namespace {
@@ -162,13 +164,15 @@ void MainViewController::clearUserLabel() {
 }
 
 void MainViewController::setSectionAction(const QString& objectName, std::function<void()> open) {
-    for (std::size_t i = 0; i < m_sections.size(); ++i) {
-        if (m_sections[i].objectName == objectName) {
-            m_sections[i].open = std::move(open);
-            if (i < static_cast<std::size_t>(m_sectionButtons.size())) {
-                m_sectionButtons[static_cast<qsizetype>(i)]->setEnabled(static_cast<bool>(m_sections[i].open));
-            }
-        }
+    const auto section = std::find_if(m_sections.begin(), m_sections.end(),
+                                      [&objectName](const Section& s) { return s.objectName == objectName; });
+    if (section == m_sections.end()) {
+        return;
+    }
+    section->open = std::move(open);
+    const auto index = static_cast<qsizetype>(section - m_sections.begin());
+    if (index < m_sectionButtons.size()) {
+        m_sectionButtons[index]->setEnabled(static_cast<bool>(section->open));
     }
 }
 

@@ -4,10 +4,12 @@
 #include "net/Endpoints.h"
 #include "net/RequestDelegate.h"
 #include "shell/AppEnvironment.h"
+#include "ui/ViewController.h"
 
 #include <QObject>
 #include <QStringList>
 
+#include <map>
 #include <memory>
 
 class myDb;
@@ -17,7 +19,6 @@ class MyUrlRequest;
 }
 namespace ui {
 class Timer;
-class ViewController;
 } // namespace ui
 
 namespace shell {
@@ -75,6 +76,17 @@ public:
 
     // ---- screens ---------------------------------------------------------------------------
     MainViewController* mainViewController() const { return m_mainViewController.get(); }
+    /// The cached instance of a section screen, created on first use with this object and kept
+    /// for the whole run (market overview, history, results, company list, ...).
+    template <typename Screen> Screen* cachedScreen(const QString& key) {
+        std::unique_ptr<ui::ViewController>& slot = m_screens[key];
+        if (!slot) {
+            slot = std::make_unique<Screen>(*this);
+        }
+        return static_cast<Screen*>(slot.get());
+    }
+    /// The cached screen under key, or null when it has not been created.
+    ui::ViewController* existingScreen(const QString& key) const;
     ContextMenuViewController* menu();
     bool hasMenu() const { return m_menu != nullptr; }
     LoginViewController* loginViewController();
@@ -163,6 +175,7 @@ private:
     std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
     std::unique_ptr<MainViewController> m_mainViewController;
     std::unique_ptr<ContextMenuViewController> m_menu;
+    std::map<QString, std::unique_ptr<ui::ViewController>> m_screens;
     std::unique_ptr<LoginViewController> m_loginViewController;
     std::unique_ptr<RegisterViewController> m_registerViewController;
     std::unique_ptr<ui::Timer> m_timer;

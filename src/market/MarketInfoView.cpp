@@ -1,0 +1,234 @@
+#include "market/MarketInfoView.h"
+
+#include "market/MarketInfoViewController.h"
+#include "ui/Canvas.h"
+
+namespace market {
+
+namespace {
+
+// Market minutes of the panels: HoSE trades 09:00–10:15 across the top panel's 248 points,
+// HNX 08:30–11:00 across the bottom one.
+constexpr float kHoSEMinuteWidth = 248.0F / 75.0F;
+constexpr float kHaSTCMinuteWidth = 248.0F / 150.0F;
+constexpr int kHaSTCLastMinute = 150;
+constexpr int kHoSEFirstBarMinute = 32;
+constexpr int kHoSELastMinute = 105;
+constexpr int kHoSEFirstLineMinute = 30;
+
+constexpr int kLabelX = 155;
+constexpr double kReferenceLeft = 200;
+constexpr double kReferenceRight = 448;
+
+// A value can become both the maximum and the minimum: the first one of a range does.
+void widen(float value, float& maximum, float& minimum) {
+    if (value > maximum) {
+        maximum = value;
+    }
+    if (value <= minimum) {
+        minimum = value;
+    }
+}
+
+} // namespace
+
+MarketInfoView::MarketInfoView(QWidget* parent)
+    : ui::ChartView(parent) {}
+
+void MarketInfoView::widenHoSE(float barValue, float indexValue) {
+    widen(barValue, m_maxHoSEHeight, m_minHoSEHeight);
+    widen(indexValue, m_maxHoSEPoint, m_minHoSEPoint);
+}
+
+void MarketInfoView::widenHaSTC(float barValue, float indexValue) {
+    widen(barValue, m_maxHaSTCHeight, m_minHaSTCHeight);
+    widen(indexValue, m_maxHaSTCPoint, m_minHaSTCPoint);
+}
+
+void MarketInfoView::setNeedsDisplay() {
+    ++m_displayRequests;
+    update();
+}
+
+void MarketInfoView::drawChart(ui::Canvas& canvas) {
+    m_context = &canvas;
+    clearChart();
+    if (m_delegate) {
+        m_delegate->parseForDraw();
+    }
+    drawCoordinate();
+    m_context = nullptr;
+}
+
+void MarketInfoView::clearChart() {
+    if (!m_context) {
+        return;
+    }
+    m_context->setFillColor(0, 0, 0, 1);
+    m_context->fillRect(197, 30, 260, 100);
+    m_context->fillRect(140, 30, 55, 120);
+    m_context->fillRect(197, 150, 265, 90);
+    m_context->fillRect(140, 150, 55, 110);
+}
+
+MarketInfoView::Panel MarketInfoView::hosePanel() {
+    return Panel{kHoSEFirstLineMinute,
+                 kHoSEMinuteWidth,
+                 120,
+                 122,
+                 m_minHoSEPoint,
+                 m_yHoSE_PointScale,
+                 m_minHoSEHeight,
+                 m_yHoSE_Scale,
+                 m_yesterdayHoPoint,
+                 &m_preHoSEHeight,
+                 &m_preHoSEMinute,
+                 &m_preHoSEPoint};
+}
+
+MarketInfoView::Panel MarketInfoView::haSTCPanel() {
+    return Panel{0,
+                 kHaSTCMinuteWidth,
+                 236,
+                 238,
+                 m_minHaSTCPoint,
+                 m_yHaSTC_PointScale,
+                 m_minHaSTCHeight,
+                 m_yHaSTC_Scale,
+                 m_yesterdayHaPoint,
+                 &m_preHaSTCHeight,
+                 &m_preHaSTCMinute,
+                 &m_preHaSTCPoint};
+}
+
+bool MarketInfoView::hoseDrawable() const {
+    return m_maxHoSEPoint != m_minHoSEPoint && m_maxHoSEHeight != m_minHoSEHeight && m_yHoSE_PointScale != 0 &&
+           m_yHoSE_Scale != 0;
+}
+
+bool MarketInfoView::haSTCDrawable() const {
+    return m_maxHaSTCPoint != m_minHaSTCPoint && m_maxHaSTCHeight != m_minHaSTCHeight && m_yHaSTC_PointScale != 0 &&
+           m_yHaSTC_Scale != 0;
+}
+
+void MarketInfoView::drawBar(int exchange, int minute, double barValue, double indexValue) {
+    if (!m_context) {
+        return;
+    }
+    m_context->setLineWidth(1);
+    if (exchange == kHaSTC) {
+        if (minute < 0 || minute > kHaSTCLastMinute || !haSTCDrawable()) {
+            return;
+        }
+        const Panel panel = haSTCPanel();
+        drawMinuteBar(panel, minute, barValue);
+        drawLinePoint(panel, minute, indexValue);
+    } else if (exchange == kHoSE) {
+        if (!hoseDrawable()) {
+            return;
+        }
+        const Panel panel = hosePanel();
+        if (minute >= kHoSEFirstBarMinute && minute <= kHoSELastMinute) {
+            drawMinuteBar(panel, minute, barValue);
+            drawLinePoint(panel, minute, indexValue);
+        } else if (minute == kHoSEFirstLineMinute || minute == kHoSEFirstLineMinute + 1) {
+            drawLinePoint(panel, minute, indexValue);
+        }
+    }
+}
+
+// The white stroke under the coloured one keeps a hairline of light at the bar's edges.
+void MarketInfoView::drawMinuteBar(const Panel& panel, int minute, double barValue) {
+    const double x = panel.x(minute);
+    const double top = panel.barTop(barValue);
+    m_context->setStrokeColor(ui::Color::white());
+    strokeLine(x, panel.barBase, x, top);
+    m_context->setStrokeColor(barValue >= *panel.preHeight ? ui::Color::green() : ui::Color::red());
+    strokeLine(x, panel.barBase, x, top);
+    *panel.preHeight = static_cast<float>(barValue);
+}
+
+void MarketInfoView::drawLinePoint(const Panel& panel, int minute, double indexValue) {
+    if (*panel.preMinute >= minute) {
+        return;
+    }
+    m_context->setStrokeColor(indexValue >= panel.yesterday ? ui::Color::green() : ui::Color::red());
+    if (*panel.prePoint != 0) {
+        strokeLine(panel.x(*panel.preMinute), panel.lineY(*panel.prePoint), panel.x(minute), panel.lineY(indexValue));
+    }
+    *panel.prePoint = static_cast<float>(indexValue);
+    *panel.preMinute = minute;
+}
+
+void MarketInfoView::strokeLine(double x0, double y0, double x1, double y1) {
+    m_context->beginPath();
+    m_context->moveTo(x0, y0);
+    m_context->addLineTo(x1, y1);
+    m_context->strokePath();
+}
+
+void MarketInfoView::drawCoordinate() {
+    if (!m_context) {
+        return;
+    }
+    if (hoseDrawable()) {
+        drawReferenceLine(hosePanel(), m_maxHoSEPoint);
+    }
+    if (haSTCDrawable()) {
+        drawReferenceLine(haSTCPanel(), m_maxHaSTCPoint);
+    }
+    if (hoseDrawable()) {
+        drawValueLabels(m_maxHoSEPoint, m_minHoSEPoint, {50, 85, 125}, {0.000001, 0.00000001, 0.000001});
+    }
+    if (haSTCDrawable()) {
+        drawValueLabels(m_maxHaSTCPoint, m_minHaSTCPoint, {163, 203, 241}, {0.0000001, 0.0000001, 0.000001});
+    }
+}
+
+// Only a previous close strictly inside the panel's range has a place on it.
+void MarketInfoView::drawReferenceLine(const Panel& panel, float maxPoint) {
+    if (maxPoint <= 0 || panel.minPoint <= 0 || panel.yesterday <= panel.minPoint || panel.yesterday >= maxPoint) {
+        return;
+    }
+    const double y = panel.lineY(panel.yesterday);
+    m_context->setStrokeColor(ui::Color::lightGray());
+    strokeLine(kReferenceLeft, y, kReferenceRight, y);
+}
+
+// The nudges round values that sit exactly on a half cent the same way on every platform.
+void MarketInfoView::drawValueLabels(float maxPoint, float minPoint, const int (&baselines)[3],
+                                     const double (&nudges)[3]) {
+    if (maxPoint <= 0) {
+        return;
+    }
+    const double middle = static_cast<double>(minPoint) * 0.5 + static_cast<double>(maxPoint) * 0.5;
+    drawText(QString::asprintf("%6.2lf", static_cast<double>(maxPoint) + nudges[0]), kLabelX, baselines[0]);
+    drawText(QString::asprintf("%6.2lf", middle + nudges[1]), kLabelX, baselines[1]);
+    drawText(QString::asprintf("%6.2lf", static_cast<double>(minPoint) + nudges[2]), kLabelX, baselines[2]);
+}
+
+void MarketInfoView::drawText(const QString& text, int x, int y) {
+    if (m_context) {
+        ui::drawChartText(*m_context, text, x, y);
+    }
+}
+
+void MarketInfoView::touchesBegan(QPointF position) {
+    m_swipe.began(position);
+}
+
+void MarketInfoView::touchesMoved(QPointF position) {
+    if (m_swipe.moved(position) == ui::SwipeClassifier::Swipe::Left && m_delegate) {
+        m_delegate->goMarketResult();
+    }
+}
+
+void MarketInfoView::touchesEnded(QPointF /*position*/) {
+    m_swipe.ended();
+}
+
+void MarketInfoView::touchesCancelled(QPointF position) {
+    m_swipe.cancelled(position);
+}
+
+} // namespace market

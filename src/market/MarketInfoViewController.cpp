@@ -1,0 +1,481 @@
+#include "market/MarketInfoViewController.h"
+
+#include "market/MarketHistoryViewController.h"
+#include "market/MarketInfoView.h"
+#include "market/MarketResultViewController.h"
+#include "net/AnswerReader.h"
+#include "net/MyUrlRequest.h"
+#include "shell/ActivityIndicator.h"
+#include "shell/ContextMenuViewController.h"
+#include "shell/LiveRefresh.h"
+#include "shell/MainViewController.h"
+#include "shell/QRMInfoAppDelegate.h"
+#include "shell/ScreenStyle.h"
+#include "store/myDb.h"
+#include "ui/Artwork.h"
+#include "ui/Color.h"
+#include "ui/Fonts.h"
+#include "ui/LiveModeButton.h"
+#include "ui/Navigator.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace market {
+
+namespace {
+
+// Minute records widen a panel's ranges only while the answer is inside that exchange's session.
+constexpr int kHaSTCLastMinute = 150;
+constexpr int kHoSEFirstMinute = 32;
+constexpr int kHoSELastMinute = 105;
+// The revision is a market minute; the session ends at 150 (11:00).
+constexpr int kLastRevision = 150;
+
+constexpr int kMinuteFields = 4;
+constexpr int kIndexFields = 9;
+
+void setTextColor(QLabel* label, const QColor& color) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+// A label of the exchange blocks: no style sheet, so that its colour is its palette's.
+QLabel* makeValueLabel(QWidget* parent, const QRect& geometry, int points) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(geometry);
+    label->setFont(ui::systemFont(points, true));
+    setTextColor(label, Qt::white);
+    return label;
+}
+
+} // namespace
+
+MarketInfoViewController::MarketInfoViewController(shell::QRMInfoAppDelegate& appDelegate)
+    : m_delegate(appDelegate)
+    , m_live(std::make_unique<shell::LiveRefresh>(appDelegate, *this, [this] { targetMethod(); })) {}
+
+MarketInfoViewController::~MarketInfoViewController() = default;
+
+// ---- layout ----------------------------------------------------------------------------------
+
+QWidget* MarketInfoViewController::loadView() {
+    // The chart is the root, so chart coordinates are screen coordinates; the controls sit on it
+    // outside the panels.
+    auto* chart = new MarketInfoView;
+    chart->resize(480, 320);
+    chart->setDelegate(this);
+    m_chart = chart;
+    buildTopBar(chart);
+    buildExchangeLabels(chart);
+    buildTimeAxes(chart);
+    buildBottomBar(chart);
+    m_lbUser = shell::makeLabel(chart, QString(), QRect(6, 262, 200, 20), 13);
+    return chart;
+}
+
+void MarketInfoViewController::buildTopBar(QWidget* root) {
+    m_btGoBack = shell::makeBarButton(root, QStringLiteral("◀ Trở về"), QRect(4, 3, 76, 24));
+    connect(m_btGoBack, &QPushButton::clicked, this, &MarketInfoViewController::goHome);
+    m_releadBt = new ui::LiveModeButton(root);
+    m_releadBt->setGeometry(86, 1, 28, 28);
+    m_releadBt->setToolTip(QStringLiteral("Trực tuyến"));
+    connect(m_releadBt, &QPushButton::clicked, this, &MarketInfoViewController::toggleAnimation);
+    m_live->setButton(m_releadBt);
+    m_actNetwork = new shell::ActivityIndicator(m_delegate.scheduler(), root);
+    m_actNetwork->setGeometry(120, 6, 18, 18);
+    m_titleLabel = shell::makeLabel(root, QString(), QRect(144, 3, 150, 24), 15, true);
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    m_timeLabel = shell::makeLabel(root, QString(), QRect(296, 3, 116, 24), 13, true);
+    m_timeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPushButton* menu = shell::makeBarButton(root, QStringLiteral("☰"), QRect(420, 3, 54, 24));
+    connect(menu, &QPushButton::clicked, this, &MarketInfoViewController::goMenu);
+}
+
+void MarketInfoViewController::buildExchangeLabels(QWidget* root) {
+    // HoSE beside the top panel, HNX beside the bottom one, left of the value-label column.
+    const auto block = [root](const QString& name, int top, QLabel*& point, QLabel*& percent, QLabel*& quantity,
+                              QLabel*& value) {
+        QLabel* heading = shell::makeLabel(root, name, QRect(6, top, 130, 18), 13, true);
+        heading->setStyleSheet(QStringLiteral("color: #ffd54a; background: transparent;"));
+        point = makeValueLabel(root, QRect(6, top + 19, 130, 22), 14);
+        percent = makeValueLabel(root, QRect(6, top + 42, 130, 18), 12);
+        quantity = makeValueLabel(root, QRect(6, top + 61, 130, 18), 12);
+        value = makeValueLabel(root, QRect(6, top + 80, 130, 18), 12);
+    };
+    block(QStringLiteral("HoSE"), 32, m_hosePoint, m_hosePercent, m_hoseTotalQuantity, m_hoseTotalValue);
+    block(QStringLiteral("HNX"), 150, m_haSTCPoint, m_haSTCPercent, m_haSTCTotalQuantity, m_haSTCTotalValue);
+}
+
+// The trading-hours captions: pictures whose ticks line up with the panels' minute positions
+// when their left edge is at x 184, just under each panel's bar base.
+void MarketInfoViewController::buildTimeAxes(QWidget* root) {
+    const auto axis = [root](const QString& name, int top) {
+        auto* label = new QLabel(root);
+        label->setGeometry(184, top, 280, 18);
+        label->setPixmap(ui::artwork(name, QSize(280, 18)));
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    };
+    axis(QStringLiteral("hotimeChart.png"), 124);
+    axis(QStringLiteral("hatimeChart.png"), 240);
+}
+
+void MarketInfoViewController::buildBottomBar(QWidget* root) {
+    constexpr int kTop = 290;
+    constexpr int kWidth = 76;
+    constexpr int kStep = 79;
+    int x = 4;
+    const auto next = [&x, root](const QString& caption) {
+        QPushButton* button = shell::makeBarButton(root, caption, QRect(x, kTop, kWidth, 26));
+        x += kStep;
+        return button;
+    };
+    m_btHome = next(QStringLiteral("Trang chủ"));
+    connect(m_btHome, &QPushButton::clicked, this, &MarketInfoViewController::goMainMenu);
+    m_btReload = next(QStringLiteral("Tải lại"));
+    connect(m_btReload, &QPushButton::clicked, this, &MarketInfoViewController::reloadData);
+    m_btBackDay = next(QStringLiteral("Lịch sử"));
+    connect(m_btBackDay, &QPushButton::clicked, this, &MarketInfoViewController::goHistory);
+    QPushButton* results = next(QStringLiteral("KQGD"));
+    connect(results, &QPushButton::clicked, this, &MarketInfoViewController::goMarketResult);
+    // The company lists do not exist yet: their buttons wait, disabled.
+    QPushButton* hose = next(QStringLiteral("CP HoSE"));
+    connect(hose, &QPushButton::clicked, this, &MarketInfoViewController::goCompanyInfoHoSE);
+    hose->setEnabled(false);
+    QPushButton* haSTC = next(QStringLiteral("CP HNX"));
+    connect(haSTC, &QPushButton::clicked, this, &MarketInfoViewController::goCompanyInfoHaSTC);
+    haSTC->setEnabled(false);
+}
+
+void MarketInfoViewController::viewDidLoad() {
+    m_iPressCount = 0;
+    m_live->stop();
+}
+
+MarketInfoView* MarketInfoViewController::chartView() {
+    view();
+    return m_chart;
+}
+
+// ---- appearance ------------------------------------------------------------------------------
+
+void MarketInfoViewController::viewWillAppear(bool /*animated*/) {
+    view();
+    m_delegate.setILastRevision(0);
+    m_iPressCount = 0;
+    m_titleLabel->setText(title());
+    refreshUserLabel();
+    if (m_timeLabel->text().isEmpty()) {
+        m_timeLabel->setText(m_delegate.dateFromDay(m_delegate.currentDay()));
+    }
+    loadData();
+}
+
+void MarketInfoViewController::refreshUserLabel() {
+    if (m_delegate.account_visible() != 0) {
+        m_lbUser->setFont(ui::systemFont(13));
+        m_lbUser->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_lbUser->setText(m_delegate.isAuthenticated() ? QStringLiteral("[ %1 ]").arg(m_delegate.username())
+                                                       : QString());
+    } else {
+        m_lbUser->setText(QString());
+    }
+}
+
+bool MarketInfoViewController::handleKey(int qtKey) {
+    if (qtKey == Qt::Key_L) {
+        toggleAnimation();
+        return true;
+    }
+    return ui::ViewController::handleKey(qtKey);
+}
+
+void MarketInfoViewController::reloadScreen() {
+    reloadData();
+}
+
+// ---- data ------------------------------------------------------------------------------------
+
+void MarketInfoViewController::loadData() {
+    view();
+    QStringList& texts = m_delegate.realDataArr();
+    texts = m_delegate.db()->getRealtimeData(m_delegate.currentDay());
+    for (const QString& text : std::as_const(texts)) {
+        m_bRealTime = false;
+        parseMarKetInfo(text);
+    }
+    m_chart->setNeedsDisplay();
+    if (!m_delegate.bRealTime()) {
+        m_live->stop();
+        return;
+    }
+    animationLoop();
+    if (isRequestOutstanding()) {
+        return;
+    }
+    m_live->startRefresh();
+    m_bRealTime = true;
+    sendRequest(m_delegate.iLastRevision());
+}
+
+void MarketInfoViewController::reloadData() {
+    if (isRequestOutstanding()) {
+        return;
+    }
+    m_order = 0;
+    sendRequest(0);
+}
+
+void MarketInfoViewController::toggleAnimation() {
+    m_delegate.setBRealTime(!m_delegate.bRealTime());
+    m_order = 0;
+    m_delegate.setILastRevision(0);
+    loadData();
+}
+
+// The tick does not wait for an answer still under way: the request object drops it.
+void MarketInfoViewController::targetMethod() {
+    if (!m_delegate.bRealTime()) {
+        return;
+    }
+    m_bRealTime = true;
+    sendRequest(m_delegate.iLastRevision());
+}
+
+void MarketInfoViewController::sendRequest(int revision) {
+    if (!m_myUrlRequest) {
+        m_myUrlRequest = m_delegate.makeRequest();
+    }
+    m_myUrlRequest->setMyReqType(kRequestKind);
+    m_myUrlRequest->setDelegate(this);
+    m_myUrlRequest->ResquestLink(m_delegate.endpoints().marketRealtime(revision));
+    startIndicator();
+}
+
+void MarketInfoViewController::startIndicator() {
+    view();
+    m_actNetwork->startAnimating();
+}
+
+void MarketInfoViewController::stopIndicator() {
+    if (m_actNetwork) {
+        m_actNetwork->stopAnimating();
+    }
+}
+
+bool MarketInfoViewController::isRequestOutstanding() const {
+    return m_actNetwork && m_actNetwork->isAnimating();
+}
+
+void MarketInfoViewController::DidFinishRequest(std::optional<QByteArray> data) {
+    view();
+    stopIndicator();
+    m_lbUser->show();
+    if (!data) {
+        m_delegate.showConnectionError();
+        stopIndicator();
+        return;
+    }
+    const QString text = QString::fromUtf8(*data);
+    m_delegate.realDataArr().append(text);
+    parseMarKetInfo(text);
+    if (m_isErr) {
+        m_delegate.realDataArr().removeLast();
+        return;
+    }
+    m_delegate.db()->addRealtimeData(QString::number(m_delegate.dateDiffFromNow()), text, m_order);
+    ++m_order;
+    m_chart->setNeedsDisplay();
+}
+
+void MarketInfoViewController::parseMarKetInfo(const QString& text) {
+    chartView();
+    const net::Answer answer(text);
+    if (answer.headerFieldCount() < 2) {
+        m_isErr = true;
+        return;
+    }
+    m_isErr = answer.status() != 0;
+    int day = net::leadingInt(answer.headerField(2));
+    int lastHaSTCMinute = 0;
+    int lastHoSEMinute = 0;
+    bool sawMinutes = false;
+    for (const net::RecordView& record : answer.allRecords()) {
+        if (record.size() == kMinuteFields) {
+            const int id = record.intAt(0);
+            if (id == MarketInfoView::kHaSTC) {
+                lastHaSTCMinute = record.intAt(1);
+            } else if (id == MarketInfoView::kHoSE) {
+                lastHoSEMinute = record.intAt(1);
+            }
+            widenRanges(record, lastHaSTCMinute, lastHoSEMinute);
+            sawMinutes = true;
+        } else if (record.size() == kIndexFields) {
+            const int id = record.intAt(0);
+            if (id == MarketInfoView::kHoSE) {
+                fillLabels({m_hosePoint, m_hosePercent, m_hoseTotalQuantity, m_hoseTotalValue}, record);
+                day = record.intAt(8);
+                m_chart->setYesterdayHoPoint(static_cast<float>(record.doubleAt(5)));
+            } else if (id == MarketInfoView::kHaSTC) {
+                fillLabels({m_haSTCPoint, m_haSTCPercent, m_haSTCTotalQuantity, m_haSTCTotalValue}, record);
+                day = record.intAt(8);
+                m_chart->setYesterdayHaPoint(static_cast<float>(record.doubleAt(5)));
+            }
+            applyRevision(record.intAt(3), sawMinutes, day);
+        }
+    }
+}
+
+// The session test uses the later of the two exchanges' last minutes in this answer.
+void MarketInfoViewController::widenRanges(const net::RecordView& record, int lastHaSTCMinute, int lastHoSEMinute) {
+    const int id = record.intAt(0);
+    const int latest = std::max(lastHaSTCMinute, lastHoSEMinute);
+    const auto barValue = static_cast<float>(record.doubleAt(3));
+    const auto indexValue = static_cast<float>(record.doubleAt(2));
+    if (id == MarketInfoView::kHaSTC && latest >= 0 && latest <= kHaSTCLastMinute) {
+        m_chart->widenHaSTC(barValue, indexValue);
+    } else if (id == MarketInfoView::kHoSE && latest >= kHoSEFirstMinute && latest <= kHoSELastMinute) {
+        m_chart->widenHoSE(barValue, indexValue);
+    }
+}
+
+void MarketInfoViewController::fillLabels(const ExchangeLabels& labels, const net::RecordView& record) {
+    labels.point->setFont(ui::systemFont(14, true));
+    labels.point->setText(record.text(4));
+    labels.quantity->setFont(ui::systemFont(12, true));
+    labels.quantity->setText(QStringLiteral("%1 %2").arg(record.text(7), QStringLiteral("Tr.")));
+    const bool fall = record.doubleAt(1) < 0;
+    const QColor color = fall ? ui::Color::red().toQColor() : ui::Color::green().toQColor();
+    setTextColor(labels.point, color);
+    setTextColor(labels.percent, color);
+    labels.percent->setText(fall ? QStringLiteral("%1(%2%)").arg(record.text(1), record.text(2))
+                                 : QStringLiteral("+%1(+%2%)").arg(record.text(1), record.text(2)));
+    labels.percent->setFont(ui::systemFont(12, true));
+    labels.value->setFont(ui::systemFont(12, true));
+    labels.value->setText(
+        QStringLiteral("%1 %2").arg(m_delegate.getDecimalString(record.doubleAt(6)), QStringLiteral("Tỷ.")));
+}
+
+// A replayed answer sets the revision back to 0, so the first request after a replay asks for
+// the whole day. An index record of another day starts the stored day afresh.
+void MarketInfoViewController::applyRevision(int revision, bool sawMinutes, int day) {
+    if (sawMinutes) {
+        if (m_bRealTime) {
+            if (revision >= m_delegate.iLastRevision()) {
+                m_delegate.setILastRevision(revision);
+            }
+        } else {
+            m_delegate.setILastRevision(0);
+        }
+        if (m_delegate.iLastRevision() >= kLastRevision) {
+            m_delegate.setILastRevision(kLastRevision);
+        }
+    }
+    if (day == m_delegate.currentDay()) {
+        m_timeLabel->setText(m_delegate.timeFromLastUpdate(revision));
+    } else {
+        m_delegate.setILastRevision(0);
+        m_timeLabel->setText(m_delegate.dateFromDay(day));
+        m_order = 0;
+    }
+}
+
+void MarketInfoViewController::parseForDraw() {
+    QStringList& texts = m_delegate.realDataArr();
+    texts = m_delegate.db()->getRealtimeData(m_delegate.currentDay());
+    if (texts.isEmpty()) {
+        return;
+    }
+    MarketInfoView& chart = *m_chart;
+    chart.setYHoSE_Scale((chart.maxHoSEHeight() - chart.minHoSEHeight()) / 40);
+    chart.setYHaSTC_Scale((chart.maxHaSTCHeight() - chart.minHaSTCHeight()) / 40);
+    chart.setYHoSE_PointScale((chart.maxHoSEPoint() - chart.minHoSEPoint()) / 80);
+    chart.setYHaSTC_PointScale((chart.maxHaSTCPoint() - chart.minHaSTCPoint()) / 80);
+    chart.setPreHoSEMinute(30);
+    chart.setPreHoSEPoint(0);
+    chart.setPreHaSTCMinute(0);
+    chart.setPreHaSTCPoint(0);
+    for (const QString& text : std::as_const(texts)) {
+        ParseText(text);
+    }
+}
+
+// Each exchange's minute records are drawn by their own minute, inside its session.
+void MarketInfoViewController::ParseText(const QString& text) {
+    if (m_delegate.realDataArr().isEmpty()) {
+        return;
+    }
+    const net::Answer answer(text);
+    for (const net::RecordView& record : answer.allRecords()) {
+        if (record.size() != kMinuteFields) {
+            continue;
+        }
+        const int id = record.intAt(0);
+        const int minute = record.intAt(1);
+        if (id == MarketInfoView::kHaSTC && minute >= 0 && minute <= kHaSTCLastMinute) {
+            m_chart->drawBar(MarketInfoView::kHaSTC, minute, record.doubleAt(3), record.doubleAt(2));
+        } else if (id == MarketInfoView::kHoSE && minute > kHoSEFirstMinute - 1 && minute <= kHoSELastMinute) {
+            m_chart->drawBar(MarketInfoView::kHoSE, minute, record.doubleAt(3), record.doubleAt(2));
+        }
+    }
+}
+
+void MarketInfoViewController::animationLoop() {
+    m_live->animationLoop();
+}
+
+void MarketInfoViewController::changeImages() {
+    m_live->changeImages();
+}
+
+int MarketInfoViewController::animationCount() const {
+    return m_live->animationCount();
+}
+
+// ---- navigation ------------------------------------------------------------------------------
+
+void MarketInfoViewController::goHome() {
+    m_delegate.navigator().pop(true);
+}
+
+void MarketInfoViewController::goMainMenu() {
+    m_delegate.navigator().popToRoot(true);
+}
+
+void MarketInfoViewController::goMenu() {
+    m_delegate.menu()->showOver(this, QString(), view());
+}
+
+// The company lists come with the company screens; until then the guard is all there is.
+void MarketInfoViewController::goCompanyInfoHoSE() {
+    if (m_iPressCount > 0) {
+        return;
+    }
+    ++m_iPressCount;
+}
+
+void MarketInfoViewController::goCompanyInfoHaSTC() {
+    if (m_iPressCount > 0) {
+        return;
+    }
+    ++m_iPressCount;
+}
+
+void MarketInfoViewController::goHistory() {
+    m_delegate.navigator().push(m_delegate.cachedScreen<MarketHistoryViewController>(QStringLiteral("marketHistory")),
+                                true);
+}
+
+void MarketInfoViewController::goMarketResult() {
+    m_delegate.navigator().push(m_delegate.cachedScreen<MarketResultViewController>(QStringLiteral("marketResult")),
+                                true);
+}
+
+void MarketInfoViewController::menuContextCallBack(int item) {
+    m_delegate.mainViewController()->performGeneralMenuItem(item);
+}
+
+} // namespace market

@@ -1,0 +1,228 @@
+#include "market/MarketResultView.h"
+
+#include "market/MarketResultViewController.h"
+#include "ui/Canvas.h"
+#include "ui/Color.h"
+
+#include <QStringList>
+
+namespace market {
+
+namespace {
+
+constexpr int kHoSE = 2;
+constexpr int kHaSTC = 1;
+constexpr int kSlots = 60;
+constexpr float kSlotWidth = 248.0F / 60.0F;
+constexpr double kChartLeft = 199;
+constexpr double kBarSpan = 40;
+constexpr double kLineSpan = 80;
+constexpr int kLabelX = 165;
+
+struct PanelRect {
+    double x;
+    double y;
+    double width;
+    double height;
+};
+
+// The ground of both panels and of their label columns.
+constexpr PanelRect kGround[] = {{197, 30, 260, 100}, {140, 30, 55, 120}, {197, 150, 265, 90}, {140, 150, 55, 110}};
+
+} // namespace
+
+MarketResultView::MarketResultView(MarketResultViewController& delegate, QWidget* parent)
+    : ui::ChartView(parent)
+    , m_delegate(delegate) {}
+
+MarketResultView::~MarketResultView() = default;
+
+double MarketResultView::xOfSlot(int slot) {
+    return slot * double{kSlotWidth} + kChartLeft;
+}
+
+void MarketResultView::drawChart(ui::Canvas& canvas) {
+    m_canvas = &canvas;
+    clearChart();
+    drawCoordinate();
+    m_delegate.parseForDraw();
+    drawPositionBar();
+    m_canvas = nullptr;
+}
+
+void MarketResultView::clearChart() {
+    if (!m_canvas) {
+        return;
+    }
+    m_canvas->setFillColor(0, 0, 0, 1);
+    for (const PanelRect& rect : kGround) {
+        m_canvas->fillRect(rect.x, rect.y, rect.width, rect.height);
+    }
+}
+
+void MarketResultView::drawCoordinate() {
+    if (!m_canvas) {
+        return;
+    }
+    m_canvas->setLineWidth(0.5);
+    if (canDrawPanel(kHoSE)) {
+        drawPanelLabels(m_maxHoSEPoint, m_minHoSEPoint, 50, 85, 125);
+    }
+    if (canDrawPanel(kHaSTC)) {
+        drawPanelLabels(m_maxHaSTCPoint, m_minHaSTCPoint, 163, 203, 241);
+    }
+}
+
+// The lowest label is 85 % of the minimum: the bars stand on the index panel's floor.
+void MarketResultView::drawPanelLabels(double maximum, double minimum, int maxY, int minY, int lowY) {
+    const auto whole = [](double value) {
+        return QString::asprintf("%d", static_cast<int>(value));
+    };
+    drawText(whole(maximum), kLabelX, maxY);
+    drawText(whole(minimum), kLabelX, minY);
+    drawText(whole(0.85 * minimum), kLabelX, lowY);
+}
+
+void MarketResultView::drawText(const QString& text, int x, int y) {
+    if (m_canvas) {
+        ui::drawChartText(*m_canvas, text, x, y);
+    }
+}
+
+void MarketResultView::drawBar(int exchange, int slot, double quantity, double index) {
+    if (!m_canvas) {
+        return;
+    }
+    m_canvas->setLineWidth(1);
+    if (exchange == kHoSE) {
+        drawHoSEBar(slot, quantity, index);
+    } else if (exchange == kHaSTC) {
+        drawHaSTCBar(slot, quantity, index);
+    }
+}
+
+void MarketResultView::drawHoSEBar(int slot, double quantity, double index) {
+    if (!canDrawPanel(kHoSE) || m_yHoSE_Scale <= 0 || m_yHoSE_PointScale <= 0) {
+        return;
+    }
+    const double x = xOfSlot(slot);
+    m_canvas->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
+    strokeLine(x, 122, x, 117 - (quantity - m_minHoSEHeight) / m_yHoSE_Scale);
+    m_preHoSEHeight = quantity;
+    m_canvas->setStrokeColor(ui::Color::green());
+    if (m_preHoSEPoint != 0) {
+        strokeLine(xOfSlot(m_preHoSEMinute), 120 - (m_preHoSEPoint - m_minHoSEPoint) / m_yHoSE_PointScale, x,
+                   120 - (index - m_minHoSEPoint) / m_yHoSE_PointScale);
+    }
+    m_preHoSEPoint = index;
+    m_preHoSEMinute = slot;
+}
+
+void MarketResultView::drawHaSTCBar(int slot, double quantity, double index) {
+    if (!canDrawPanel(kHaSTC) || m_yHaSTC_Scale <= 0 || m_yHaSTC_PointScale <= 0) {
+        return;
+    }
+    const double x = xOfSlot(slot);
+    m_canvas->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
+    strokeLine(x, 238, x, 233 - (quantity - m_minHaSTCHeight) / m_yHaSTC_Scale);
+    m_preHaSTCHeight = quantity;
+    m_canvas->setStrokeColor(ui::Color::green());
+    if (m_preHaSTCPoint != 0) {
+        strokeLine(xOfSlot(m_preHaSTCMinute), 236 - (m_preHaSTCPoint - m_minHaSTCPoint) / m_yHaSTC_PointScale, x,
+                   236 - (index - m_minHaSTCPoint) / m_yHaSTC_PointScale);
+    }
+    m_preHaSTCPoint = index;
+    m_preHaSTCMinute = slot;
+}
+
+void MarketResultView::strokeLine(double x0, double y0, double x1, double y1) {
+    m_canvas->beginPath();
+    m_canvas->moveTo(x0, y0);
+    m_canvas->addLineTo(x1, y1);
+    m_canvas->strokePath();
+}
+
+// The HoSE days were drawn newest first one slot apart, so the chosen day's place in that list
+// gives its slot.
+void MarketResultView::drawPositionBar() {
+    const QStringList& days = m_delegate.orderDays();
+    const int chosen = m_delegate.chosenDay();
+    const qsizetype k = days.indexOf(QString::number(chosen));
+    if (!m_canvas || k < 0) {
+        return;
+    }
+    const int slot = days.constFirst().toInt() - m_delegate.currentDay() + kSlots - static_cast<int>(k);
+    const double x = xOfSlot(slot);
+    m_canvas->setLineWidth(0.5);
+    m_canvas->setStrokeColor(ui::Color::gray());
+    m_canvas->beginPath();
+    m_canvas->moveTo(x, 126);
+    m_canvas->addLineTo(x, 31);
+    m_canvas->moveTo(x, 253);
+    m_canvas->addLineTo(x, 160);
+    m_canvas->strokePath();
+}
+
+void MarketResultView::resetData() {
+    m_preHoSEPoint = 0;
+    m_preHaSTCPoint = 0;
+}
+
+void MarketResultView::widenRanges(int exchange, double quantity, double index) {
+    const auto widen = [](float& maximum, float& minimum, double value) {
+        const auto v = static_cast<float>(value);
+        if (v > maximum) {
+            maximum = v;
+        }
+        if (v <= minimum) {
+            minimum = v;
+        }
+    };
+    if (exchange == kHoSE) {
+        widen(m_maxHoSEHeight, m_minHoSEHeight, quantity);
+        widen(m_maxHoSEPoint, m_minHoSEPoint, index);
+    } else if (exchange == kHaSTC) {
+        widen(m_maxHaSTCHeight, m_minHaSTCHeight, quantity);
+        widen(m_maxHaSTCPoint, m_minHaSTCPoint, index);
+    }
+}
+
+void MarketResultView::updateScales() {
+    m_yHoSE_Scale = static_cast<float>((m_maxHoSEHeight - m_minHoSEHeight) / kBarSpan);
+    m_yHaSTC_Scale = static_cast<float>((m_maxHaSTCHeight - m_minHaSTCHeight) / kBarSpan);
+    m_yHoSE_PointScale = static_cast<float>((m_maxHoSEPoint - m_minHoSEPoint) / kLineSpan);
+    m_yHaSTC_PointScale = static_cast<float>((m_maxHaSTCPoint - m_minHaSTCPoint) / kLineSpan);
+}
+
+bool MarketResultView::canDrawPanel(int exchange) const {
+    if (exchange == kHoSE) {
+        return m_maxHoSEHeight > m_minHoSEHeight && m_maxHoSEPoint > m_minHoSEPoint;
+    }
+    if (exchange == kHaSTC) {
+        return m_maxHaSTCHeight > m_minHaSTCHeight && m_maxHaSTCPoint > m_minHaSTCPoint;
+    }
+    return false;
+}
+
+void MarketResultView::touchesBegan(QPointF position) {
+    m_swipe.began(position);
+}
+
+void MarketResultView::touchesMoved(QPointF position) {
+    switch (m_swipe.moved(position)) {
+    case ui::SwipeClassifier::Swipe::Right:
+        m_delegate.goBack();
+        break;
+    case ui::SwipeClassifier::Swipe::Left:
+        m_delegate.goNext();
+        break;
+    case ui::SwipeClassifier::Swipe::None:
+        break;
+    }
+}
+
+void MarketResultView::touchesEnded(QPointF /*position*/) {
+    m_swipe.ended();
+}
+
+} // namespace market

@@ -1,0 +1,128 @@
+#include "shell/LiveRefresh.h"
+
+#include "shell/ShellFixture.h"
+#include "store/myDb.h"
+#include "ui/LiveModeButton.h"
+
+using shell::LiveRefresh;
+using testsupport::ShellTest;
+
+class LiveRefreshTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        m_preferences.values[QStringLiteral("Realtime")] = 30;
+        {
+            myDb db(path());
+            db.initDb();
+            db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
+        }
+        start(QStringLiteral("http://127.0.0.1:9"));
+        alerts().press(0);
+        navigator().push(&m_screen, false);
+    }
+
+    std::unique_ptr<LiveRefresh> make(LiveRefresh::Options options = {}) {
+        return std::make_unique<LiveRefresh>(
+            app(), m_screen, [this] { ++m_ticks; }, std::move(options));
+    }
+
+    ui::ViewController m_screen;
+    ui::ViewController m_other;
+    int m_ticks = 0;
+};
+
+TEST_F(LiveRefreshTest, TheRefreshTicksEveryRealtimePeriodWhileLiveModeIsOn) {
+    auto live = make();
+    app().setBRealTime(true);
+    live->startRefresh();
+    scheduler().advance(29.9);
+    EXPECT_EQ(m_ticks, 0);
+    scheduler().advance(0.1);
+    EXPECT_EQ(m_ticks, 1);
+    app().setBRealTime(false);
+    scheduler().advance(30);
+    EXPECT_EQ(m_ticks, 1);
+    EXPECT_TRUE(live->isRefreshing());
+}
+
+TEST_F(LiveRefreshTest, AScreenThatRefreshesRegardlessTicksWithLiveModeOff) {
+    LiveRefresh::Options options;
+    options.tickNeedsLiveMode = false;
+    options.period = [] {
+        return 5.0;
+    };
+    auto live = make(options);
+    live->startRefresh();
+    scheduler().advance(10);
+    EXPECT_EQ(m_ticks, 2);
+}
+
+TEST_F(LiveRefreshTest, StartingAgainReplacesTheTimer) {
+    auto live = make();
+    app().setBRealTime(true);
+    const int before = scheduler().activeTimerCount();
+    live->startRefresh();
+    scheduler().advance(20);
+    live->startRefresh();
+    EXPECT_EQ(scheduler().activeTimerCount(), before + 1);
+    scheduler().advance(20);
+    EXPECT_EQ(m_ticks, 0);
+    scheduler().advance(10);
+    EXPECT_EQ(m_ticks, 1);
+}
+
+TEST_F(LiveRefreshTest, TheAnimationRunsThroughTheFramesOnTheButtonOnlyInLiveMode) {
+    auto live = make();
+    ui::LiveModeButton button;
+    live->setButton(&button);
+    app().setBRealTime(true);
+    live->animationLoop();
+    scheduler().advance(0.15 * 36);
+    EXPECT_EQ(live->animationCount(), 36);
+    EXPECT_EQ(button.frame(), 36);
+    scheduler().advance(0.15);
+    EXPECT_EQ(live->animationCount(), 0);
+    EXPECT_EQ(button.frame(), 0);
+    app().setBRealTime(false);
+    scheduler().advance(1.5);
+    EXPECT_EQ(live->animationCount(), 0);
+    app().setBRealTime(true);
+    scheduler().advance(0.3);
+    live->animationLoop();
+    EXPECT_EQ(live->animationCount(), 0);
+}
+
+TEST_F(LiveRefreshTest, EverythingStopsWhenAnotherScreenTakesTheTop) {
+    auto live = make();
+    app().setBRealTime(true);
+    live->startRefresh();
+    live->animationLoop();
+    navigator().push(&m_other, false);
+    EXPECT_FALSE(live->isRefreshing());
+    EXPECT_FALSE(live->isAnimating());
+    scheduler().advance(60);
+    EXPECT_EQ(m_ticks, 0);
+}
+
+TEST_F(LiveRefreshTest, LeavingByPopStopsToo) {
+    auto live = make();
+    live->startRefresh();
+    live->animationLoop();
+    navigator().pop(false);
+    EXPECT_FALSE(live->isRefreshing());
+    EXPECT_FALSE(live->isAnimating());
+}
+
+TEST_F(LiveRefreshTest, AButtonGoneBeforeTheTickIsNotTouched) {
+    auto live = make();
+    app().setBRealTime(true);
+    {
+        ui::LiveModeButton button;
+        live->setButton(&button);
+        live->animationLoop();
+    }
+    scheduler().advance(0.15);
+    EXPECT_EQ(live->animationCount(), 1);
+    EXPECT_EQ(live->button(), nullptr);
+}
