@@ -1,7 +1,6 @@
 #include "app/MainWindow.h"
 
 #include "net/NetworkActivity.h"
-#include "shell/ActivityIndicator.h"
 #include "ui/Alerts.h"
 #include "ui/Navigator.h"
 
@@ -16,7 +15,7 @@ constexpr int kHeight = 320;
 
 } // namespace
 
-MainWindow::MainWindow(ui::Scheduler& scheduler, net::NetworkActivity& activity) {
+MainWindow::MainWindow(net::NetworkActivity& activity) {
     setWindowTitle(QStringLiteral("Corvastel"));
     setFixedSize(kWidth, kHeight);
     // A palette rather than a style sheet: a sheet would cascade a black background into every
@@ -29,14 +28,10 @@ MainWindow::MainWindow(ui::Scheduler& scheduler, net::NetworkActivity& activity)
     m_stack->setGeometry(0, 0, kWidth, kHeight);
     m_navigator = std::make_unique<ui::Navigator>(m_stack);
     m_navigator->watchKeysOf(this);
-    m_networkSpinner = new shell::ActivityIndicator(scheduler, this);
-    m_networkSpinner->setGeometry(kWidth - 20, kHeight - 20, 16, 16);
+    // The phone showed transfers in its status bar; the desktop window shows them in its title,
+    // where no screen's controls can be covered.
     connect(&activity, &net::NetworkActivity::activeChanged, this, [this](bool active) {
-        if (active) {
-            m_networkSpinner->startAnimating();
-        } else {
-            m_networkSpinner->stopAnimating();
-        }
+        setWindowTitle(active ? QStringLiteral("Corvastel — đang tải dữ liệu…") : QStringLiteral("Corvastel"));
     });
     m_alerts = std::make_unique<ui::Alerts>(this);
 }

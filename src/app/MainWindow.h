@@ -14,9 +14,6 @@ class Alerts;
 class Navigator;
 class Scheduler;
 } // namespace ui
-namespace shell {
-class ActivityIndicator;
-}
 
 namespace app {
 
@@ -27,7 +24,7 @@ class MainWindow final : public QWidget {
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    MainWindow(ui::Scheduler& scheduler, net::NetworkActivity& activity);
+    explicit MainWindow(net::NetworkActivity& activity);
     ~MainWindow() override;
 
     ui::Navigator& navigator() const { return *m_navigator; }
@@ -37,7 +34,6 @@ private:
     QStackedWidget* m_stack = nullptr;
     std::unique_ptr<ui::Navigator> m_navigator;
     std::unique_ptr<ui::Alerts> m_alerts;
-    shell::ActivityIndicator* m_networkSpinner = nullptr;
 };
 
 } // namespace app

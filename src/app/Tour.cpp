@@ -1,5 +1,8 @@
 #include "app/Tour.h"
 
+#include "company/CompanyInfoViewController.h"
+#include "company/CompanyRealTimeViewcontroller.h"
+#include "company/DirectoryWarningViewController.h"
 #include "market/MarketHistoryViewController.h"
 #include "market/MarketInfoViewController.h"
 #include "market/MarketResultViewController.h"
@@ -157,6 +160,60 @@ QString Tour::walkMarket() {
         return QStringLiteral("the trading results did not open");
     }
     snap(QStringLiteral("market-results"));
+    m_app.navigator().pop(false);
+    return walkCompanies(*overview);
+}
+
+QString Tour::refreshCompanyList(company::CompanyInfoViewController& list, const QString& name) {
+    if (m_app.navigator().topController() != &list) {
+        return QStringLiteral("the %1 company list did not open").arg(name);
+    }
+    list.toggleAnimation();
+    if (!waitUntil([&list] { return !list.companyList().isEmpty() && !list.isRequestOutstanding(); }, kShortWaitMs)) {
+        return QStringLiteral("the %1 company list stayed empty").arg(name);
+    }
+    // A logged-in user's holdings are checked after the first answer; the demo account has one
+    // past its threshold, so the warnings screen comes up over the list.
+    if (waitUntil([&list] { return list.warningScreen() != nullptr; }, 3000)) {
+        waitUntil([this, &list] { return m_app.navigator().topController() == list.warningScreen(); }, 1000);
+        if (!m_warningsShown) {
+            snap(QStringLiteral("price-warnings"));
+            m_warningsShown = true;
+        }
+        m_app.navigator().pop(false);
+    }
+    list.toggleAnimation();
+    snap(QStringLiteral("company-list-%1").arg(name));
+    return {};
+}
+
+QString Tour::walkCompanies(market::MarketInfoViewController& overview) {
+    overview.viewWillAppear(false);
+    overview.goCompanyInfoHoSE();
+    auto* list = m_app.cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
+    QString failure = refreshCompanyList(*list, QStringLiteral("hose"));
+    if (!failure.isEmpty()) {
+        return failure;
+    }
+    m_app.navigator().pop(false);
+    overview.viewWillAppear(false);
+    overview.goCompanyInfoHaSTC();
+    failure = refreshCompanyList(*list, QStringLiteral("hnx"));
+    if (!failure.isEmpty()) {
+        return failure;
+    }
+    list->goComDetail(0);
+    auto* quote = m_app.cachedScreen<company::CompanyRealTimeViewcontroller>(QStringLiteral("companyRealTime"));
+    if (m_app.navigator().topController() != quote) {
+        return QStringLiteral("the company real-time screen did not open");
+    }
+    quote->reloadData();
+    if (!waitUntil([quote] { return !quote->isRequestOutstanding(); }, kShortWaitMs)) {
+        return QStringLiteral("the company real-time screen got no answer");
+    }
+    snap(QStringLiteral("company-realtime"));
+    quote->goKQGD();
+    snap(QStringLiteral("company-results"));
     m_app.navigator().popToRoot(false);
     return {};
 }

@@ -7,6 +7,12 @@
 
 class QWidget;
 
+namespace company {
+class CompanyInfoViewController;
+}
+namespace market {
+class MarketInfoViewController;
+}
 namespace shell {
 class QRMInfoAppDelegate;
 }
@@ -29,12 +35,15 @@ private:
     QString walkStartAndUpdate();
     QString walkAccount();
     QString walkMarket();
+    QString walkCompanies(market::MarketInfoViewController& overview);
+    QString refreshCompanyList(company::CompanyInfoViewController& list, const QString& name);
     void walkSettingsAndMenu();
 
     shell::QRMInfoAppDelegate& m_app;
     QWidget& m_window;
     QDir m_folder;
     int m_counter = 0;
+    bool m_warningsShown = false;
 };
 
 } // namespace app

@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
     ui::QtScheduler scheduler;
     net::NetworkActivity activity;
     QNetworkAccessManager network;
-    app::MainWindow window(scheduler, activity);
+    app::MainWindow window(activity);
 
     shell::AppEnvironment environment;
     environment.dataDir = options.dataDir;

@@ -1,5 +1,6 @@
 #include "market/MarketHistoryViewController.h"
 
+#include "company/CompanyInfoViewController.h"
 #include "market/MarketHistoryLabel.h"
 #include "market/MarketHistoryReader.h"
 #include "market/MarketHistoryView.h"
@@ -74,8 +75,6 @@ void MarketHistoryViewController::buildTopBar(QWidget* root) {
     heading->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     m_companyButton = shell::makeBarButton(bar, QStringLiteral("Công ty"), QRect(390, 4, 84, 26));
     connect(m_companyButton, &QPushButton::clicked, this, &MarketHistoryViewController::goCompanyInfo);
-    // The company list does not exist yet.
-    m_companyButton->setEnabled(false);
 }
 
 void MarketHistoryViewController::buildSidePanel(QWidget* root) {
@@ -237,6 +236,10 @@ void MarketHistoryViewController::goHome() {
     m_delegate.navigator().pop(true);
 }
 
-void MarketHistoryViewController::goCompanyInfo() {}
+// The list keeps the exchange it showed last.
+void MarketHistoryViewController::goCompanyInfo() {
+    m_delegate.navigator().push(
+        m_delegate.cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo")), true);
+}
 
 } // namespace market

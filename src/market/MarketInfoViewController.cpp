@@ -1,5 +1,6 @@
 #include "market/MarketInfoViewController.h"
 
+#include "company/CompanyInfoViewController.h"
 #include "market/MarketHistoryViewController.h"
 #include "market/MarketInfoView.h"
 #include "market/MarketResultViewController.h"
@@ -36,6 +37,14 @@ constexpr int kLastRevision = 150;
 
 constexpr int kMinuteFields = 4;
 constexpr int kIndexFields = 9;
+
+void openCompanyList(shell::QRMInfoAppDelegate& app, int stockId) {
+    auto* list = app.cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
+    list->setMarketStockId(stockId);
+    list->setInfoDay(app.currentDay());
+    list->setIsRealtime(true);
+    app.navigator().push(list, true);
+}
 
 void setTextColor(QLabel* label, const QColor& color) {
     QPalette palette = label->palette();
@@ -141,13 +150,10 @@ void MarketInfoViewController::buildBottomBar(QWidget* root) {
     connect(m_btBackDay, &QPushButton::clicked, this, &MarketInfoViewController::goHistory);
     QPushButton* results = next(QStringLiteral("KQGD"));
     connect(results, &QPushButton::clicked, this, &MarketInfoViewController::goMarketResult);
-    // The company lists do not exist yet: their buttons wait, disabled.
     QPushButton* hose = next(QStringLiteral("CP HoSE"));
     connect(hose, &QPushButton::clicked, this, &MarketInfoViewController::goCompanyInfoHoSE);
-    hose->setEnabled(false);
     QPushButton* haSTC = next(QStringLiteral("CP HNX"));
     connect(haSTC, &QPushButton::clicked, this, &MarketInfoViewController::goCompanyInfoHaSTC);
-    haSTC->setEnabled(false);
 }
 
 void MarketInfoViewController::viewDidLoad() {
@@ -449,12 +455,13 @@ void MarketInfoViewController::goMenu() {
     m_delegate.menu()->showOver(this, QString(), view());
 }
 
-// The company lists come with the company screens; until then the guard is all there is.
+// Today's list of the exchange, live refresh available; the guard drops a double tap.
 void MarketInfoViewController::goCompanyInfoHoSE() {
     if (m_iPressCount > 0) {
         return;
     }
     ++m_iPressCount;
+    openCompanyList(m_delegate, company::CompanyInfoViewController::kHoSE);
 }
 
 void MarketInfoViewController::goCompanyInfoHaSTC() {
@@ -462,6 +469,7 @@ void MarketInfoViewController::goCompanyInfoHaSTC() {
         return;
     }
     ++m_iPressCount;
+    openCompanyList(m_delegate, company::CompanyInfoViewController::kHNX);
 }
 
 void MarketInfoViewController::goHistory() {

@@ -19,8 +19,6 @@ MarketResultLabels buildExchangeColumn(QWidget* root, const QString& name, int t
     QLabel* heading = shell::makeLabel(root, name, QRect(kColumnX, top, 60, kRowHeight), 13, true);
     heading->setStyleSheet(QStringLiteral("color: #f0c040; background: transparent;"));
     company = shell::makeBarButton(root, QStringLiteral("Công ty"), QRect(kColumnX + 66, top, 66, kRowHeight));
-    // The company lists come with the company screens; until then the button only shows where.
-    company->setEnabled(false);
     MarketResultLabels labels;
     int y = top + kRowHeight + 3;
     const auto next = [root, &y](int pointSize) {

@@ -1,5 +1,6 @@
 #include "market/MarketResultViewController.h"
 
+#include "company/CompanyInfoViewController.h"
 #include "market/MarketResultRecord.h"
 #include "market/MarketResultStyle.h"
 #include "market/MarketResultView.h"
@@ -17,6 +18,15 @@
 namespace market {
 
 namespace {
+
+// The company list of the day the results show, without live refresh.
+void openCompanyList(shell::QRMInfoAppDelegate& app, int stockId) {
+    auto* list = app.cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
+    list->setMarketStockId(stockId);
+    list->setIsRealtime(false);
+    list->setInfoDay(app.currentMarketResultDayView());
+    app.navigator().push(list, true);
+}
 
 constexpr int kHoSE = 2;
 constexpr int kHaSTC = 1;
@@ -299,10 +309,13 @@ void MarketResultViewController::goUpDown() {
     m_selectedButton = hoseSelected ? 0 : 1;
 }
 
-// The company lists belong to the company screens, which this program does not have yet.
-void MarketResultViewController::goCompanyInfoHoSE() {}
+void MarketResultViewController::goCompanyInfoHoSE() {
+    openCompanyList(m_appDelegate, company::CompanyInfoViewController::kHoSE);
+}
 
-void MarketResultViewController::goCompanyInfoHaSTC() {}
+void MarketResultViewController::goCompanyInfoHaSTC() {
+    openCompanyList(m_appDelegate, company::CompanyInfoViewController::kHNX);
+}
 
 void MarketResultViewController::goMenu() {
     m_appDelegate.menu()->showOver(this, QString(), view());

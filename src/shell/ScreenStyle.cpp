@@ -23,7 +23,7 @@ QPushButton* makeBarButton(QWidget* parent, const QString& text, const QRect& ge
     button->setCursor(Qt::PointingHandCursor);
     // The highlighted (pressed) state shows the bar highlight picture, as on the phone.
     button->setStyleSheet(QStringLiteral("QPushButton { color: white; background: #1d2a3d; border: 1px solid #2f4360;"
-                                         " border-radius: 5px; padding: 0 6px; }"
+                                         " border-radius: 5px; padding: 0 2px; }"
                                          "QPushButton:pressed { border-image: url(:/images/bar_hl.svg); }"
                                          "QPushButton:disabled { color: #5b6575; background: #141b26; }"));
     return button;
@@ -43,7 +43,7 @@ QLineEdit* makeField(QWidget* parent, const QString& placeholder, const QRect& g
     field->setPlaceholderText(placeholder);
     field->setFont(ui::systemFont(13));
     field->setStyleSheet(QStringLiteral("QLineEdit { color: black; background: white; border: 1px solid #8aa0c0;"
-                                        " border-radius: 5px; padding: 0 6px; }"));
+                                        " border-radius: 5px; padding: 0 2px; }"));
     return field;
 }
 

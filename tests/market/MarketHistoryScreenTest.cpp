@@ -1,4 +1,5 @@
 #include "MarketHistoryFixture.h"
+#include "company/CompanyInfoViewController.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -66,7 +67,7 @@ TEST_F(MarketHistoryTest, RightArrowIsTheLaterDayLeftArrowTheEarlierAndEscapeGoe
     EXPECT_EQ(app().currentHistoryDayView(), kToday - 4);
 }
 
-TEST_F(MarketHistoryTest, TheDayButtonsStepTheDayAndTheCompanyButtonIsDisabled) {
+TEST_F(MarketHistoryTest, TheDayButtonsStepTheDayAndTheCompanyButtonOpensTheList) {
     app().setCurrentHistoryDayView(kToday - 5);
     open();
     screen().rightButton()->click();
@@ -74,7 +75,12 @@ TEST_F(MarketHistoryTest, TheDayButtonsStepTheDayAndTheCompanyButtonIsDisabled) 
     screen().leftButton()->click();
     screen().leftButton()->click();
     EXPECT_EQ(app().currentHistoryDayView(), kToday - 4);
-    EXPECT_FALSE(screen().companyButton()->isEnabled());
+    ASSERT_TRUE(screen().companyButton()->isEnabled());
+    auto* list = app().cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
+    list->setMarketStockId(1);
+    screen().companyButton()->click();
+    EXPECT_EQ(navigator().topController(), list);
+    EXPECT_EQ(list->marketStockId(), 1);
 }
 
 TEST_F(MarketHistoryTest, ADayWithoutTextsShowsItsDateAndKeepsTheLabels) {

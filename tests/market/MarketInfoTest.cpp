@@ -1,3 +1,4 @@
+#include "company/CompanyInfoViewController.h"
 #include "market/MarketHistoryViewController.h"
 #include "market/MarketInfoView.h"
 #include "market/MarketInfoViewController.h"
@@ -210,8 +211,14 @@ TEST_F(MarketInfoTest, AnotherDaysIndexRecordShowsItsDateAndStartsTheDayAfresh) 
 }
 
 TEST_F(MarketInfoTest, ASecondTapOnACompanyListDoesNothingUntilTheScreenShowsAgain) {
+    app().setCurrentDay(8123);
     m_screen->goCompanyInfoHoSE();
     EXPECT_EQ(m_screen->iPressCount(), 1);
+    auto* list = app().cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
+    EXPECT_EQ(navigator().topController(), list);
+    EXPECT_EQ(list->marketStockId(), company::CompanyInfoViewController::kHoSE);
+    EXPECT_EQ(list->infoDay(), 8123);
+    EXPECT_TRUE(list->isRealtime());
     m_screen->goCompanyInfoHoSE();
     m_screen->goCompanyInfoHaSTC();
     EXPECT_EQ(m_screen->iPressCount(), 1);

@@ -1,4 +1,5 @@
 #include "MarketResultFixture.h"
+#include "company/CompanyInfoViewController.h"
 #include "market/MarketResultStyle.h"
 #include "shell/ActivityIndicator.h"
 #include "shell/ContextMenuViewController.h"
@@ -192,12 +193,19 @@ TEST_F(MarketResultScreenTest, ExchangeSelectorSwapsTheBlueBackground) {
     EXPECT_EQ(market::buttonBackground(screen.btHoSe()), QColor(Qt::blue));
 }
 
-TEST_F(MarketResultScreenTest, CompanyButtonsWaitForTheCompanyScreens) {
-    market::MarketResultViewController& screen = openScreen();
-    EXPECT_FALSE(screen.btCompanyHoSE()->isEnabled());
-    EXPECT_FALSE(screen.btCompanyHaSTC()->isEnabled());
-    screen.goCompanyInfoHoSE();
-    EXPECT_TRUE(screenIsShown());
+TEST_F(MarketResultScreenTest, CompanyButtonsOpenThePastDayListOfTheirExchange) {
+    market::MarketResultViewController& screen = openScreen(kToday - 3);
+    ASSERT_TRUE(screen.btCompanyHaSTC()->isEnabled());
+    screen.btCompanyHaSTC()->click();
+    auto* list = app().cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
+    EXPECT_EQ(navigator().topController(), list);
+    EXPECT_EQ(list->marketStockId(), kHNX);
+    EXPECT_EQ(list->infoDay(), kToday - 3);
+    EXPECT_FALSE(list->isRealtime());
+    navigator().pop(false);
+    ASSERT_TRUE(screen.btCompanyHoSE()->isEnabled());
+    screen.btCompanyHoSE()->click();
+    EXPECT_EQ(list->marketStockId(), kHoSE);
 }
 
 TEST_F(MarketResultScreenTest, MenuOpensTheGeneralMenuAndItsItemsGoThroughTheMainMenu) {

@@ -1,0 +1,88 @@
+// The company list's live refresh: one quote answer of a whole exchange parsed and written in
+// one transaction, the list re-read, and the table's row texts built.
+#include "company/CompanyListQuotes.h"
+#include "company/CompanyListSource.h"
+#include "net/AnswerReader.h"
+#include "store/myDb.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kCompanies = 350;
+constexpr int kDay = 9000;
+constexpr int kHoSE = 2;
+
+QString quoteAnswer(int minute) {
+    QString text = QStringLiteral("0:%1:\n").arg(kDay);
+    for (int id = 1; id <= kCompanies; ++id) {
+        const double price = 10.0 + (id % 90) * 0.5 + minute * 0.1;
+        text += QStringLiteral("%1,%2,%3,%4,%5,0.3,1.2,123400,%6,%6,%5,5000,4200,%7,%8,300,400;")
+                    .arg(id)
+                    .arg(kHoSE)
+                    .arg(minute)
+                    .arg(kDay)
+                    .arg(price, 0, 'f', 1)
+                    .arg(price - 0.3, 0, 'f', 1)
+                    .arg(price * 1.07, 0, 'f', 1)
+                    .arg(price * 0.93, 0, 'f', 1);
+    }
+    return text;
+}
+
+struct BenchStore {
+    QTemporaryDir dir;
+    std::unique_ptr<myDb> db;
+
+    BenchStore() {
+        const QString seed = QDir(dir.path()).filePath(QStringLiteral("seed.sqlite"));
+        QFile::copy(QStringLiteral(":/db.sqlite"), seed);
+        QFile::setPermissions(seed, QFile::ReadOwner | QFile::WriteOwner);
+        db = std::make_unique<myDb>(dir.path(), seed);
+        db->initDb();
+        for (int id = 1; id <= kCompanies; ++id) {
+            db->updateCompanyList(QString::number(kHoSE), QString::number(kDay), QString::number(id),
+                                  QStringLiteral("C%1").arg(id, 3, 10, QLatin1Char('0')), QStringLiteral("Company"));
+        }
+    }
+};
+
+void BM_CompanyListRefresh(benchmark::State& state) {
+    BenchStore store;
+    company::CompanyListSource source;
+    int minute = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QString text = quoteAnswer(minute++ % 150);
+        state.ResumeTiming();
+        const net::Answer answer(text);
+        company::storeCompanyQuotes(*store.db, answer);
+        source.setRowTexts(store.db->getCompanydata(kHoSE));
+        benchmark::DoNotOptimize(source.rows().data());
+    }
+    state.counters["rows"] = double(source.rowCount());
+}
+BENCHMARK(BM_CompanyListRefresh)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "net/RequestDelegate.h"
+#include "ui/ViewController.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+
+namespace net {
+class MyUrlRequest;
+}
+namespace shell {
+class ActivityIndicator;
+class LiveRefresh;
+class QRMInfoAppDelegate;
+} // namespace shell
+namespace ui {
+class LiveModeButton;
+class RowTable;
+} // namespace ui
+
+namespace company {
+
+class CompanyListSource;
+class DirectoryWarningViewController;
+
+/// The companies of one exchange with price, change, percent and volume. Opened for today with
+/// live refresh available, or for a past trading day; a row opens the company's real-time
+/// screen, and a logged-in user's holdings are checked for crossed price bounds.
+class CompanyInfoViewController final : public ui::ViewController, public net::RequestDelegate {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CompanyInfoViewController)
+
+public:
+    static constexpr int kHNX = 1;
+    static constexpr int kHoSE = 2;
+    /// Request kinds: the exchange's quotes and the price-warning check.
+    static constexpr int kQuoteRequest = 1;
+    static constexpr int kWarningRequest = 7;
+
+    explicit CompanyInfoViewController(shell::QRMInfoAppDelegate& appDelegate);
+    ~CompanyInfoViewController() override;
+
+    // ---- set by the opener -----------------------------------------------------------------
+    void setMarketStockId(int stockId) { m_marketStockId = stockId; }
+    int marketStockId() const { return m_marketStockId; }
+    void setInfoDay(int day) { m_infoDay = day; }
+    int infoDay() const { return m_infoDay; }
+    void setIsRealtime(bool realtime) { m_isRealtime = realtime; }
+    bool isRealtime() const { return m_isRealtime; }
+
+    void viewWillAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
+    /// L switches live mode, besides the common keys.
+    bool handleKey(int qtKey) override;
+    void reloadScreen() override;
+
+    // ---- data ------------------------------------------------------------------------------
+    void loadData();
+    void initTimer();
+    void targetMethod();
+    void reloadData();
+    void toggleAnimation();
+    void animationLoop();
+    void changeImages();
+    void DidFinishRequest(std::optional<QByteArray> data) override;
+    void parse_data(const QString& text);
+    void getWarning();
+    void parse_data_warning(const QByteArray& data);
+
+    // ---- navigation ------------------------------------------------------------------------
+    /// Opens the company of the row in the real-time screen.
+    void goComDetail(int row);
+    void viewChooseCompany();
+    void goHome();
+    void goBack();
+
+    // ---- state -----------------------------------------------------------------------------
+    const QStringList& companyList() const { return m_companyList; }
+    const CompanyListSource& source() const { return *m_source; }
+    const QString& stockCode() const { return m_stockCode; }
+    int iWarningCount() const { return m_iWarningCount; }
+    bool isRequestOutstanding() const;
+    shell::LiveRefresh& liveRefresh() const { return *m_live; }
+    /// The warning screen opened last, while it is still kept.
+    DirectoryWarningViewController* warningScreen() const;
+
+    // ---- controls (made with the view) -----------------------------------------------------
+    ui::RowTable* tbView() const { return m_tbView; }
+    QLabel* lbDate() const { return m_lbDate; }
+    QLabel* lbStock() const { return m_lbStock; }
+    QLabel* lbUser() const { return m_lbUser; }
+    ui::LiveModeButton* releadBt() const { return m_releadBt; }
+    /// The category and watch-list controls, shown disabled until those screens exist.
+    QList<QPushButton*> categoryButtons() const;
+    QPushButton* chooseButton() const { return m_btChoose; }
+
+protected:
+    QWidget* loadView() override;
+    void viewDidLoad() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTopBar(QWidget* root);
+    void buildHeading(QWidget* root);
+    void buildTable(QWidget* root);
+    void buildBottomBar(QWidget* root);
+    void refreshUserLabel();
+    void readCompanyList();
+    void reloadTable();
+    void updateDateLabel();
+    void sendQuoteRequest();
+    void ensureRequest();
+    void stopIndicator();
+    void switchLiveOff();
+    void dropClosedWarningScreens();
+    void rowSelected(int row);
+
+    shell::QRMInfoAppDelegate& m_delegate;
+    std::unique_ptr<shell::LiveRefresh> m_live;
+    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
+    std::unique_ptr<CompanyListSource> m_source;
+    std::vector<std::unique_ptr<DirectoryWarningViewController>> m_warningScreens;
+
+    int m_marketStockId = kHoSE;
+    int m_infoDay = 0;
+    bool m_isRealtime = false;
+    QStringList m_companyList;
+    QString m_stockCode;
+    int m_iWarningCount = 1;
+    QStringList m_dirListName;
+    QStringList m_dirListId;
+
+    ui::RowTable* m_tbView = nullptr;
+    QLabel* m_lbDate = nullptr;
+    QLabel* m_lbStock = nullptr;
+    QLabel* m_lbUser = nullptr;
+    shell::ActivityIndicator* m_actNetwork = nullptr;
+    ui::LiveModeButton* m_releadBt = nullptr;
+    QPushButton* m_btGoBack = nullptr;
+    QPushButton* m_btHome = nullptr;
+    QPushButton* m_btReload = nullptr;
+    QPushButton* m_btChoose = nullptr;
+    QPushButton* m_btDanhmuc = nullptr;
+    QPushButton* m_btCongDm = nullptr;
+    QPushButton* m_btTD = nullptr;
+    QPushButton* m_btThemTD = nullptr;
+    QPushButton* m_btMenu = nullptr;
+};
+
+} // namespace company

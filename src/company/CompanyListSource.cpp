@@ -1,0 +1,45 @@
+#include "company/CompanyListSource.h"
+
+#include "ui/Artwork.h"
+#include "ui/RowLabel.h"
+
+#include <QPainter>
+
+namespace company {
+
+CompanyListSource::CompanyListSource()
+    : m_disclosure(ui::artwork(QStringLiteral("AccDisclosure.png"), QSize(20, 20))) {}
+
+void CompanyListSource::setRowTexts(const QStringList& rowTexts) {
+    m_rows.clear();
+    m_rows.reserve(std::size_t(rowTexts.size()));
+    for (const QString& text : rowTexts) {
+        m_rows.push_back(CompanyListRow::fromText(text));
+    }
+}
+
+const CompanyListRow* CompanyListSource::row(int index) const {
+    return index >= 0 && index < rowCount() ? &m_rows[std::size_t(index)] : nullptr;
+}
+
+void CompanyListSource::paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const {
+    const CompanyListRow* item = this->row(row);
+    if (!item) {
+        return;
+    }
+    painter.fillRect(rect, selected ? QColor(0x1c, 0x3a, 0x66) : QColor(Qt::black));
+    const auto at = [&rect](const QRect& frame) {
+        return frame.translated(rect.topLeft());
+    };
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    ui::paintLabel(painter, at(kCodeFrame), item->code, Qt::white, 13, true, Qt::AlignLeft | Qt::AlignVCenter);
+    ui::paintLabel(painter, at(kPriceFrame), item->priceText, Qt::white, 13, true, right);
+    ui::paintLabel(painter, at(kChangeFrame), item->changeText, item->changeColor, 13, true, right);
+    ui::paintLabel(painter, at(kPercentFrame), item->percentText, item->percentColor, 13, true, right);
+    ui::paintLabel(painter, at(kVolumeFrame), item->volumeText, Qt::white, 13, true, right);
+    const QRect detail = at(kDetailFrame);
+    painter.drawPixmap(detail.x() + (detail.width() - m_disclosure.width()) / 2,
+                       detail.y() + (detail.height() - m_disclosure.height()) / 2, m_disclosure);
+}
+
+} // namespace company

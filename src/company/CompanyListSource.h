@@ -1,0 +1,42 @@
+#pragma once
+
+#include "company/CompanyListRow.h"
+#include "ui/RowSource.h"
+
+#include <QPixmap>
+#include <QRect>
+#include <QStringList>
+
+#include <vector>
+
+namespace company {
+
+/// The rows of the company table: built once from the store's row texts when the list is
+/// re-read, painted only while visible.
+class CompanyListSource final : public ui::RowSource {
+public:
+    static constexpr int kRowHeight = 30;
+    /// Frames inside a row.
+    static constexpr QRect kCodeFrame{35, 5, 40, 20};
+    static constexpr QRect kPriceFrame{105, 5, 60, 20};
+    static constexpr QRect kChangeFrame{175, 5, 50, 20};
+    static constexpr QRect kPercentFrame{245, 5, 60, 20};
+    static constexpr QRect kVolumeFrame{330, 5, 80, 20};
+    static constexpr QRect kDetailFrame{445, 5, 45, 20};
+
+    CompanyListSource();
+
+    void setRowTexts(const QStringList& rowTexts);
+    const std::vector<CompanyListRow>& rows() const { return m_rows; }
+    const CompanyListRow* row(int index) const;
+
+    int rowCount() const override { return int(m_rows.size()); }
+    int rowHeight(int /*row*/) const override { return kRowHeight; }
+    void paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const override;
+
+private:
+    std::vector<CompanyListRow> m_rows;
+    QPixmap m_disclosure;
+};
+
+} // namespace company

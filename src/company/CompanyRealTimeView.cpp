@@ -1,0 +1,164 @@
+#include "company/CompanyRealTimeView.h"
+
+#include "company/CompanyRealTimeViewcontroller.h"
+#include "ui/Canvas.h"
+#include "ui/Color.h"
+
+namespace company {
+
+namespace {
+
+// HoSE trades 09:00–10:15 (market minutes 30 to 105), HNX 08:30–11:00 (0 to 150), both across
+// the same 248 points of panel.
+constexpr float kHoSEMinuteWidth = 248.0F / 75.0F;
+constexpr float kHNXMinuteWidth = 248.0F / 150.0F;
+constexpr int kHoSEFirstMinute = 30;
+constexpr double kLeft = 199;
+constexpr double kRight = 448;
+constexpr double kBase = 122;
+constexpr int kLabelX = 155;
+
+ui::Color darkGreen() {
+    return {0.13, 0.55, 0.13, 1};
+}
+
+} // namespace
+
+CompanyRealTimeView::CompanyRealTimeView(QWidget* parent)
+    : ui::ChartView(parent) {}
+
+void CompanyRealTimeView::setNeedsDisplay() {
+    ++m_displayRequests;
+    update();
+}
+
+void CompanyRealTimeView::widen(float volume, float price) {
+    if (volume > m_maxHeight) {
+        m_maxHeight = volume;
+    }
+    if (volume <= m_minHeight) {
+        m_minHeight = volume;
+    }
+    if (price > m_maxPoint) {
+        m_maxPoint = price;
+    }
+    if (price <= m_minPoint) {
+        m_minPoint = price;
+    }
+}
+
+double CompanyRealTimeView::xOf(double minute) const {
+    if (m_hose) {
+        return kLeft + (minute - kHoSEFirstMinute) * static_cast<double>(kHoSEMinuteWidth);
+    }
+    return kLeft + minute * static_cast<double>(kHNXMinuteWidth);
+}
+
+double CompanyRealTimeView::yOf(double price) const {
+    return kBase - (price - static_cast<double>(m_minPoint)) / static_cast<double>(m_y_PointScale);
+}
+
+// The labels and the reference line come last so that they lie over the line and the bars.
+void CompanyRealTimeView::drawChart(ui::Canvas& canvas) {
+    m_context = &canvas;
+    clearChart();
+    if (m_delegate) {
+        m_delegate->parseForDraw();
+    }
+    drawCoordinate();
+    m_context = nullptr;
+}
+
+void CompanyRealTimeView::clearChart() {
+    if (!m_context) {
+        return;
+    }
+    m_context->setFillColor(0, 0, 0, 1);
+    m_context->fillRect(197, 30, 260, 100);
+    m_context->fillRect(140, 30, 55, 120);
+}
+
+void CompanyRealTimeView::drawBar(int minute, double volume, double price) {
+    if (!m_context) {
+        return;
+    }
+    m_context->setLineWidth(1);
+    drawVolumeBar(minute, volume);
+    drawPriceSegment(minute, price);
+    m_prePoint = static_cast<float>(price);
+    m_preMinute = minute;
+}
+
+// Green when the volume is not below the previous minute's.
+void CompanyRealTimeView::drawVolumeBar(int minute, double volume) {
+    const ui::Color color = volume >= static_cast<double>(m_preHeight) ? ui::Color::green() : ui::Color::red();
+    m_preHeight = static_cast<float>(volume);
+    if (!hasVolumeScale()) {
+        return;
+    }
+    const double x = xOf(minute);
+    m_context->setStrokeColor(color);
+    m_context->beginPath();
+    m_context->moveTo(x, kBase);
+    m_context->addLineTo(x, kBase - (volume - static_cast<double>(m_minHeight)) / static_cast<double>(m_y_Scale));
+    m_context->strokePath();
+}
+
+// A segment crossing the reference is split: a fall turns red half a minute after the previous
+// point, a rise turns (dark) green halfway between the two points.
+void CompanyRealTimeView::drawPriceSegment(int minute, double price) {
+    const double previous = m_prePoint;
+    if (m_preMinute >= minute || previous == 0 || !hasPriceScale()) {
+        return;
+    }
+    const double reference = m_yesterdayPoint;
+    if (previous > reference && price < reference) {
+        const double split = m_preMinute + 0.5;
+        strokeLine(ui::Color::green(), m_preMinute, previous, split, reference);
+        strokeLine(ui::Color::red(), split, reference, minute, price);
+    } else if (previous < reference && price > reference) {
+        const double split = m_preMinute + (minute - m_preMinute) / 2.0;
+        strokeLine(ui::Color::red(), m_preMinute, previous, split, reference);
+        strokeLine(darkGreen(), split, reference, minute, price);
+    } else {
+        strokeLine(price >= reference ? ui::Color::green() : ui::Color::red(), m_preMinute, previous, minute, price);
+    }
+}
+
+void CompanyRealTimeView::strokeLine(const ui::Color& color, double fromMinute, double fromPrice, double toMinute,
+                                     double toPrice) {
+    m_context->setStrokeColor(color);
+    m_context->beginPath();
+    m_context->moveTo(xOf(fromMinute), yOf(fromPrice));
+    m_context->addLineTo(xOf(toMinute), yOf(toPrice));
+    m_context->strokePath();
+}
+
+void CompanyRealTimeView::drawCoordinate() {
+    if (!m_context || m_maxPoint <= 0) {
+        return;
+    }
+    m_context->setLineWidth(0.5);
+    const double minimum = m_minPoint;
+    const double maximum = m_maxPoint;
+    drawText(QString::asprintf("%6.2lf", minimum + 0.000001), kLabelX, 125);
+    drawText(QString::asprintf("%6.2lf", minimum * 0.5 + maximum * 0.5 + 0.000001), kLabelX, 85);
+    drawText(QString::asprintf("%6.2lf", maximum + 0.00001), kLabelX, 50);
+    if (m_minPoint > 0 && m_minPoint < m_yesterdayPoint && m_yesterdayPoint < m_maxPoint && hasPriceScale()) {
+        const double y = yOf(m_yesterdayPoint);
+        m_context->setStrokeColor(ui::Color::lightGray());
+        m_context->beginPath();
+        m_context->moveTo(kLeft, y);
+        m_context->addLineTo(kRight, y);
+        m_context->strokePath();
+    }
+}
+
+// The chart's text routine, in white.
+void CompanyRealTimeView::drawText(const QString& text, int x, int y) {
+    if (m_context) {
+        ui::drawChartText(*m_context, text, x, y, 1.0);
+    }
+}
+
+} // namespace company

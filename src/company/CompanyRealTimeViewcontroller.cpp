@@ -1,0 +1,416 @@
+#include "company/CompanyRealTimeViewcontroller.h"
+
+#include "company/CompanyRealTimeView.h"
+#include "company/CompanyResultViewController.h"
+#include "company/QuotePanel.h"
+#include "net/AnswerReader.h"
+#include "net/MyUrlRequest.h"
+#include "shell/ActivityIndicator.h"
+#include "shell/LiveRefresh.h"
+#include "shell/QRMInfoAppDelegate.h"
+#include "shell/ScreenStyle.h"
+#include "store/myDb.h"
+#include "ui/Alerts.h"
+#include "ui/Artwork.h"
+#include "ui/Fonts.h"
+#include "ui/LiveModeButton.h"
+#include "ui/Navigator.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace company {
+
+namespace {
+
+constexpr int kPointFields = 4;
+constexpr int kQuoteFields = 17;
+constexpr int kStoredPointFields = 5;
+constexpr int kPanelTop = 152;
+
+const QString kResultKey = QStringLiteral("companyResult");
+
+shell::LiveRefresh::Options refreshOptions() {
+    // The company's own data keep flowing after a tab change switched live mode off.
+    shell::LiveRefresh::Options options;
+    options.tickNeedsLiveMode = false;
+    return options;
+}
+
+} // namespace
+
+CompanyRealTimeViewcontroller::CompanyRealTimeViewcontroller(shell::QRMInfoAppDelegate& appDelegate)
+    : m_delegate(appDelegate)
+    , m_live(std::make_unique<shell::LiveRefresh>(
+          appDelegate, *this, [this] { targetMethod(); }, refreshOptions())) {}
+
+CompanyRealTimeViewcontroller::~CompanyRealTimeViewcontroller() = default;
+
+// ---- layout ----------------------------------------------------------------------------------
+
+QWidget* CompanyRealTimeViewcontroller::loadView() {
+    // The chart is the root, so chart coordinates are screen coordinates.
+    auto* chart = new CompanyRealTimeView;
+    chart->resize(480, 320);
+    chart->setDelegate(this);
+    m_chart = chart;
+    buildTopBar(chart);
+    QLabel* caption = shell::makeLabel(chart, QStringLiteral("Cập nhật"), QRect(6, 34, 128, 18), 12);
+    caption->setStyleSheet(QStringLiteral("color: #9aa7b8; background: transparent;"));
+    m_timeLabel = shell::makeLabel(chart, QString(), QRect(6, 52, 128, 20), 12);
+    buildTimeAxes(chart);
+    m_panel = new QuotePanel(chart);
+    m_panel->move(0, kPanelTop);
+    buildBottomBar(chart);
+    return chart;
+}
+
+void CompanyRealTimeViewcontroller::buildTopBar(QWidget* root) {
+    m_btGoBack = shell::makeBarButton(root, QStringLiteral("◀ Trở về"), QRect(4, 3, 76, 24));
+    connect(m_btGoBack, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::goPrev);
+    m_releadBt = new ui::LiveModeButton(root);
+    m_releadBt->setGeometry(84, 1, 28, 28);
+    m_releadBt->setToolTip(QStringLiteral("Trực tuyến"));
+    connect(m_releadBt, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::toggleAnimation);
+    m_live->setButton(m_releadBt);
+    m_actNetwork = new shell::ActivityIndicator(m_delegate.scheduler(), root);
+    m_actNetwork->setGeometry(116, 6, 18, 18);
+    // The tabs: this screen, the trading results, then the two that come with later screens.
+    QPushButton* realTime = shell::makeBarButton(root, QStringLiteral("Trực tuyến"), QRect(140, 3, 82, 24));
+    realTime->setEnabled(false);
+    m_btKQGD = shell::makeBarButton(root, QStringLiteral("KQGD"), QRect(226, 3, 70, 24));
+    connect(m_btKQGD, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::goKQGD);
+    m_btTC = shell::makeBarButton(root, QStringLiteral("Tài chính"), QRect(300, 3, 84, 24));
+    connect(m_btTC, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::goFinance);
+    m_btTC->setEnabled(false);
+    m_btTin = shell::makeBarButton(root, QStringLiteral("Tin tức"), QRect(388, 3, 88, 24));
+    connect(m_btTin, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::goHeadNews);
+    m_btTin->setEnabled(false);
+}
+
+// The trading-hours captions under the panel, one per exchange; only the company's is shown.
+void CompanyRealTimeViewcontroller::buildTimeAxes(QWidget* root) {
+    const auto axis = [root](const QString& name) {
+        auto* label = new QLabel(root);
+        label->setGeometry(184, 130, 280, 18);
+        label->setPixmap(ui::artwork(name, QSize(280, 18)));
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return label;
+    };
+    m_hotimeChart = axis(QStringLiteral("hotimeChart.png"));
+    m_hatimeChart = axis(QStringLiteral("hatimeChart.png"));
+    m_hatimeChart->hide();
+}
+
+void CompanyRealTimeViewcontroller::buildBottomBar(QWidget* root) {
+    constexpr int kTop = 290;
+    m_btHome = shell::makeBarButton(root, QStringLiteral("Trang chủ"), QRect(4, kTop, 90, 26));
+    connect(m_btHome, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::goHome);
+    m_btReload = shell::makeBarButton(root, QStringLiteral("Tải lại"), QRect(98, kTop, 90, 26));
+    connect(m_btReload, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::reloadData);
+    // The category and watch-list actions come with the portfolio screens.
+    QPushButton* actions = shell::makeBarButton(root, QStringLiteral("Danh mục"), QRect(292, kTop, 90, 26));
+    actions->setEnabled(false);
+    QPushButton* menu = shell::makeBarButton(root, QStringLiteral("☰"), QRect(386, kTop, 90, 26));
+    menu->setEnabled(false);
+}
+
+void CompanyRealTimeViewcontroller::viewDidLoad() {
+    m_panel->clear();
+    m_live->stop();
+}
+
+CompanyRealTimeView* CompanyRealTimeViewcontroller::chartView() {
+    view();
+    return m_chart;
+}
+
+QuotePanel* CompanyRealTimeViewcontroller::quotePanel() {
+    view();
+    return m_panel;
+}
+
+// ---- appearance ------------------------------------------------------------------------------
+
+void CompanyRealTimeViewcontroller::viewWillAppear(bool /*animated*/) {
+    view();
+    m_delegate.setBRealTime(false);
+    m_iLastUpdate = 0;
+    m_bLockView = false;
+    startLoad();
+}
+
+void CompanyRealTimeViewcontroller::viewWillDisappear(bool /*animated*/) {
+    m_live->stop();
+    if (!m_bLockView) {
+        removeViews();
+    }
+}
+
+bool CompanyRealTimeViewcontroller::handleKey(int qtKey) {
+    if (qtKey == Qt::Key_L) {
+        toggleAnimation();
+        return true;
+    }
+    return ui::ViewController::handleKey(qtKey);
+}
+
+void CompanyRealTimeViewcontroller::reloadScreen() {
+    reloadData();
+}
+
+// ---- live cycle ------------------------------------------------------------------------------
+
+void CompanyRealTimeViewcontroller::startLoad() {
+    displayInfo();
+    if (!m_delegate.bRealTime()) {
+        m_live->stop();
+        return;
+    }
+    animationLoop();
+    m_live->startRefresh();
+    sendRequest();
+}
+
+void CompanyRealTimeViewcontroller::toggleAnimation() {
+    m_delegate.setBRealTime(!m_delegate.bRealTime());
+    startLoad();
+}
+
+void CompanyRealTimeViewcontroller::initTimer() {
+    m_live->startRefresh();
+}
+
+void CompanyRealTimeViewcontroller::targetMethod() {
+    sendRequest();
+}
+
+void CompanyRealTimeViewcontroller::reloadData() {
+    m_iLastUpdate = 0;
+    sendRequest();
+}
+
+void CompanyRealTimeViewcontroller::animationLoop() {
+    m_live->animationLoop();
+}
+
+void CompanyRealTimeViewcontroller::changeImages() {
+    m_live->changeImages();
+}
+
+void CompanyRealTimeViewcontroller::sendRequest() {
+    view();
+    if (!m_myUrlRequest) {
+        m_myUrlRequest = m_delegate.makeRequest();
+    }
+    m_myUrlRequest->setMyReqType(kRequestKind);
+    m_myUrlRequest->setDelegate(this);
+    m_myUrlRequest->ResquestLink(m_delegate.endpoints().companyRealtime(m_id, m_iLastUpdate));
+    m_actNetwork->startAnimating();
+}
+
+void CompanyRealTimeViewcontroller::stopIndicator() {
+    if (m_actNetwork) {
+        m_actNetwork->stopAnimating();
+    }
+}
+
+bool CompanyRealTimeViewcontroller::isRequestOutstanding() const {
+    return m_actNetwork && m_actNetwork->isAnimating();
+}
+
+// ---- answers ---------------------------------------------------------------------------------
+
+void CompanyRealTimeViewcontroller::DidFinishRequest(std::optional<QByteArray> data) {
+    view();
+    stopIndicator();
+    if (data) {
+        parse_Realtime(QString::fromUtf8(*data));
+    } else {
+        m_delegate.showConnectionError();
+    }
+    displayInfo();
+}
+
+// Points and quotes are stored in the order received: the quote stamps its day on every point
+// stored before it, so a point after it keeps day 0 until the next quote.
+void CompanyRealTimeViewcontroller::parse_Realtime(const QString& text) {
+    const net::Answer answer(text);
+    if (answer.headerFieldCount() < 2) {
+        return;
+    }
+    if (answer.status() != 0) {
+        m_delegate.setBRealTime(false);
+        m_live->stopAnimation();
+        m_delegate.alerts().show(QString(), answer.headerText(2), {QStringLiteral("OK")});
+        return;
+    }
+    for (const net::RecordView& record : answer.allRecords()) {
+        if (record.size() == kPointFields) {
+            storePoint(record);
+        } else if (record.size() == kQuoteFields) {
+            storeQuote(record);
+        }
+    }
+}
+
+void CompanyRealTimeViewcontroller::storePoint(const net::RecordView& record) {
+    m_delegate.db()->updateMinuteCompanyData(record.text(0), QStringLiteral("0"), record.text(1), record.text(2),
+                                             record.text(3));
+}
+
+void CompanyRealTimeViewcontroller::storeQuote(const net::RecordView& record) {
+    m_iLastUpdate = record.intAt(2);
+    showTime(record.intAt(2), record.intAt(3));
+    const auto f = [&record](int i) {
+        return record.text(i);
+    };
+    myDb& db = *m_delegate.db();
+    db.updateCompanyRealtimeData(f(1), f(3), f(2), f(5), f(6), f(0), f(4), f(7), f(8), f(9), f(10), f(11), f(12), f(13),
+                                 f(14), f(16), f(15));
+    db.updateCompanyLastData(f(1), f(3), f(2), f(5), f(6), f(0), f(4), f(7), f(8), f(9), f(10), f(11), f(12), f(13),
+                             f(14), f(16), f(15));
+}
+
+void CompanyRealTimeViewcontroller::showTime(int minute, int day) {
+    m_timeLabel->setFont(ui::systemFont(12));
+    m_timeLabel->setText(day == m_delegate.currentDay() ? m_delegate.timeFromLastUpdate(minute)
+                                                        : m_delegate.dateFromDay(day));
+}
+
+// ---- panel and chart -------------------------------------------------------------------------
+
+void CompanyRealTimeViewcontroller::resetRanges() {
+    m_chart->setMaxHeight(0);
+    m_chart->setPreHeight(0);
+    m_chart->setY_Scale(200);
+    m_chart->setMaxPoint(0);
+    m_chart->setMinPoint(50000);
+}
+
+void CompanyRealTimeViewcontroller::displayInfo() {
+    view();
+    resetRanges();
+    const QStringList detail = m_delegate.db()->getCompanyDetailData(m_code, m_delegate.currentDay());
+    if (detail.size() >= QuotePanel::kDetailSize) {
+        m_panel->display(detail);
+        showExchange(m_panel->isHoSE());
+        m_id = detail.at(1);
+        m_chart->setYesterdayPoint(detail.at(9).toFloat());
+        parsetoGetInfo(m_delegate.db()->getMinuteCompanyData(m_id));
+    }
+    m_chart->setNeedsDisplay();
+}
+
+void CompanyRealTimeViewcontroller::showExchange(bool hose) {
+    m_chart->setHoSE(hose);
+    m_hotimeChart->setVisible(hose);
+    m_hatimeChart->setVisible(!hose);
+}
+
+void CompanyRealTimeViewcontroller::parsetoGetInfo(const QStringList& points) {
+    for (const QString& text : points) {
+        const QStringList fields = text.split(QLatin1Char(','));
+        if (fields.size() != kStoredPointFields) {
+            continue;
+        }
+        showTime(fields.at(2).toInt(), fields.at(1).toInt());
+        m_chart->widen(fields.at(4).toFloat(), fields.at(3).toFloat());
+    }
+}
+
+void CompanyRealTimeViewcontroller::parseForDraw() {
+    const QStringList points = m_delegate.db()->getMinuteCompanyData(m_id);
+    if (points.isEmpty()) {
+        return;
+    }
+    CompanyRealTimeView& chart = *m_chart;
+    chart.setY_Scale((chart.maxHeight() - chart.minHeight()) / 40);
+    chart.setY_PointScale((chart.maxPoint() - chart.minPoint()) / 80);
+    chart.setPrePoint(0);
+    for (const QString& text : points) {
+        ParseText(text);
+    }
+}
+
+void CompanyRealTimeViewcontroller::ParseText(const QString& text) {
+    const QStringList fields = text.split(QLatin1Char(','));
+    if (fields.size() != kStoredPointFields) {
+        return;
+    }
+    m_chart->drawBar(fields.at(2).toInt(), fields.at(4).toDouble(), fields.at(3).toDouble());
+}
+
+// ---- tabs and navigation ---------------------------------------------------------------------
+
+void CompanyRealTimeViewcontroller::goKQGD() {
+    m_delegate.setBRealTime(false);
+    auto* result = m_delegate.cachedScreen<CompanyResultViewController>(kResultKey);
+    result->setCode(m_code);
+    result->setRtController(this);
+    QWidget* tab = result->view();
+    QWidget* host = view();
+    tab->setParent(host);
+    tab->setGeometry(host->rect());
+    tab->show();
+    tab->raise();
+    result->setDayView(m_delegate.currentDay());
+    result->startLoad();
+}
+
+void CompanyRealTimeViewcontroller::goFinance() {}
+
+void CompanyRealTimeViewcontroller::goHeadNews() {}
+
+void CompanyRealTimeViewcontroller::tabCallBack(const QString& tab) {
+    m_delegate.setBRealTime(false);
+    if (tab.isNull()) {
+        return;
+    }
+    if (tab == QLatin1String("Back")) {
+        goPrev();
+    } else if (tab == QLatin1String("RealTime")) {
+        // The tab normally takes its own view off first; make sure this screen is uncovered.
+        removeViews();
+        startLoad();
+    } else if (tab == QLatin1String("KQGD")) {
+        goKQGD();
+    } else if (tab == QLatin1String("Taichinh")) {
+        goFinance();
+    } else if (tab == QLatin1String("Tintuc")) {
+        goHeadNews();
+    }
+}
+
+void CompanyRealTimeViewcontroller::removeViews() {
+    ui::ViewController* result = m_delegate.existingScreen(kResultKey);
+    if (!result || !result->isViewLoaded() || !isViewLoaded()) {
+        return;
+    }
+    QWidget* tab = result->view();
+    if (tab->parentWidget() == view()) {
+        tab->hide();
+        tab->setParent(nullptr);
+    }
+}
+
+bool CompanyRealTimeViewcontroller::isResultTabShown() const {
+    ui::ViewController* result = m_delegate.existingScreen(kResultKey);
+    if (!result || !result->isViewLoaded() || !isViewLoaded()) {
+        return false;
+    }
+    QWidget* tab = result->view();
+    return tab->parentWidget() == m_chart && !tab->isHidden();
+}
+
+void CompanyRealTimeViewcontroller::goPrev() {
+    m_delegate.navigator().pop(true);
+}
+
+void CompanyRealTimeViewcontroller::goNext() {}
+
+void CompanyRealTimeViewcontroller::goHome() {
+    m_delegate.navigator().popToRoot(true);
+}
+
+} // namespace company

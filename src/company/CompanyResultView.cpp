@@ -1,0 +1,199 @@
+#include "company/CompanyResultView.h"
+
+#include "company/CompanyResultViewController.h"
+#include "ui/Canvas.h"
+#include "ui/Color.h"
+
+#include <QKeyEvent>
+
+namespace company {
+
+namespace {
+
+constexpr float kPositionWidth = 248.0F / 30.0F;
+constexpr double kChartLeft = 198;
+constexpr double kBarBase = 122;
+constexpr double kLineBase = 125;
+constexpr double kBarSpan = 50;
+constexpr double kLineSpan = 80;
+constexpr double kMarkerTop = 44;
+constexpr int kLabelX = 155;
+constexpr double kWhite = 1.0;
+
+struct GroundRect {
+    double x;
+    double y;
+    double width;
+    double height;
+};
+
+// The panel and its label column.
+constexpr GroundRect kGround[] = {{197, 30, 260, 100}, {140, 30, 55, 120}};
+
+QString priceLabel(double value) {
+    return QString::asprintf("%6.2lf", value);
+}
+
+} // namespace
+
+CompanyResultView::CompanyResultView(CompanyResultViewController& delegate, QWidget* parent)
+    : ui::ChartView(parent)
+    , m_delegate(delegate) {
+    // The tab lies over its host's screen, so the day keys reach it through the focus.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+CompanyResultView::~CompanyResultView() = default;
+
+double CompanyResultView::xOfPosition(double position) {
+    return kChartLeft + position * double{kPositionWidth};
+}
+
+void CompanyResultView::drawChart(ui::Canvas& canvas) {
+    m_canvas = &canvas;
+    clearChart();
+    drawCoordinate();
+    m_delegate.parseForDraw();
+    drawPositionBar();
+    m_canvas = nullptr;
+}
+
+void CompanyResultView::clearChart() {
+    if (!m_canvas) {
+        return;
+    }
+    m_canvas->setFillColor(0, 0, 0, 1);
+    for (const GroundRect& rect : kGround) {
+        m_canvas->fillRect(rect.x, rect.y, rect.width, rect.height);
+    }
+}
+
+void CompanyResultView::drawCoordinate() {
+    if (!m_canvas) {
+        return;
+    }
+    m_canvas->setLineWidth(0.5);
+    if (m_maxPoint <= 0) {
+        return;
+    }
+    drawText(priceLabel(m_maxPoint), kLabelX, 50);
+    if (m_maxPoint > m_minPoint) {
+        drawText(priceLabel((double{m_minPoint} + double{m_maxPoint}) / 2), kLabelX, 85);
+    }
+    drawText(priceLabel(m_minPoint), kLabelX, 125);
+}
+
+void CompanyResultView::drawText(const QString& text, int x, int y) {
+    if (m_canvas) {
+        ui::drawChartText(*m_canvas, text, x, y, kWhite);
+    }
+}
+
+// A volume range with nothing in it has no scale: the bars are left out. A flat price range
+// puts the whole line on the panel's base.
+void CompanyResultView::drawBar(int i, double volume, double price) {
+    if (!m_canvas) {
+        return;
+    }
+    m_canvas->setLineWidth(1);
+    const double x = xOfPosition(i);
+    if (m_maxHeight > m_minHeight && m_y_Scale > 0) {
+        m_canvas->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
+        strokeLine(x, kBarBase, x, kBarBase - (volume - m_minHeight) / m_y_Scale);
+    }
+    m_preHeight = static_cast<float>(volume);
+    m_canvas->setStrokeColor(ui::Color::green());
+    if (i <= m_preDay && m_prePoint != 0) {
+        strokeLine(xOfPosition(m_preDay), yOfPrice(m_prePoint), x, yOfPrice(price));
+    }
+    m_prePoint = price;
+    m_preDay = i;
+}
+
+double CompanyResultView::yOfPrice(double price) const {
+    if (m_y_PointScale <= 0) {
+        return kLineBase;
+    }
+    return kLineBase - (price - m_minPoint) / m_y_PointScale;
+}
+
+void CompanyResultView::strokeLine(double x0, double y0, double x1, double y1) {
+    m_canvas->beginPath();
+    m_canvas->moveTo(x0, y0);
+    m_canvas->addLineTo(x1, y1);
+    m_canvas->strokePath();
+}
+
+// The rows were drawn latest first one position apart, so the chosen day's place in that list
+// gives its position, whatever the calendar gaps.
+void CompanyResultView::drawPositionBar() {
+    const QList<int>& days = m_delegate.orderDays();
+    const qsizetype k = days.indexOf(m_delegate.dayView());
+    if (!m_canvas || k < 0) {
+        return;
+    }
+    const int position = days.constFirst() - m_delegate.currentDay() + kPositions - static_cast<int>(k);
+    const double x = xOfPosition(position);
+    m_canvas->setLineWidth(0.5);
+    m_canvas->setStrokeColor(ui::Color::gray());
+    strokeLine(x, kBarBase, x, kMarkerTop);
+}
+
+void CompanyResultView::resetRanges() {
+    m_maxHeight = 0;
+    m_preHeight = 0;
+    m_y_Scale = 200;
+    m_maxPoint = 0;
+    m_minPoint = 50000;
+}
+
+void CompanyResultView::widenRanges(double price, double volume) {
+    const auto widen = [](float& maximum, float& minimum, double value) {
+        const auto v = static_cast<float>(value);
+        if (v > maximum) {
+            maximum = v;
+        }
+        if (v <= minimum) {
+            minimum = v;
+        }
+    };
+    widen(m_maxPoint, m_minPoint, price);
+    widen(m_maxHeight, m_minHeight, volume);
+}
+
+void CompanyResultView::updateScales() {
+    m_y_Scale = static_cast<float>((double{m_maxHeight} - double{m_minHeight}) / kBarSpan);
+    m_y_PointScale = static_cast<float>((double{m_maxPoint} - double{m_minPoint}) / kLineSpan);
+}
+
+void CompanyResultView::touchesBegan(QPointF position) {
+    m_swipe.began(position);
+}
+
+// A move to the right brings the earlier day, to the left the later one.
+void CompanyResultView::touchesMoved(QPointF position) {
+    switch (m_swipe.moved(position)) {
+    case ui::SwipeClassifier::Swipe::Right:
+        m_delegate.goNext();
+        break;
+    case ui::SwipeClassifier::Swipe::Left:
+        m_delegate.goPrev();
+        break;
+    case ui::SwipeClassifier::Swipe::None:
+        break;
+    }
+}
+
+void CompanyResultView::touchesEnded(QPointF /*position*/) {
+    m_swipe.ended();
+}
+
+void CompanyResultView::keyPressEvent(QKeyEvent* event) {
+    if (m_delegate.handleDayKey(event->key())) {
+        event->accept();
+        return;
+    }
+    ui::ChartView::keyPressEvent(event);
+}
+
+} // namespace company

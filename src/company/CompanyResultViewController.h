@@ -1,0 +1,132 @@
+#pragma once
+
+#include "company/CompanyResultLayout.h"
+#include "net/RequestDelegate.h"
+#include "ui/ViewController.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+namespace net {
+class MyUrlRequest;
+}
+namespace shell {
+class LiveRefresh;
+class QRMInfoAppDelegate;
+} // namespace shell
+
+namespace company {
+
+class CompanyRealTimeViewcontroller;
+class CompanyResultView;
+
+/// The trading-results tab (KQGD) of the company real-time screen: the quote panel of a chosen
+/// stored day and the chart of the 31 days up to today, with day steps by buttons, keys and
+/// swipes and a reload of the chosen day from the service. Its view is laid over the host's.
+class CompanyResultViewController final : public ui::ViewController, public net::RequestDelegate {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CompanyResultViewController)
+
+public:
+    explicit CompanyResultViewController(shell::QRMInfoAppDelegate& appDelegate);
+    ~CompanyResultViewController() override;
+
+    // ---- set by the host -------------------------------------------------------------------
+    void setCode(const QString& code) { m_code = code; }
+    const QString& code() const { return m_code; }
+    void setRtController(CompanyRealTimeViewcontroller* host);
+    CompanyRealTimeViewcontroller* rtController() const;
+    void setDayView(int day) { m_dayView = day; }
+    int dayView() const { return m_dayView; }
+    /// The company id, taken from the stored quote.
+    const QString& companyId() const { return m_id; }
+    int currentDay() const;
+
+    void viewWillAppear(bool animated) override;
+    void reloadScreen() override;
+    /// Left: the earlier day, Right: the later day; the other keys as any screen.
+    bool handleKey(int qtKey) override;
+    /// Only the day keys (the tab's view passes its key presses here).
+    bool handleDayKey(int qtKey);
+
+    // ---- panel and chart -------------------------------------------------------------------
+    void startLoad();
+    void displayInfo();
+    /// One chart row widens the chart's ranges.
+    void parsetoGetInfo(const QString& row);
+    /// Called by the chart at every redraw: the stored days up to today, latest first.
+    void parseForDraw();
+    void ParseText(const QString& row);
+    const QList<int>& orderDays() const { return m_orderDays; }
+    int iDayCount() const { return m_iDayCount; }
+    double tmpVal() const { return m_tmpVal; }
+
+    // ---- day steps and reload --------------------------------------------------------------
+    /// The next later stored day; past the latest the chosen day returns to today.
+    void goPrev();
+    /// The next earlier stored day; nothing at the earliest.
+    void goNext();
+    void reload();
+
+    // ---- live refresh of the company's quote -----------------------------------------------
+    void initTimer();
+    void stopTimer();
+    bool isRefreshing() const;
+    void targetMethod();
+    void DidFinishRequest(std::optional<QByteArray> data) override;
+    void parse_Realtime(const QString& text);
+
+    // ---- tabs ------------------------------------------------------------------------------
+    void goRealtime();
+    void goFinance();
+    void goHeadNews();
+    void goBack();
+    void goHome();
+
+    CompanyResultView* chartView();
+    QuotePanel* panel() { return layout().panel; }
+    QLabel* lbDate() { return layout().lbDate; }
+    QLabel* lbNetwork() { return layout().lbNetwork; }
+    shell::ActivityIndicator* actNetwork() { return layout().actNetwork; }
+    QPushButton* btGoBack() { return layout().btGoBack; }
+    QPushButton* btHome() { return layout().btHome; }
+    QPushButton* btReload() { return layout().btReload; }
+    QPushButton* btRt() { return layout().btRt; }
+    QPushButton* btTC() { return layout().btTC; }
+    QPushButton* btTin() { return layout().btTin; }
+    QPushButton* btCategory() { return layout().btCategory; }
+    QPushButton* btMenu() { return layout().btMenu; }
+    QPushButton* leftButton() { return layout().leftButton; }
+    QPushButton* rightButton() { return layout().rightButton; }
+
+protected:
+    QWidget* loadView() override;
+    void viewDidLoad() override;
+
+private:
+    const CompanyResultLayout& layout();
+    void connectActions();
+    void showDetail(const QStringList& detail);
+    void leaveTab(const QString& tab);
+    void companyResultsLoaded(bool stored);
+    void marketResultsLoaded();
+
+    shell::QRMInfoAppDelegate& m_appDelegate;
+    QPointer<CompanyRealTimeViewcontroller> m_rtController;
+    CompanyResultView* m_chart = nullptr;
+    CompanyResultLayout m_layout;
+    std::unique_ptr<shell::LiveRefresh> m_live;
+    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
+    QString m_code;
+    QString m_id;
+    int m_dayView = 0;
+    QList<int> m_orderDays;
+    int m_iDayCount = 0;
+    double m_tmpVal = 0;
+    bool m_loadOutstanding = false;
+};
+
+} // namespace company

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace company {
+
+/// Which threshold the current price of a warning has crossed.
+enum class WarningLevel {
+    None,  ///< neither: the price is shown plain
+    Below, ///< at or below purchase price minus the lower threshold: red
+    Above, ///< at or above purchase price plus the upper threshold: dark green (wins over Below)
+};
+
+/// What one row of the warning list shows, worked out from the warning record and the holding.
+struct DirectoryWarningRow {
+    QString category;
+    QString code;
+    QString price;
+    WarningLevel priceLevel = WarningLevel::None;
+    QString percent;
+    bool percentFalls = false;
+};
+
+/// The row of a warning record ("a,b,holding id,price text,price") for the holding row text
+/// "code,company id,category name,day,purchase price,up,down,quantity"; an empty holding text
+/// (the holding is not in the store) leaves the category, the code and the colours out.
+DirectoryWarningRow makeWarningRow(const QString& warningRecord, const QString& holdingRow);
+
+/// The holding id a warning record refers to.
+QString warningHoldingId(const QString& warningRecord);
+
+} // namespace company

@@ -1,0 +1,67 @@
+#include "company/DirectoryWarningRows.h"
+
+#include "ui/RowLabel.h"
+
+#include <QPainter>
+#include <QRect>
+
+namespace company {
+
+namespace {
+
+constexpr int kLabelY = 5;
+constexpr int kLabelHeight = 20;
+constexpr int kFontSize = 13;
+
+QRect labelRect(const QRect& rowRect, int x, int width) {
+    return {rowRect.left() + x, rowRect.top() + kLabelY, width, kLabelHeight};
+}
+
+} // namespace
+
+QColor DirectoryWarningRows::plainColor() {
+    return Qt::white;
+}
+
+QColor DirectoryWarningRows::belowColor() {
+    return QColor::fromRgbF(1, 0, 0);
+}
+
+QColor DirectoryWarningRows::aboveColor() {
+    return QColor::fromRgbF(0.13F, 0.55F, 0.13F);
+}
+
+QColor DirectoryWarningRows::priceColor(WarningLevel level) {
+    switch (level) {
+    case WarningLevel::Below:
+        return belowColor();
+    case WarningLevel::Above:
+        return aboveColor();
+    case WarningLevel::None:
+        break;
+    }
+    return plainColor();
+}
+
+QColor DirectoryWarningRows::percentColor(const DirectoryWarningRow& row) {
+    return row.percentFalls ? belowColor() : plainColor();
+}
+
+void DirectoryWarningRows::paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    if (selected) {
+        painter.fillRect(rect, QColor(0x1d, 0x2a, 0x3d));
+    }
+    const DirectoryWarningRow& shown = m_rows.at(static_cast<std::size_t>(row));
+    const QColor plain = plainColor();
+    ui::paintLabel(painter, labelRect(rect, 20, 120), shown.category, plain, kFontSize, true, Qt::AlignLeft);
+    ui::paintLabel(painter, labelRect(rect, 145, 40), shown.code, plain, kFontSize, true, Qt::AlignRight);
+    ui::paintLabel(painter, labelRect(rect, 210, 60), shown.price, priceColor(shown.priceLevel), kFontSize, true,
+                   Qt::AlignRight);
+    ui::paintLabel(painter, labelRect(rect, 340, 80), shown.percent, percentColor(shown), kFontSize, true,
+                   Qt::AlignRight);
+}
+
+} // namespace company
