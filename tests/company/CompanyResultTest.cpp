@@ -459,15 +459,3 @@ TEST_F(CompanyResultTest, HomeReturnsToTheMainMenu) {
     screen().btHome()->click();
     EXPECT_EQ(navigator().topController(), app().mainViewController());
 }
-
-// Writes the tab as it looks to /tmp/company_result.png, for a look by eye.
-TEST_F(CompanyResultTest, DISABLED_WritePicture) {
-    for (int back = 0; back <= 28; ++back) {
-        if ((kToday - back) % 7 < 5) {
-            storeQuote(kToday - back, 24 + (back % 5) * 0.4, 1000 + (back * 37) % 400);
-        }
-    }
-    CompanyResultViewController& tab = openTab(kToday - 3);
-    tab.view()->resize(480, 320);
-    EXPECT_TRUE(tab.view()->grab().save(QStringLiteral("/tmp/company_result.png")));
-}

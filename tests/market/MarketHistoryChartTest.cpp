@@ -199,24 +199,3 @@ TEST_F(MarketHistoryChartTest, ARepaintShowsTheLastPassWithoutRunningItAgain) {
     chart.QWidget::render(&third);
     EXPECT_EQ(screen().hosePercent()->text(), QStringLiteral(" -1.50( -0.30%)"));
 }
-
-// Writes the screen with a whole synthetic day to market_history.png in the temporary folder,
-// to look at the layout: run with --gtest_also_run_disabled_tests.
-TEST_F(MarketHistoryChartTest, DISABLED_RendersTheScreenToAPicture) {
-    QStringList records;
-    double hose = 500;
-    double haSTC = 345;
-    for (int minute = 0; minute <= 150; ++minute) {
-        haSTC += std::sin(minute / 9.0) * 0.35 + 0.05;
-        records << QStringLiteral("1,%1,%2,%3").arg(minute).arg(haSTC, 0, 'f', 2).arg(0.2 + (minute * 37 % 11) / 10.0);
-        if (minute >= 30 && minute <= 105) {
-            hose += std::cos(minute / 7.0) * 0.6 - 0.05;
-            records
-                << QStringLiteral("2,%1,%2,%3").arg(minute).arg(hose, 0, 'f', 2).arg(0.5 + (minute * 53 % 13) / 8.0);
-        }
-    }
-    store(kToday - 1, {answerOf(kToday - 1, records)});
-    open();
-    const QString file = QDir::temp().filePath(QStringLiteral("market_history.png"));
-    ASSERT_TRUE(screen().view()->grab().save(file));
-}

@@ -224,25 +224,3 @@ TEST_F(MarketResultChartTest, VerticalMovesDoNotStepTheDay) {
     chart->touchesEnded(QPointF(330, 70));
     EXPECT_EQ(app().currentMarketResultDayView(), kToday - 3);
 }
-
-// Run by hand (--gtest_also_run_disabled_tests) to look at the screen: writes
-// market_result.png to the temporary folder.
-TEST_F(MarketResultChartTest, DISABLED_WritesAPictureOfTheScreen) {
-    int tradingDay = 0;
-    for (int day = kToday - 59; day <= kToday; ++day) {
-        if (day % 7 == 3 || day % 7 == 4) {
-            continue;
-        }
-        ++tradingDay;
-        const double wave = std::round(100 * std::sin(tradingDay / 4.0)) / 100;
-        store(kHoSE, day, 480 + 20 * wave + tradingDay, 40 + 15 * std::cos(tradingDay / 3.0), QStringLiteral("-3.2"),
-              QStringLiteral("-0.65"), 1234567.5);
-        store(kHNX, day, 100 + 5 * wave, 20 + 6 * std::sin(tradingDay / 2.0), QStringLiteral("0.82"),
-              QStringLiteral("0.8"), 456.25);
-    }
-    app().setIsAuthenticated(true);
-    app().setUsername(QStringLiteral("hung"));
-    openScreen(kToday - 10);
-    screen().goNext();
-    EXPECT_TRUE(screen().view()->grab().save(QDir::temp().filePath(QStringLiteral("market_result.png"))));
-}

@@ -1,0 +1,130 @@
+// The overview's layout: the exchange labels on the left of the chart panels, the bars of
+// buttons above and below them.
+#include "company/CompanyInfoViewController.h"
+#include "market/MarketHistoryViewController.h"
+#include "market/MarketInfoView.h"
+#include "market/MarketInfoViewController.h"
+#include "market/MarketResultViewController.h"
+#include "net/AnswerReader.h"
+#include "net/MyUrlRequest.h"
+#include "shell/ActivityIndicator.h"
+#include "shell/ContextMenuViewController.h"
+#include "shell/LiveRefresh.h"
+#include "shell/MainViewController.h"
+#include "shell/QRMInfoAppDelegate.h"
+#include "shell/ScreenStyle.h"
+#include "store/myDb.h"
+#include "ui/Artwork.h"
+#include "ui/Color.h"
+#include "ui/Fonts.h"
+#include "ui/LiveModeButton.h"
+#include "ui/Navigator.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace market {
+
+namespace {
+
+// A label of the exchange blocks: no style sheet, so that its colour is its palette's.
+QLabel* makeValueLabel(QWidget* parent, const QRect& geometry, int points) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(geometry);
+    label->setFont(ui::systemFont(points, true));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+QWidget* MarketInfoViewController::loadView() {
+    // The chart is the root, so chart coordinates are screen coordinates; the controls sit on it
+    // outside the panels.
+    auto* chart = new MarketInfoView;
+    chart->resize(480, 320);
+    chart->setDelegate(this);
+    m_chart = chart;
+    buildTopBar(chart);
+    buildExchangeLabels(chart);
+    buildTimeAxes(chart);
+    buildBottomBar(chart);
+    m_lbUser = shell::makeLabel(chart, QString(), QRect(6, 262, 200, 20), 13);
+    return chart;
+}
+
+void MarketInfoViewController::buildTopBar(QWidget* root) {
+    m_btGoBack = shell::makeBarButton(root, QStringLiteral("◀ Trở về"), QRect(4, 3, 76, 24));
+    connect(m_btGoBack, &QPushButton::clicked, this, &MarketInfoViewController::goHome);
+    m_releadBt = new ui::LiveModeButton(root);
+    m_releadBt->setGeometry(86, 1, 28, 28);
+    m_releadBt->setToolTip(QStringLiteral("Trực tuyến"));
+    connect(m_releadBt, &QPushButton::clicked, this, &MarketInfoViewController::toggleAnimation);
+    m_live->setButton(m_releadBt);
+    m_actNetwork = new shell::ActivityIndicator(m_delegate.scheduler(), root);
+    m_actNetwork->setGeometry(120, 6, 18, 18);
+    m_titleLabel = shell::makeLabel(root, QString(), QRect(144, 3, 150, 24), 15, true);
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    m_timeLabel = shell::makeLabel(root, QString(), QRect(296, 3, 116, 24), 13, true);
+    m_timeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPushButton* menu = shell::makeBarButton(root, QStringLiteral("☰"), QRect(420, 3, 54, 24));
+    connect(menu, &QPushButton::clicked, this, &MarketInfoViewController::goMenu);
+}
+
+void MarketInfoViewController::buildExchangeLabels(QWidget* root) {
+    // HoSE beside the top panel, HNX beside the bottom one, left of the value-label column.
+    const auto block = [root](const QString& name, int top, QLabel*& point, QLabel*& percent, QLabel*& quantity,
+                              QLabel*& value) {
+        QLabel* heading = shell::makeLabel(root, name, QRect(6, top, 130, 18), 13, true);
+        heading->setStyleSheet(QStringLiteral("color: #ffd54a; background: transparent;"));
+        point = makeValueLabel(root, QRect(6, top + 19, 130, 22), 14);
+        percent = makeValueLabel(root, QRect(6, top + 42, 130, 18), 12);
+        quantity = makeValueLabel(root, QRect(6, top + 61, 130, 18), 12);
+        value = makeValueLabel(root, QRect(6, top + 80, 130, 18), 12);
+    };
+    block(QStringLiteral("HoSE"), 32, m_hosePoint, m_hosePercent, m_hoseTotalQuantity, m_hoseTotalValue);
+    block(QStringLiteral("HNX"), 150, m_haSTCPoint, m_haSTCPercent, m_haSTCTotalQuantity, m_haSTCTotalValue);
+}
+
+// The trading-hours captions: pictures whose ticks line up with the panels' minute positions
+// when their left edge is at x 184, just under each panel's bar base.
+void MarketInfoViewController::buildTimeAxes(QWidget* root) {
+    const auto axis = [root](const QString& name, int top) {
+        auto* label = new QLabel(root);
+        label->setGeometry(184, top, 280, 18);
+        label->setPixmap(ui::artwork(name, QSize(280, 18)));
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    };
+    axis(QStringLiteral("hotimeChart.png"), 124);
+    axis(QStringLiteral("hatimeChart.png"), 240);
+}
+
+void MarketInfoViewController::buildBottomBar(QWidget* root) {
+    constexpr int kTop = 290;
+    constexpr int kWidth = 76;
+    constexpr int kStep = 79;
+    int x = 4;
+    const auto next = [&x, root](const QString& caption) {
+        QPushButton* button = shell::makeBarButton(root, caption, QRect(x, kTop, kWidth, 26));
+        x += kStep;
+        return button;
+    };
+    m_btHome = next(QStringLiteral("Trang chủ"));
+    connect(m_btHome, &QPushButton::clicked, this, &MarketInfoViewController::goMainMenu);
+    m_btReload = next(QStringLiteral("Tải lại"));
+    connect(m_btReload, &QPushButton::clicked, this, &MarketInfoViewController::reloadData);
+    m_btBackDay = next(QStringLiteral("Lịch sử"));
+    connect(m_btBackDay, &QPushButton::clicked, this, &MarketInfoViewController::goHistory);
+    QPushButton* results = next(QStringLiteral("KQGD"));
+    connect(results, &QPushButton::clicked, this, &MarketInfoViewController::goMarketResult);
+    QPushButton* hose = next(QStringLiteral("CP HoSE"));
+    connect(hose, &QPushButton::clicked, this, &MarketInfoViewController::goCompanyInfoHoSE);
+    QPushButton* haSTC = next(QStringLiteral("CP HNX"));
+    connect(haSTC, &QPushButton::clicked, this, &MarketInfoViewController::goCompanyInfoHaSTC);
+}
+
+} // namespace market
