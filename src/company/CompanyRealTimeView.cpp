@@ -59,30 +59,28 @@ double CompanyRealTimeView::yOf(double price) const {
 }
 
 // The labels and the reference line come last so that they lie over the line and the bars.
-void CompanyRealTimeView::drawChart(ui::Canvas& canvas) {
-    m_context = &canvas;
+void CompanyRealTimeView::drawChart(ui::Canvas& /*canvas*/) {
     clearChart();
     if (m_delegate) {
         m_delegate->parseForDraw();
     }
     drawCoordinate();
-    m_context = nullptr;
 }
 
 void CompanyRealTimeView::clearChart() {
-    if (!m_context) {
+    if (!currentCanvas()) {
         return;
     }
-    m_context->setFillColor(0, 0, 0, 1);
-    m_context->fillRect(197, 30, 260, 100);
-    m_context->fillRect(140, 30, 55, 120);
+    currentCanvas()->setFillColor(0, 0, 0, 1);
+    currentCanvas()->fillRect(197, 30, 260, 100);
+    currentCanvas()->fillRect(140, 30, 55, 120);
 }
 
 void CompanyRealTimeView::drawBar(int minute, double volume, double price) {
-    if (!m_context) {
+    if (!currentCanvas()) {
         return;
     }
-    m_context->setLineWidth(1);
+    currentCanvas()->setLineWidth(1);
     drawVolumeBar(minute, volume);
     drawPriceSegment(minute, price);
     m_prePoint = static_cast<float>(price);
@@ -97,11 +95,11 @@ void CompanyRealTimeView::drawVolumeBar(int minute, double volume) {
         return;
     }
     const double x = xOf(minute);
-    m_context->setStrokeColor(color);
-    m_context->beginPath();
-    m_context->moveTo(x, kBase);
-    m_context->addLineTo(x, kBase - (volume - static_cast<double>(m_minHeight)) / static_cast<double>(m_y_Scale));
-    m_context->strokePath();
+    currentCanvas()->setStrokeColor(color);
+    currentCanvas()->beginPath();
+    currentCanvas()->moveTo(x, kBase);
+    currentCanvas()->addLineTo(x, kBase - (volume - static_cast<double>(m_minHeight)) / static_cast<double>(m_y_Scale));
+    currentCanvas()->strokePath();
 }
 
 // A segment crossing the reference is split: a fall turns red half a minute after the previous
@@ -127,18 +125,18 @@ void CompanyRealTimeView::drawPriceSegment(int minute, double price) {
 
 void CompanyRealTimeView::strokeLine(const ui::Color& color, double fromMinute, double fromPrice, double toMinute,
                                      double toPrice) {
-    m_context->setStrokeColor(color);
-    m_context->beginPath();
-    m_context->moveTo(xOf(fromMinute), yOf(fromPrice));
-    m_context->addLineTo(xOf(toMinute), yOf(toPrice));
-    m_context->strokePath();
+    currentCanvas()->setStrokeColor(color);
+    currentCanvas()->beginPath();
+    currentCanvas()->moveTo(xOf(fromMinute), yOf(fromPrice));
+    currentCanvas()->addLineTo(xOf(toMinute), yOf(toPrice));
+    currentCanvas()->strokePath();
 }
 
 void CompanyRealTimeView::drawCoordinate() {
-    if (!m_context || m_maxPoint <= 0) {
+    if (!currentCanvas() || m_maxPoint <= 0) {
         return;
     }
-    m_context->setLineWidth(0.5);
+    currentCanvas()->setLineWidth(0.5);
     const double minimum = m_minPoint;
     const double maximum = m_maxPoint;
     drawText(QString::asprintf("%6.2lf", minimum + 0.000001), kLabelX, 125);
@@ -146,18 +144,18 @@ void CompanyRealTimeView::drawCoordinate() {
     drawText(QString::asprintf("%6.2lf", maximum + 0.00001), kLabelX, 50);
     if (m_minPoint > 0 && m_minPoint < m_yesterdayPoint && m_yesterdayPoint < m_maxPoint && hasPriceScale()) {
         const double y = yOf(m_yesterdayPoint);
-        m_context->setStrokeColor(ui::Color::lightGray());
-        m_context->beginPath();
-        m_context->moveTo(kLeft, y);
-        m_context->addLineTo(kRight, y);
-        m_context->strokePath();
+        currentCanvas()->setStrokeColor(ui::Color::lightGray());
+        currentCanvas()->beginPath();
+        currentCanvas()->moveTo(kLeft, y);
+        currentCanvas()->addLineTo(kRight, y);
+        currentCanvas()->strokePath();
     }
 }
 
 // The chart's text routine, in white.
 void CompanyRealTimeView::drawText(const QString& text, int x, int y) {
-    if (m_context) {
-        ui::drawChartText(*m_context, text, x, y, 1.0);
+    if (currentCanvas()) {
+        ui::drawChartText(*currentCanvas(), text, x, y, 1.0);
     }
 }
 

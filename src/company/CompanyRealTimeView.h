@@ -79,7 +79,6 @@ private:
     bool hasVolumeScale() const { return m_y_Scale != 0; }
 
     CompanyRealTimeViewcontroller* m_delegate = nullptr;
-    ui::Canvas* m_context = nullptr;
     int m_displayRequests = 0;
     bool m_hose = true;
 

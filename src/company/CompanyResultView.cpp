@@ -49,30 +49,28 @@ double CompanyResultView::xOfPosition(double position) {
     return kChartLeft + position * double{kPositionWidth};
 }
 
-void CompanyResultView::drawChart(ui::Canvas& canvas) {
-    m_canvas = &canvas;
+void CompanyResultView::drawChart(ui::Canvas& /*canvas*/) {
     clearChart();
     drawCoordinate();
     m_delegate.parseForDraw();
     drawPositionBar();
-    m_canvas = nullptr;
 }
 
 void CompanyResultView::clearChart() {
-    if (!m_canvas) {
+    if (!currentCanvas()) {
         return;
     }
-    m_canvas->setFillColor(0, 0, 0, 1);
+    currentCanvas()->setFillColor(0, 0, 0, 1);
     for (const GroundRect& rect : kGround) {
-        m_canvas->fillRect(rect.x, rect.y, rect.width, rect.height);
+        currentCanvas()->fillRect(rect.x, rect.y, rect.width, rect.height);
     }
 }
 
 void CompanyResultView::drawCoordinate() {
-    if (!m_canvas) {
+    if (!currentCanvas()) {
         return;
     }
-    m_canvas->setLineWidth(0.5);
+    currentCanvas()->setLineWidth(0.5);
     if (m_maxPoint <= 0) {
         return;
     }
@@ -84,25 +82,25 @@ void CompanyResultView::drawCoordinate() {
 }
 
 void CompanyResultView::drawText(const QString& text, int x, int y) {
-    if (m_canvas) {
-        ui::drawChartText(*m_canvas, text, x, y, kWhite);
+    if (currentCanvas()) {
+        ui::drawChartText(*currentCanvas(), text, x, y, kWhite);
     }
 }
 
 // A volume range with nothing in it has no scale: the bars are left out. A flat price range
 // puts the whole line on the panel's base.
 void CompanyResultView::drawBar(int i, double volume, double price) {
-    if (!m_canvas) {
+    if (!currentCanvas()) {
         return;
     }
-    m_canvas->setLineWidth(1);
+    currentCanvas()->setLineWidth(1);
     const double x = xOfPosition(i);
     if (m_maxHeight > m_minHeight && m_y_Scale > 0) {
-        m_canvas->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
+        currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
         strokeLine(x, kBarBase, x, kBarBase - (volume - m_minHeight) / m_y_Scale);
     }
     m_preHeight = static_cast<float>(volume);
-    m_canvas->setStrokeColor(ui::Color::green());
+    currentCanvas()->setStrokeColor(ui::Color::green());
     if (i <= m_preDay && m_prePoint != 0) {
         strokeLine(xOfPosition(m_preDay), yOfPrice(m_prePoint), x, yOfPrice(price));
     }
@@ -118,10 +116,10 @@ double CompanyResultView::yOfPrice(double price) const {
 }
 
 void CompanyResultView::strokeLine(double x0, double y0, double x1, double y1) {
-    m_canvas->beginPath();
-    m_canvas->moveTo(x0, y0);
-    m_canvas->addLineTo(x1, y1);
-    m_canvas->strokePath();
+    currentCanvas()->beginPath();
+    currentCanvas()->moveTo(x0, y0);
+    currentCanvas()->addLineTo(x1, y1);
+    currentCanvas()->strokePath();
 }
 
 // The rows were drawn latest first one position apart, so the chosen day's place in that list
@@ -129,13 +127,13 @@ void CompanyResultView::strokeLine(double x0, double y0, double x1, double y1) {
 void CompanyResultView::drawPositionBar() {
     const QList<int>& days = m_delegate.orderDays();
     const qsizetype k = days.indexOf(m_delegate.dayView());
-    if (!m_canvas || k < 0) {
+    if (!currentCanvas() || k < 0) {
         return;
     }
     const int position = days.constFirst() - m_delegate.currentDay() + kPositions - static_cast<int>(k);
     const double x = xOfPosition(position);
-    m_canvas->setLineWidth(0.5);
-    m_canvas->setStrokeColor(ui::Color::gray());
+    currentCanvas()->setLineWidth(0.5);
+    currentCanvas()->setStrokeColor(ui::Color::gray());
     strokeLine(x, kBarBase, x, kMarkerTop);
 }
 

@@ -68,7 +68,6 @@ private:
     void strokeLine(double x0, double y0, double x1, double y1);
 
     CompanyResultViewController& m_delegate;
-    ui::Canvas* m_canvas = nullptr;
     ui::SwipeClassifier m_swipe;
 
     float m_maxHeight = 0;

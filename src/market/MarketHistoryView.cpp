@@ -96,14 +96,12 @@ void MarketHistoryView::updateScales() {
     m_yHaSTC_PointScale = static_cast<float>((m_maxHaSTCPoint - m_minHaSTCPoint) / kScaleSpan);
 }
 
-void MarketHistoryView::drawChart(ui::Canvas& canvas) {
+void MarketHistoryView::drawChart(ui::Canvas& /*canvas*/) {
     if (chartBackground() != Qt::white) {
         setChartBackground(Qt::white);
     }
-    m_context = &canvas;
     drawCoordinate();
     m_delegate.parseForDraw();
-    m_context = nullptr;
 }
 
 // The pass runs once per request, so its change labels and the line state it moves are those
@@ -123,16 +121,16 @@ void MarketHistoryView::repaintPicture() {
     {
         QPainter painter(&picture);
         ui::QPainterCanvas canvas(painter);
-        drawChart(canvas);
+        render(canvas);
     }
     m_picture = picture;
 }
 
 void MarketHistoryView::drawCoordinate() {
-    if (m_context == nullptr) {
+    if (currentCanvas() == nullptr) {
         return;
     }
-    ui::Canvas& canvas = *m_context;
+    ui::Canvas& canvas = *currentCanvas();
     canvas.setFillColor(1, 1, 1, 1);
     canvas.fillRect(140, 50, 300, 75);
     canvas.fillRect(140, 160, 300, 75);
@@ -166,8 +164,8 @@ void MarketHistoryView::drawRangeLabels(float maxPoint, float minPoint, int maxY
 }
 
 void MarketHistoryView::drawText(const QString& text, int x, int y) {
-    if (m_context != nullptr) {
-        ui::drawChartText(*m_context, text, x, y, 0.0);
+    if (currentCanvas() != nullptr) {
+        ui::drawChartText(*currentCanvas(), text, x, y, 0.0);
     }
 }
 
@@ -207,10 +205,10 @@ MarketHistoryView::Panel MarketHistoryView::haSTCPanel() {
 }
 
 void MarketHistoryView::drawBar(int exchange, int minute, double barValue, double indexValue) {
-    if (m_context == nullptr) {
+    if (currentCanvas() == nullptr) {
         return;
     }
-    ui::Canvas& canvas = *m_context;
+    ui::Canvas& canvas = *currentCanvas();
     canvas.setLineWidth(1);
     canvas.beginPath();
     if (exchange == kHoSE || exchange == kHaSTC) {

@@ -104,7 +104,6 @@ private:
     void repaintPicture();
 
     MarketHistoryViewController& m_delegate;
-    ui::Canvas* m_context = nullptr;
     QPicture m_picture;
     bool m_needsDisplay = true;
     int m_displayRequests = 0;

@@ -50,25 +50,23 @@ void MarketInfoView::setNeedsDisplay() {
     update();
 }
 
-void MarketInfoView::drawChart(ui::Canvas& canvas) {
-    m_context = &canvas;
+void MarketInfoView::drawChart(ui::Canvas& /*canvas*/) {
     clearChart();
     if (m_delegate) {
         m_delegate->parseForDraw();
     }
     drawCoordinate();
-    m_context = nullptr;
 }
 
 void MarketInfoView::clearChart() {
-    if (!m_context) {
+    if (!currentCanvas()) {
         return;
     }
-    m_context->setFillColor(0, 0, 0, 1);
-    m_context->fillRect(197, 30, 260, 100);
-    m_context->fillRect(140, 30, 55, 120);
-    m_context->fillRect(197, 150, 265, 90);
-    m_context->fillRect(140, 150, 55, 110);
+    currentCanvas()->setFillColor(0, 0, 0, 1);
+    currentCanvas()->fillRect(197, 30, 260, 100);
+    currentCanvas()->fillRect(140, 30, 55, 120);
+    currentCanvas()->fillRect(197, 150, 265, 90);
+    currentCanvas()->fillRect(140, 150, 55, 110);
 }
 
 MarketInfoView::Panel MarketInfoView::hosePanel() {
@@ -112,10 +110,10 @@ bool MarketInfoView::haSTCDrawable() const {
 }
 
 void MarketInfoView::drawBar(int exchange, int minute, double barValue, double indexValue) {
-    if (!m_context) {
+    if (!currentCanvas()) {
         return;
     }
-    m_context->setLineWidth(1);
+    currentCanvas()->setLineWidth(1);
     if (exchange == kHaSTC) {
         if (minute < 0 || minute > kHaSTCLastMinute || !haSTCDrawable()) {
             return;
@@ -141,9 +139,9 @@ void MarketInfoView::drawBar(int exchange, int minute, double barValue, double i
 void MarketInfoView::drawMinuteBar(const Panel& panel, int minute, double barValue) {
     const double x = panel.x(minute);
     const double top = panel.barTop(barValue);
-    m_context->setStrokeColor(ui::Color::white());
+    currentCanvas()->setStrokeColor(ui::Color::white());
     strokeLine(x, panel.barBase, x, top);
-    m_context->setStrokeColor(barValue >= *panel.preHeight ? ui::Color::green() : ui::Color::red());
+    currentCanvas()->setStrokeColor(barValue >= *panel.preHeight ? ui::Color::green() : ui::Color::red());
     strokeLine(x, panel.barBase, x, top);
     *panel.preHeight = static_cast<float>(barValue);
 }
@@ -152,7 +150,7 @@ void MarketInfoView::drawLinePoint(const Panel& panel, int minute, double indexV
     if (*panel.preMinute >= minute) {
         return;
     }
-    m_context->setStrokeColor(indexValue >= panel.yesterday ? ui::Color::green() : ui::Color::red());
+    currentCanvas()->setStrokeColor(indexValue >= panel.yesterday ? ui::Color::green() : ui::Color::red());
     if (*panel.prePoint != 0) {
         strokeLine(panel.x(*panel.preMinute), panel.lineY(*panel.prePoint), panel.x(minute), panel.lineY(indexValue));
     }
@@ -161,14 +159,14 @@ void MarketInfoView::drawLinePoint(const Panel& panel, int minute, double indexV
 }
 
 void MarketInfoView::strokeLine(double x0, double y0, double x1, double y1) {
-    m_context->beginPath();
-    m_context->moveTo(x0, y0);
-    m_context->addLineTo(x1, y1);
-    m_context->strokePath();
+    currentCanvas()->beginPath();
+    currentCanvas()->moveTo(x0, y0);
+    currentCanvas()->addLineTo(x1, y1);
+    currentCanvas()->strokePath();
 }
 
 void MarketInfoView::drawCoordinate() {
-    if (!m_context) {
+    if (!currentCanvas()) {
         return;
     }
     if (hoseDrawable()) {
@@ -191,7 +189,7 @@ void MarketInfoView::drawReferenceLine(const Panel& panel, float maxPoint) {
         return;
     }
     const double y = panel.lineY(panel.yesterday);
-    m_context->setStrokeColor(ui::Color::lightGray());
+    currentCanvas()->setStrokeColor(ui::Color::lightGray());
     strokeLine(kReferenceLeft, y, kReferenceRight, y);
 }
 
@@ -208,8 +206,8 @@ void MarketInfoView::drawValueLabels(float maxPoint, float minPoint, const int (
 }
 
 void MarketInfoView::drawText(const QString& text, int x, int y) {
-    if (m_context) {
-        ui::drawChartText(*m_context, text, x, y);
+    if (currentCanvas()) {
+        ui::drawChartText(*currentCanvas(), text, x, y);
     }
 }
 

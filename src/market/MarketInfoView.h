@@ -123,7 +123,6 @@ private:
     bool haSTCDrawable() const;
 
     MarketInfoViewController* m_delegate = nullptr;
-    ui::Canvas* m_context = nullptr;
     ui::SwipeClassifier m_swipe;
     int m_displayRequests = 0;
 

@@ -41,30 +41,28 @@ double MarketResultView::xOfSlot(int slot) {
     return slot * double{kSlotWidth} + kChartLeft;
 }
 
-void MarketResultView::drawChart(ui::Canvas& canvas) {
-    m_canvas = &canvas;
+void MarketResultView::drawChart(ui::Canvas& /*canvas*/) {
     clearChart();
     drawCoordinate();
     m_delegate.parseForDraw();
     drawPositionBar();
-    m_canvas = nullptr;
 }
 
 void MarketResultView::clearChart() {
-    if (!m_canvas) {
+    if (!currentCanvas()) {
         return;
     }
-    m_canvas->setFillColor(0, 0, 0, 1);
+    currentCanvas()->setFillColor(0, 0, 0, 1);
     for (const PanelRect& rect : kGround) {
-        m_canvas->fillRect(rect.x, rect.y, rect.width, rect.height);
+        currentCanvas()->fillRect(rect.x, rect.y, rect.width, rect.height);
     }
 }
 
 void MarketResultView::drawCoordinate() {
-    if (!m_canvas) {
+    if (!currentCanvas()) {
         return;
     }
-    m_canvas->setLineWidth(0.5);
+    currentCanvas()->setLineWidth(0.5);
     if (canDrawPanel(kHoSE)) {
         drawPanelLabels(m_maxHoSEPoint, m_minHoSEPoint, 50, 85, 125);
     }
@@ -84,16 +82,16 @@ void MarketResultView::drawPanelLabels(double maximum, double minimum, int maxY,
 }
 
 void MarketResultView::drawText(const QString& text, int x, int y) {
-    if (m_canvas) {
-        ui::drawChartText(*m_canvas, text, x, y);
+    if (currentCanvas()) {
+        ui::drawChartText(*currentCanvas(), text, x, y);
     }
 }
 
 void MarketResultView::drawBar(int exchange, int slot, double quantity, double index) {
-    if (!m_canvas) {
+    if (!currentCanvas()) {
         return;
     }
-    m_canvas->setLineWidth(1);
+    currentCanvas()->setLineWidth(1);
     if (exchange == kHoSE) {
         drawHoSEBar(slot, quantity, index);
     } else if (exchange == kHaSTC) {
@@ -106,10 +104,10 @@ void MarketResultView::drawHoSEBar(int slot, double quantity, double index) {
         return;
     }
     const double x = xOfSlot(slot);
-    m_canvas->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
+    currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
     strokeLine(x, 122, x, 117 - (quantity - m_minHoSEHeight) / m_yHoSE_Scale);
     m_preHoSEHeight = quantity;
-    m_canvas->setStrokeColor(ui::Color::green());
+    currentCanvas()->setStrokeColor(ui::Color::green());
     if (m_preHoSEPoint != 0) {
         strokeLine(xOfSlot(m_preHoSEMinute), 120 - (m_preHoSEPoint - m_minHoSEPoint) / m_yHoSE_PointScale, x,
                    120 - (index - m_minHoSEPoint) / m_yHoSE_PointScale);
@@ -123,10 +121,10 @@ void MarketResultView::drawHaSTCBar(int slot, double quantity, double index) {
         return;
     }
     const double x = xOfSlot(slot);
-    m_canvas->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
+    currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
     strokeLine(x, 238, x, 233 - (quantity - m_minHaSTCHeight) / m_yHaSTC_Scale);
     m_preHaSTCHeight = quantity;
-    m_canvas->setStrokeColor(ui::Color::green());
+    currentCanvas()->setStrokeColor(ui::Color::green());
     if (m_preHaSTCPoint != 0) {
         strokeLine(xOfSlot(m_preHaSTCMinute), 236 - (m_preHaSTCPoint - m_minHaSTCPoint) / m_yHaSTC_PointScale, x,
                    236 - (index - m_minHaSTCPoint) / m_yHaSTC_PointScale);
@@ -136,10 +134,10 @@ void MarketResultView::drawHaSTCBar(int slot, double quantity, double index) {
 }
 
 void MarketResultView::strokeLine(double x0, double y0, double x1, double y1) {
-    m_canvas->beginPath();
-    m_canvas->moveTo(x0, y0);
-    m_canvas->addLineTo(x1, y1);
-    m_canvas->strokePath();
+    currentCanvas()->beginPath();
+    currentCanvas()->moveTo(x0, y0);
+    currentCanvas()->addLineTo(x1, y1);
+    currentCanvas()->strokePath();
 }
 
 // The HoSE days were drawn newest first one slot apart, so the chosen day's place in that list
@@ -148,19 +146,19 @@ void MarketResultView::drawPositionBar() {
     const QStringList& days = m_delegate.orderDays();
     const int chosen = m_delegate.chosenDay();
     const qsizetype k = days.indexOf(QString::number(chosen));
-    if (!m_canvas || k < 0) {
+    if (!currentCanvas() || k < 0) {
         return;
     }
     const int slot = days.constFirst().toInt() - m_delegate.currentDay() + kSlots - static_cast<int>(k);
     const double x = xOfSlot(slot);
-    m_canvas->setLineWidth(0.5);
-    m_canvas->setStrokeColor(ui::Color::gray());
-    m_canvas->beginPath();
-    m_canvas->moveTo(x, 126);
-    m_canvas->addLineTo(x, 31);
-    m_canvas->moveTo(x, 253);
-    m_canvas->addLineTo(x, 160);
-    m_canvas->strokePath();
+    currentCanvas()->setLineWidth(0.5);
+    currentCanvas()->setStrokeColor(ui::Color::gray());
+    currentCanvas()->beginPath();
+    currentCanvas()->moveTo(x, 126);
+    currentCanvas()->addLineTo(x, 31);
+    currentCanvas()->moveTo(x, 253);
+    currentCanvas()->addLineTo(x, 160);
+    currentCanvas()->strokePath();
 }
 
 void MarketResultView::resetData() {

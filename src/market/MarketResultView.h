@@ -75,7 +75,6 @@ private:
     void drawPanelLabels(double maximum, double minimum, int maxY, int minY, int lowY);
 
     MarketResultViewController& m_delegate;
-    ui::Canvas* m_canvas = nullptr;
     ui::SwipeClassifier m_swipe;
 
     float m_maxHoSEHeight = 0;

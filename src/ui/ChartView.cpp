@@ -14,7 +14,10 @@ ChartView::ChartView(QWidget* parent)
 }
 
 void ChartView::render(Canvas& canvas) {
+    Canvas* const outer = m_current;
+    m_current = &canvas;
     drawChart(canvas);
+    m_current = outer;
 }
 
 void ChartView::setChartBackground(const QColor& color) {
@@ -30,7 +33,7 @@ void ChartView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), m_background);
     QPainterCanvas canvas(painter);
-    drawChart(canvas);
+    render(canvas);
 }
 
 void ChartView::mousePressEvent(QMouseEvent* event) {

@@ -30,6 +30,9 @@ public:
 
 protected:
     virtual void drawChart(Canvas& canvas) = 0;
+    /// The canvas of the drawing pass under way, null outside one. A chart's controller draws
+    /// its data through the view's operations during the pass, and those draw here.
+    Canvas* currentCanvas() const { return m_current; }
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -38,6 +41,7 @@ protected:
 
 private:
     QColor m_background = Qt::black;
+    Canvas* m_current = nullptr;
 };
 
 } // namespace ui
