@@ -114,8 +114,8 @@ void QuotePanel::showChange(const QString& change, const QString& percent) {
 }
 
 void QuotePanel::clear() {
-    for (std::size_t i = 0; i < m_labels.size(); ++i) {
-        m_labels[i]->clear();
+    for (QLabel* label : m_labels) {
+        label->clear();
     }
 }
 

@@ -16,7 +16,7 @@ constexpr double kScaleSpan = 50;
 constexpr double kOneHundredth = 0.01 - 1e-9;
 
 QString blanks(int count) {
-    return QString(count, QLatin1Char(' '));
+    return {count, QLatin1Char(' ')};
 }
 
 // Each caption's words sit under their times on the axis drawn above it.

@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <ranges>
+
 namespace market {
 
 namespace {
@@ -142,8 +144,9 @@ void MarketResultViewController::loadData() {
     chartView()->resetData();
     const QStringList rows = m_appDelegate.db()->getStockInfo(chosenDay());
     if (!rows.isEmpty()) {
-        for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-            parseMarKetInfo(*row);
+        // From the newest row to the oldest.
+        for (const QString& row : std::views::reverse(rows)) {
+            parseMarKetInfo(row);
         }
         m_bParseForDraw = false;
     }
