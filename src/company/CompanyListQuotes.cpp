@@ -1,5 +1,6 @@
 #include "company/CompanyListQuotes.h"
 
+#include "core/QuoteRecord.h"
 #include "net/AnswerReader.h"
 #include "store/myDb.h"
 
@@ -7,33 +8,8 @@ namespace company {
 
 namespace {
 
-enum QuoteField {
-    kId,
-    kStockId,
-    kMinute,
-    kDay,
-    kPrice,
-    kUpdown,
-    kPercent,
-    kQuantity,
-    kRefer,
-    kOpen,
-    kClose,
-    kBqBuy,
-    kBqSell,
-    kCeil,
-    kFloor,
-    kSellRes,
-    kBuyRes
-};
-
-void storeQuote(myDb& db, const net::RecordView& r) {
-    // The answer lists the sell residue before the buy residue; the store takes them the other
-    // way round.
-    db.updateCompanyLastData(r.text(kStockId), r.text(kDay), r.text(kMinute), r.text(kUpdown), r.text(kPercent),
-                             r.text(kId), r.text(kPrice), r.text(kQuantity), r.text(kRefer), r.text(kOpen),
-                             r.text(kClose), r.text(kBqBuy), r.text(kBqSell), r.text(kCeil), r.text(kFloor),
-                             r.text(kBuyRes), r.text(kSellRes));
+void storeQuote(myDb& db, const net::RecordView& record) {
+    core::writeLastQuote(db, [&record](qsizetype i) { return record.text(i); });
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "company/CompanyRealTimeView.h"
 #include "company/CompanyResultViewController.h"
 #include "company/QuotePanel.h"
+#include "core/QuoteRecord.h"
 #include "net/AnswerReader.h"
 #include "net/MyUrlRequest.h"
 #include "shell/ActivityIndicator.h"
@@ -262,14 +263,12 @@ void CompanyRealTimeViewcontroller::storePoint(const net::RecordView& record) {
 void CompanyRealTimeViewcontroller::storeQuote(const net::RecordView& record) {
     m_iLastUpdate = record.intAt(2);
     showTime(record.intAt(2), record.intAt(3));
-    const auto f = [&record](int i) {
+    const auto field = [&record](qsizetype i) {
         return record.text(i);
     };
     myDb& db = *m_delegate.db();
-    db.updateCompanyRealtimeData(f(1), f(3), f(2), f(5), f(6), f(0), f(4), f(7), f(8), f(9), f(10), f(11), f(12), f(13),
-                                 f(14), f(16), f(15));
-    db.updateCompanyLastData(f(1), f(3), f(2), f(5), f(6), f(0), f(4), f(7), f(8), f(9), f(10), f(11), f(12), f(13),
-                             f(14), f(16), f(15));
+    core::writeRealtimeQuote(db, field);
+    core::writeLastQuote(db, field);
 }
 
 void CompanyRealTimeViewcontroller::showTime(int minute, int day) {

@@ -1,5 +1,6 @@
 #include "core/EndOfDayApply.h"
 
+#include "core/QuoteRecord.h"
 #include "net/AnswerReader.h"
 #include "store/myDb.h"
 
@@ -130,9 +131,8 @@ void applyTradingResults(myDb& db, const EndOfDayRecords& records, int requestKi
     db.close();
 }
 
-void storeQuoteRecord(myDb& db, const QStringList& f) {
-    db.updateCompanyLastData(f.at(1), f.at(3), f.at(2), f.at(5), f.at(6), f.at(0), f.at(4), f.at(7), f.at(8), f.at(9),
-                             f.at(10), f.at(11), f.at(12), f.at(13), f.at(14), f.at(16), f.at(15));
+void storeQuoteRecord(myDb& db, const QStringList& fields) {
+    writeLastQuote(db, [&fields](qsizetype i) { return fields.at(i); });
 }
 
 void applyEndOfDayDay(myDb& db, const EndOfDayRecords& records, int day, bool firstStep, int requestKind) {
