@@ -100,7 +100,7 @@ struct Overview {
         app = std::make_unique<shell::QRMInfoAppDelegate>(environment);
         app->initMyDb();
         app->caculateDay();
-        screen = app->cachedScreen<market::MarketInfoViewController>(QStringLiteral("marketInfo"));
+        screen = app->cachedScreen<market::MarketInfoViewController>();
         screen->view();
     }
 

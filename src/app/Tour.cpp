@@ -135,7 +135,7 @@ QString Tour::walkMarket() {
         return QStringLiteral("the market section is not available");
     }
     marketButton->click();
-    auto* overview = m_app.cachedScreen<market::MarketInfoViewController>(QStringLiteral("marketInfo"));
+    auto* overview = m_app.cachedScreen<market::MarketInfoViewController>();
     if (m_app.navigator().topController() != overview) {
         return QStringLiteral("the market overview did not open");
     }
@@ -190,7 +190,7 @@ QString Tour::refreshCompanyList(company::CompanyInfoViewController& list, const
 QString Tour::walkCompanies(market::MarketInfoViewController& overview) {
     overview.viewWillAppear(false);
     overview.goCompanyInfoHoSE();
-    auto* list = m_app.cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
+    auto* list = m_app.cachedScreen<company::CompanyInfoViewController>();
     QString failure = refreshCompanyList(*list, QStringLiteral("hose"));
     if (!failure.isEmpty()) {
         return failure;
@@ -203,7 +203,7 @@ QString Tour::walkCompanies(market::MarketInfoViewController& overview) {
         return failure;
     }
     list->goComDetail(0);
-    auto* quote = m_app.cachedScreen<company::CompanyRealTimeViewcontroller>(QStringLiteral("companyRealTime"));
+    auto* quote = m_app.cachedScreen<company::CompanyRealTimeViewcontroller>();
     if (m_app.navigator().topController() != quote) {
         return QStringLiteral("the company real-time screen did not open");
     }

@@ -21,7 +21,7 @@ QWidget* CompanyChooseViewController::loadView() {
     root->resize(480, 320);
     shell::applyScreenBackground(root);
     QPushButton* back = shell::makeBarButton(root, QStringLiteral("◀ Trở về"), QRect(4, 3, 76, 24));
-    connect(back, &QPushButton::clicked, this, &CompanyChooseViewController::goBack);
+    connectNavigation(back, [this] { goBack(); });
     QLabel* title = shell::makeLabel(root, QStringLiteral("Chọn mã hiển thị"), QRect(90, 3, 300, 24), 15, true);
     title->setAlignment(Qt::AlignCenter);
     m_tbView = new ui::RowTable(root);

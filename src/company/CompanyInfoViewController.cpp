@@ -32,11 +32,27 @@ constexpr int kWarningFields = 5;
 constexpr int kTableTop = 50;
 constexpr int kTableHeight = 214;
 
+// Only the live list is today's; a list of an earlier day never asks on its own.
+shell::LiveRefresh::Options refreshOptions(shell::QRMInfoAppDelegate& app, CompanyInfoViewController& screen) {
+    shell::LiveRefresh::Options options;
+    options.holdsCurrentDay = [&app, &screen] {
+        const std::vector<CompanyListRow>& rows = screen.source().rows();
+        return !screen.isRealtime() || std::any_of(rows.begin(), rows.end(), [&app](const CompanyListRow& row) {
+            return row.day == app.currentDay();
+        });
+    };
+    options.reload = [&screen] {
+        screen.reloadData();
+    };
+    return options;
+}
+
 } // namespace
 
 CompanyInfoViewController::CompanyInfoViewController(shell::QRMInfoAppDelegate& appDelegate)
     : m_delegate(appDelegate)
-    , m_live(std::make_unique<shell::LiveRefresh>(appDelegate, *this, [this] { targetMethod(); }))
+    , m_live(std::make_unique<shell::LiveRefresh>(
+          appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this)))
     , m_source(std::make_unique<CompanyListSource>()) {}
 
 CompanyInfoViewController::~CompanyInfoViewController() = default;
@@ -57,7 +73,7 @@ QWidget* CompanyInfoViewController::loadView() {
 
 void CompanyInfoViewController::buildTopBar(QWidget* root) {
     m_btGoBack = shell::makeBarButton(root, QStringLiteral("◀ Trở về"), QRect(4, 3, 76, 24));
-    connect(m_btGoBack, &QPushButton::clicked, this, &CompanyInfoViewController::goBack);
+    connectNavigation(m_btGoBack, [this] { goBack(); });
     m_releadBt = new ui::LiveModeButton(root);
     m_releadBt->setGeometry(86, 1, 28, 28);
     m_releadBt->setToolTip(QStringLiteral("Trực tuyến"));
@@ -110,11 +126,11 @@ void CompanyInfoViewController::buildBottomBar(QWidget* root) {
         return button;
     };
     m_btHome = next(QStringLiteral("Trang chủ"));
-    connect(m_btHome, &QPushButton::clicked, this, &CompanyInfoViewController::goHome);
+    connectNavigation(m_btHome, [this] { goHome(); });
     m_btReload = next(QStringLiteral("Tải lại"));
     connect(m_btReload, &QPushButton::clicked, this, &CompanyInfoViewController::reloadData);
     m_btChoose = next(QStringLiteral("Chọn mã"));
-    connect(m_btChoose, &QPushButton::clicked, this, &CompanyInfoViewController::viewChooseCompany);
+    connectNavigation(m_btChoose, [this] { viewChooseCompany(); });
     // Categories and the watch list come later: their controls wait, disabled.
     m_btDanhmuc = next(QStringLiteral("Danh mục"));
     m_btCongDm = next(QStringLiteral("+ DM"));
@@ -412,7 +428,7 @@ void CompanyInfoViewController::goComDetail(int row) {
         return;
     }
     m_stockCode = item->code;
-    auto* detail = m_delegate.cachedScreen<CompanyRealTimeViewcontroller>(QStringLiteral("companyRealTime"));
+    auto* detail = m_delegate.cachedScreen<CompanyRealTimeViewcontroller>();
     detail->setCode(m_stockCode);
     detail->set_id(m_delegate.db()->getIdFromCode(m_stockCode));
     m_delegate.navigator().push(detail, true);
@@ -423,7 +439,7 @@ void CompanyInfoViewController::goComDetail(int row) {
 }
 
 void CompanyInfoViewController::viewChooseCompany() {
-    auto* choose = m_delegate.cachedScreen<CompanyChooseViewController>(QStringLiteral("companyChoose"));
+    auto* choose = m_delegate.cachedScreen<CompanyChooseViewController>();
     choose->setMarketStockId(m_marketStockId);
     m_delegate.navigator().push(choose, true);
 }

@@ -8,7 +8,10 @@
 namespace company {
 
 CompanyListSource::CompanyListSource()
-    : m_disclosure(ui::artwork(QStringLiteral("AccDisclosure.png"), QSize(20, 20))) {}
+    : CompanyListSource(ui::artwork(QStringLiteral("AccDisclosure.png"), QSize(20, 20))) {}
+
+CompanyListSource::CompanyListSource(QPixmap disclosure)
+    : m_disclosure(std::move(disclosure)) {}
 
 void CompanyListSource::setRowTexts(const QStringList& rowTexts) {
     m_rows.clear();
@@ -37,9 +40,12 @@ void CompanyListSource::paintRow(QPainter& painter, const QRect& rect, int row, 
     ui::paintLabel(painter, at(kChangeFrame), item->changeText, item->changeColor, 13, true, right);
     ui::paintLabel(painter, at(kPercentFrame), item->percentText, item->percentColor, 13, true, right);
     ui::paintLabel(painter, at(kVolumeFrame), item->volumeText, Qt::white, 13, true, right);
-    const QRect detail = at(kDetailFrame);
-    painter.drawPixmap(detail.x() + (detail.width() - m_disclosure.width()) / 2,
-                       detail.y() + (detail.height() - m_disclosure.height()) / 2, m_disclosure);
+    // The picture is drawn at the screen's pixel density: place it by its size in points.
+    const QRectF detail = at(kDetailFrame);
+    const QSizeF size = m_disclosure.deviceIndependentSize();
+    painter.drawPixmap(
+        QPointF(detail.x() + (detail.width() - size.width()) / 2, detail.y() + (detail.height() - size.height()) / 2),
+        m_disclosure);
 }
 
 } // namespace company

@@ -22,9 +22,12 @@ public:
     static constexpr QRect kChangeFrame{175, 5, 50, 20};
     static constexpr QRect kPercentFrame{245, 5, 60, 20};
     static constexpr QRect kVolumeFrame{330, 5, 80, 20};
-    static constexpr QRect kDetailFrame{445, 5, 45, 20};
+    /// Ends left of the vertical scroll bar, which lies over the last 17 points of the table.
+    static constexpr QRect kDetailFrame{436, 5, 24, 20};
 
     CompanyListSource();
+    /// With the picture drawn at the end of each row (any pixel density).
+    explicit CompanyListSource(QPixmap disclosure);
 
     void setRowTexts(const QStringList& rowTexts);
     const std::vector<CompanyListRow>& rows() const { return m_rows; }

@@ -29,12 +29,16 @@ constexpr int kQuoteFields = 17;
 constexpr int kStoredPointFields = 5;
 constexpr int kPanelTop = 152;
 
-const QString kResultKey = QStringLiteral("companyResult");
-
-shell::LiveRefresh::Options refreshOptions() {
+shell::LiveRefresh::Options refreshOptions(shell::QRMInfoAppDelegate& app, CompanyRealTimeViewcontroller& screen) {
     // The company's own data keep flowing after a tab change switched live mode off.
     shell::LiveRefresh::Options options;
     options.tickNeedsLiveMode = false;
+    options.holdsCurrentDay = [&app, &screen] {
+        return !app.db()->getCompanyDetailData(screen.code(), app.currentDay()).isEmpty();
+    };
+    options.reload = [&screen] {
+        screen.reloadData();
+    };
     return options;
 }
 
@@ -43,7 +47,7 @@ shell::LiveRefresh::Options refreshOptions() {
 CompanyRealTimeViewcontroller::CompanyRealTimeViewcontroller(shell::QRMInfoAppDelegate& appDelegate)
     : m_delegate(appDelegate)
     , m_live(std::make_unique<shell::LiveRefresh>(
-          appDelegate, *this, [this] { targetMethod(); }, refreshOptions())) {}
+          appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this))) {}
 
 CompanyRealTimeViewcontroller::~CompanyRealTimeViewcontroller() = default;
 
@@ -68,7 +72,7 @@ QWidget* CompanyRealTimeViewcontroller::loadView() {
 
 void CompanyRealTimeViewcontroller::buildTopBar(QWidget* root) {
     m_btGoBack = shell::makeBarButton(root, QStringLiteral("◀ Trở về"), QRect(4, 3, 76, 24));
-    connect(m_btGoBack, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::goPrev);
+    connectNavigation(m_btGoBack, [this] { goPrev(); });
     m_releadBt = new ui::LiveModeButton(root);
     m_releadBt->setGeometry(84, 1, 28, 28);
     m_releadBt->setToolTip(QStringLiteral("Trực tuyến"));
@@ -80,12 +84,12 @@ void CompanyRealTimeViewcontroller::buildTopBar(QWidget* root) {
     QPushButton* realTime = shell::makeBarButton(root, QStringLiteral("Trực tuyến"), QRect(140, 3, 82, 24));
     realTime->setEnabled(false);
     m_btKQGD = shell::makeBarButton(root, QStringLiteral("KQGD"), QRect(226, 3, 70, 24));
-    connect(m_btKQGD, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::goKQGD);
+    connectNavigation(m_btKQGD, [this] { goKQGD(); });
     m_btTC = shell::makeBarButton(root, QStringLiteral("Tài chính"), QRect(300, 3, 84, 24));
-    connect(m_btTC, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::goFinance);
+    connectNavigation(m_btTC, [this] { goFinance(); });
     m_btTC->setEnabled(false);
     m_btTin = shell::makeBarButton(root, QStringLiteral("Tin tức"), QRect(388, 3, 88, 24));
-    connect(m_btTin, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::goHeadNews);
+    connectNavigation(m_btTin, [this] { goHeadNews(); });
     m_btTin->setEnabled(false);
 }
 
@@ -106,7 +110,7 @@ void CompanyRealTimeViewcontroller::buildTimeAxes(QWidget* root) {
 void CompanyRealTimeViewcontroller::buildBottomBar(QWidget* root) {
     constexpr int kTop = 290;
     m_btHome = shell::makeBarButton(root, QStringLiteral("Trang chủ"), QRect(4, kTop, 90, 26));
-    connect(m_btHome, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::goHome);
+    connectNavigation(m_btHome, [this] { goHome(); });
     m_btReload = shell::makeBarButton(root, QStringLiteral("Tải lại"), QRect(98, kTop, 90, 26));
     connect(m_btReload, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::reloadData);
     // The category and watch-list actions come with the portfolio screens.
@@ -344,7 +348,7 @@ void CompanyRealTimeViewcontroller::ParseText(const QString& text) {
 
 void CompanyRealTimeViewcontroller::goKQGD() {
     m_delegate.setBRealTime(false);
-    auto* result = m_delegate.cachedScreen<CompanyResultViewController>(kResultKey);
+    auto* result = m_delegate.cachedScreen<CompanyResultViewController>();
     result->setCode(m_code);
     result->setRtController(this);
     QWidget* tab = result->view();
@@ -353,6 +357,7 @@ void CompanyRealTimeViewcontroller::goKQGD() {
     tab->setGeometry(host->rect());
     tab->show();
     tab->raise();
+    result->resetPressCount();
     result->setDayView(m_delegate.currentDay());
     result->startLoad();
 }
@@ -382,7 +387,7 @@ void CompanyRealTimeViewcontroller::tabCallBack(const QString& tab) {
 }
 
 void CompanyRealTimeViewcontroller::removeViews() {
-    ui::ViewController* result = m_delegate.existingScreen(kResultKey);
+    ui::ViewController* result = m_delegate.existingScreen<CompanyResultViewController>();
     if (!result || !result->isViewLoaded() || !isViewLoaded()) {
         return;
     }
@@ -394,7 +399,7 @@ void CompanyRealTimeViewcontroller::removeViews() {
 }
 
 bool CompanyRealTimeViewcontroller::isResultTabShown() const {
-    ui::ViewController* result = m_delegate.existingScreen(kResultKey);
+    ui::ViewController* result = m_delegate.existingScreen<CompanyResultViewController>();
     if (!result || !result->isViewLoaded() || !isViewLoaded()) {
         return false;
     }

@@ -60,12 +60,15 @@ void CompanyResultViewController::connectActions() {
     const auto bind = [this](QPushButton* button, void (CompanyResultViewController::*action)()) {
         connect(button, &QPushButton::clicked, this, action);
     };
-    bind(m_layout.btGoBack, &CompanyResultViewController::goBack);
-    bind(m_layout.btHome, &CompanyResultViewController::goHome);
+    const auto bindNavigation = [this](QPushButton* button, void (CompanyResultViewController::*action)()) {
+        connectNavigation(button, [this, action] { (this->*action)(); });
+    };
+    bindNavigation(m_layout.btGoBack, &CompanyResultViewController::goBack);
+    bindNavigation(m_layout.btHome, &CompanyResultViewController::goHome);
     bind(m_layout.btReload, &CompanyResultViewController::reload);
-    bind(m_layout.btRt, &CompanyResultViewController::goRealtime);
-    bind(m_layout.btTC, &CompanyResultViewController::goFinance);
-    bind(m_layout.btTin, &CompanyResultViewController::goHeadNews);
+    bindNavigation(m_layout.btRt, &CompanyResultViewController::goRealtime);
+    bindNavigation(m_layout.btTC, &CompanyResultViewController::goFinance);
+    bindNavigation(m_layout.btTin, &CompanyResultViewController::goHeadNews);
     // The left arrow goes back in time (the earlier day), the right one forward.
     bind(m_layout.leftButton, &CompanyResultViewController::goNext);
     bind(m_layout.rightButton, &CompanyResultViewController::goPrev);

@@ -38,6 +38,9 @@ struct Platform {
     LinkOpener* links = nullptr;
     QString deviceId;
     QString version;
+    /// Whether text entry brings up a keyboard over the screen (a phone); a desktop has none,
+    /// so nothing needs to move out of its way.
+    bool hasOnScreenKeyboard = false;
 };
 
 } // namespace core

@@ -70,11 +70,11 @@ QWidget* MarketHistoryViewController::loadView() {
 void MarketHistoryViewController::buildTopBar(QWidget* root) {
     QWidget* bar = makePanel(root, QRect(0, 0, 480, kTopBarHeight));
     QPushButton* back = shell::makeBarButton(bar, QStringLiteral("◀ Trở về"), QRect(6, 4, 84, 26));
-    connect(back, &QPushButton::clicked, this, &MarketHistoryViewController::goHome);
+    connectNavigation(back, [this] { goHome(); });
     QLabel* heading = shell::makeLabel(bar, QStringLiteral("Lịch sử chỉ số"), QRect(100, 4, 200, 26), 15, true);
     heading->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     m_companyButton = shell::makeBarButton(bar, QStringLiteral("Công ty"), QRect(390, 4, 84, 26));
-    connect(m_companyButton, &QPushButton::clicked, this, &MarketHistoryViewController::goCompanyInfo);
+    connectNavigation(m_companyButton, [this] { goCompanyInfo(); });
 }
 
 void MarketHistoryViewController::buildSidePanel(QWidget* root) {
@@ -238,8 +238,7 @@ void MarketHistoryViewController::goHome() {
 
 // The list keeps the exchange it showed last.
 void MarketHistoryViewController::goCompanyInfo() {
-    m_delegate.navigator().push(
-        m_delegate.cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo")), true);
+    m_delegate.navigator().push(m_delegate.cachedScreen<company::CompanyInfoViewController>(), true);
 }
 
 } // namespace market

@@ -99,32 +99,19 @@ MarketInfoView::Panel MarketInfoView::haSTCPanel() {
                  &m_preHaSTCPoint};
 }
 
-bool MarketInfoView::hoseDrawable() const {
-    return m_maxHoSEPoint != m_minHoSEPoint && m_maxHoSEHeight != m_minHoSEHeight && m_yHoSE_PointScale != 0 &&
-           m_yHoSE_Scale != 0;
-}
-
-bool MarketInfoView::haSTCDrawable() const {
-    return m_maxHaSTCPoint != m_minHaSTCPoint && m_maxHaSTCHeight != m_minHaSTCHeight && m_yHaSTC_PointScale != 0 &&
-           m_yHaSTC_Scale != 0;
-}
-
 void MarketInfoView::drawBar(int exchange, int minute, double barValue, double indexValue) {
     if (!currentCanvas()) {
         return;
     }
     currentCanvas()->setLineWidth(1);
     if (exchange == kHaSTC) {
-        if (minute < 0 || minute > kHaSTCLastMinute || !haSTCDrawable()) {
+        if (minute < 0 || minute > kHaSTCLastMinute) {
             return;
         }
         const Panel panel = haSTCPanel();
         drawMinuteBar(panel, minute, barValue);
         drawLinePoint(panel, minute, indexValue);
     } else if (exchange == kHoSE) {
-        if (!hoseDrawable()) {
-            return;
-        }
         const Panel panel = hosePanel();
         if (minute >= kHoSEFirstBarMinute && minute <= kHoSELastMinute) {
             drawMinuteBar(panel, minute, barValue);
@@ -135,8 +122,13 @@ void MarketInfoView::drawBar(int exchange, int minute, double barValue, double i
     }
 }
 
-// The white stroke under the coloured one keeps a hairline of light at the bar's edges.
+// The white stroke under the coloured one keeps a hairline of light at the bar's edges. Without
+// a bar scale the bar has no height, but its value still colours the next one.
 void MarketInfoView::drawMinuteBar(const Panel& panel, int minute, double barValue) {
+    if (!panel.hasBarScale()) {
+        *panel.preHeight = static_cast<float>(barValue);
+        return;
+    }
     const double x = panel.x(minute);
     const double top = panel.barTop(barValue);
     currentCanvas()->setStrokeColor(ui::Color::white());
@@ -151,7 +143,7 @@ void MarketInfoView::drawLinePoint(const Panel& panel, int minute, double indexV
         return;
     }
     currentCanvas()->setStrokeColor(indexValue >= panel.yesterday ? ui::Color::green() : ui::Color::red());
-    if (*panel.prePoint != 0) {
+    if (*panel.prePoint != 0 && panel.hasLineScale()) {
         strokeLine(panel.x(*panel.preMinute), panel.lineY(*panel.prePoint), panel.x(minute), panel.lineY(indexValue));
     }
     *panel.prePoint = static_cast<float>(indexValue);
@@ -169,23 +161,17 @@ void MarketInfoView::drawCoordinate() {
     if (!currentCanvas()) {
         return;
     }
-    if (hoseDrawable()) {
-        drawReferenceLine(hosePanel(), m_maxHoSEPoint);
-    }
-    if (haSTCDrawable()) {
-        drawReferenceLine(haSTCPanel(), m_maxHaSTCPoint);
-    }
-    if (hoseDrawable()) {
-        drawValueLabels(m_maxHoSEPoint, m_minHoSEPoint, {50, 85, 125}, {0.000001, 0.00000001, 0.000001});
-    }
-    if (haSTCDrawable()) {
-        drawValueLabels(m_maxHaSTCPoint, m_minHaSTCPoint, {163, 203, 241}, {0.0000001, 0.0000001, 0.000001});
-    }
+    drawReferenceLine(hosePanel(), m_maxHoSEPoint);
+    drawReferenceLine(haSTCPanel(), m_maxHaSTCPoint);
+    drawValueLabels(m_maxHoSEPoint, m_minHoSEPoint, {50, 85, 125}, {0.000001, 0.00000001, 0.000001});
+    drawValueLabels(m_maxHaSTCPoint, m_minHaSTCPoint, {163, 203, 241}, {0.0000001, 0.0000001, 0.000001});
 }
 
-// Only a previous close strictly inside the panel's range has a place on it.
+// Only a previous close strictly inside the panel's range has a place on it (a flat range has
+// no inside).
 void MarketInfoView::drawReferenceLine(const Panel& panel, float maxPoint) {
-    if (maxPoint <= 0 || panel.minPoint <= 0 || panel.yesterday <= panel.minPoint || panel.yesterday >= maxPoint) {
+    if (!panel.hasLineScale() || maxPoint <= 0 || panel.minPoint <= 0 || panel.yesterday <= panel.minPoint ||
+        panel.yesterday >= maxPoint) {
         return;
     }
     const double y = panel.lineY(panel.yesterday);

@@ -109,6 +109,9 @@ private:
         float x(int minute) const { return 199 + static_cast<float>(minute - firstMinute) * minuteWidth; }
         double lineY(double point) const { return lineBase - (point - minPoint) / pointScale; }
         double barTop(double value) const { return barBase - (value - minHeight) / heightScale; }
+        /// A flat range (one value so far, as in the first minute) has no scale to divide by.
+        bool hasBarScale() const { return heightScale != 0; }
+        bool hasLineScale() const { return pointScale != 0; }
     };
 
     Panel hosePanel();
@@ -118,9 +121,6 @@ private:
     void strokeLine(double x0, double y0, double x1, double y1);
     void drawReferenceLine(const Panel& panel, float maxPoint);
     void drawValueLabels(float maxPoint, float minPoint, const int (&baselines)[3], const double (&nudges)[3]);
-    /// A panel whose index or bar range is flat has no scale to draw with: it draws nothing.
-    bool hoseDrawable() const;
-    bool haSTCDrawable() const;
 
     MarketInfoViewController* m_delegate = nullptr;
     ui::SwipeClassifier m_swipe;

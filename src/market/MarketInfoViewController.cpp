@@ -39,11 +39,22 @@ constexpr int kMinuteFields = 4;
 constexpr int kIndexFields = 9;
 
 void openCompanyList(shell::QRMInfoAppDelegate& app, int stockId) {
-    auto* list = app.cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
+    auto* list = app.cachedScreen<company::CompanyInfoViewController>();
     list->setMarketStockId(stockId);
     list->setInfoDay(app.currentDay());
     list->setIsRealtime(true);
     app.navigator().push(list, true);
+}
+
+shell::LiveRefresh::Options refreshOptions(shell::QRMInfoAppDelegate& app, MarketInfoViewController& screen) {
+    shell::LiveRefresh::Options options;
+    options.holdsCurrentDay = [&app] {
+        return !app.db()->getRealtimeData(app.currentDay()).isEmpty();
+    };
+    options.reload = [&screen] {
+        screen.reloadData();
+    };
+    return options;
 }
 
 void setTextColor(QLabel* label, const QColor& color) {
@@ -56,14 +67,14 @@ void setTextColor(QLabel* label, const QColor& color) {
 
 MarketInfoViewController::MarketInfoViewController(shell::QRMInfoAppDelegate& appDelegate)
     : m_delegate(appDelegate)
-    , m_live(std::make_unique<shell::LiveRefresh>(appDelegate, *this, [this] { targetMethod(); })) {}
+    , m_live(std::make_unique<shell::LiveRefresh>(
+          appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this))) {}
 
 MarketInfoViewController::~MarketInfoViewController() = default;
 
 // ---- layout ----------------------------------------------------------------------------------
 
 void MarketInfoViewController::viewDidLoad() {
-    m_iPressCount = 0;
     m_live->stop();
 }
 
@@ -77,7 +88,6 @@ MarketInfoView* MarketInfoViewController::chartView() {
 void MarketInfoViewController::viewWillAppear(bool /*animated*/) {
     view();
     m_delegate.setILastRevision(0);
-    m_iPressCount = 0;
     m_titleLabel->setText(title());
     refreshUserLabel();
     if (m_timeLabel->text().isEmpty()) {
@@ -125,11 +135,13 @@ void MarketInfoViewController::loadData() {
         return;
     }
     animationLoop();
+    // The timer restarts even while an answer is still under way on a slow link: that answer
+    // completes normally, and returning early here would leave the screen never refreshing.
+    m_live->startRefresh();
+    m_bRealTime = true;
     if (isRequestOutstanding()) {
         return;
     }
-    m_live->startRefresh();
-    m_bRealTime = true;
     sendRequest(m_delegate.iLastRevision());
 }
 
@@ -361,31 +373,21 @@ void MarketInfoViewController::goMenu() {
     m_delegate.menu()->showOver(this, QString(), view());
 }
 
-// Today's list of the exchange, live refresh available; the guard drops a double tap.
+// Today's list of the exchange, live refresh available.
 void MarketInfoViewController::goCompanyInfoHoSE() {
-    if (m_iPressCount > 0) {
-        return;
-    }
-    ++m_iPressCount;
     openCompanyList(m_delegate, company::CompanyInfoViewController::kHoSE);
 }
 
 void MarketInfoViewController::goCompanyInfoHaSTC() {
-    if (m_iPressCount > 0) {
-        return;
-    }
-    ++m_iPressCount;
     openCompanyList(m_delegate, company::CompanyInfoViewController::kHNX);
 }
 
 void MarketInfoViewController::goHistory() {
-    m_delegate.navigator().push(m_delegate.cachedScreen<MarketHistoryViewController>(QStringLiteral("marketHistory")),
-                                true);
+    m_delegate.navigator().push(m_delegate.cachedScreen<MarketHistoryViewController>(), true);
 }
 
 void MarketInfoViewController::goMarketResult() {
-    m_delegate.navigator().push(m_delegate.cachedScreen<MarketResultViewController>(QStringLiteral("marketResult")),
-                                true);
+    m_delegate.navigator().push(m_delegate.cachedScreen<MarketResultViewController>(), true);
 }
 
 void MarketInfoViewController::menuContextCallBack(int item) {

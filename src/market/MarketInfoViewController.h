@@ -82,7 +82,6 @@ public:
     bool isErr() const { return m_isErr; }
     /// Whether the answer being parsed is fresh from the service (not a replay of a stored one).
     bool bRealTime() const { return m_bRealTime; }
-    int iPressCount() const { return m_iPressCount; }
     int animationCount() const;
     bool isRequestOutstanding() const;
     shell::LiveRefresh& liveRefresh() const { return *m_live; }
@@ -152,7 +151,6 @@ private:
     int m_order = 0;
     bool m_isErr = false;
     bool m_bRealTime = false;
-    int m_iPressCount = 0;
 };
 
 } // namespace market

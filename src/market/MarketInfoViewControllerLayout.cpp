@@ -59,7 +59,7 @@ QWidget* MarketInfoViewController::loadView() {
 
 void MarketInfoViewController::buildTopBar(QWidget* root) {
     m_btGoBack = shell::makeBarButton(root, QStringLiteral("◀ Trở về"), QRect(4, 3, 76, 24));
-    connect(m_btGoBack, &QPushButton::clicked, this, &MarketInfoViewController::goHome);
+    connectNavigation(m_btGoBack, [this] { goHome(); });
     m_releadBt = new ui::LiveModeButton(root);
     m_releadBt->setGeometry(86, 1, 28, 28);
     m_releadBt->setToolTip(QStringLiteral("Trực tuyến"));
@@ -72,7 +72,7 @@ void MarketInfoViewController::buildTopBar(QWidget* root) {
     m_timeLabel = shell::makeLabel(root, QString(), QRect(296, 3, 116, 24), 13, true);
     m_timeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPushButton* menu = shell::makeBarButton(root, QStringLiteral("☰"), QRect(420, 3, 54, 24));
-    connect(menu, &QPushButton::clicked, this, &MarketInfoViewController::goMenu);
+    connectNavigation(menu, [this] { goMenu(); });
 }
 
 void MarketInfoViewController::buildExchangeLabels(QWidget* root) {
@@ -114,17 +114,17 @@ void MarketInfoViewController::buildBottomBar(QWidget* root) {
         return button;
     };
     m_btHome = next(QStringLiteral("Trang chủ"));
-    connect(m_btHome, &QPushButton::clicked, this, &MarketInfoViewController::goMainMenu);
+    connectNavigation(m_btHome, [this] { goMainMenu(); });
     m_btReload = next(QStringLiteral("Tải lại"));
     connect(m_btReload, &QPushButton::clicked, this, &MarketInfoViewController::reloadData);
     m_btBackDay = next(QStringLiteral("Lịch sử"));
-    connect(m_btBackDay, &QPushButton::clicked, this, &MarketInfoViewController::goHistory);
+    connectNavigation(m_btBackDay, [this] { goHistory(); });
     QPushButton* results = next(QStringLiteral("KQGD"));
-    connect(results, &QPushButton::clicked, this, &MarketInfoViewController::goMarketResult);
+    connectNavigation(results, [this] { goMarketResult(); });
     QPushButton* hose = next(QStringLiteral("CP HoSE"));
-    connect(hose, &QPushButton::clicked, this, &MarketInfoViewController::goCompanyInfoHoSE);
+    connectNavigation(hose, [this] { goCompanyInfoHoSE(); });
     QPushButton* haSTC = next(QStringLiteral("CP HNX"));
-    connect(haSTC, &QPushButton::clicked, this, &MarketInfoViewController::goCompanyInfoHaSTC);
+    connectNavigation(haSTC, [this] { goCompanyInfoHaSTC(); });
 }
 
 } // namespace market

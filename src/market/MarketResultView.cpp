@@ -63,10 +63,10 @@ void MarketResultView::drawCoordinate() {
         return;
     }
     currentCanvas()->setLineWidth(0.5);
-    if (canDrawPanel(kHoSE)) {
+    if (hasIndexValues(kHoSE)) {
         drawPanelLabels(m_maxHoSEPoint, m_minHoSEPoint, 50, 85, 125);
     }
-    if (canDrawPanel(kHaSTC)) {
+    if (hasIndexValues(kHaSTC)) {
         drawPanelLabels(m_maxHaSTCPoint, m_minHaSTCPoint, 163, 203, 241);
     }
 }
@@ -100,15 +100,14 @@ void MarketResultView::drawBar(int exchange, int slot, double quantity, double i
 }
 
 void MarketResultView::drawHoSEBar(int slot, double quantity, double index) {
-    if (!canDrawPanel(kHoSE) || m_yHoSE_Scale <= 0 || m_yHoSE_PointScale <= 0) {
-        return;
-    }
     const double x = xOfSlot(slot);
-    currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
-    strokeLine(x, 122, x, 117 - (quantity - m_minHoSEHeight) / m_yHoSE_Scale);
+    if (m_yHoSE_Scale > 0) {
+        currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
+        strokeLine(x, 122, x, 117 - (quantity - m_minHoSEHeight) / m_yHoSE_Scale);
+    }
     m_preHoSEHeight = quantity;
     currentCanvas()->setStrokeColor(ui::Color::green());
-    if (m_preHoSEPoint != 0) {
+    if (m_preHoSEPoint != 0 && m_yHoSE_PointScale > 0) {
         strokeLine(xOfSlot(m_preHoSEMinute), 120 - (m_preHoSEPoint - m_minHoSEPoint) / m_yHoSE_PointScale, x,
                    120 - (index - m_minHoSEPoint) / m_yHoSE_PointScale);
     }
@@ -117,15 +116,14 @@ void MarketResultView::drawHoSEBar(int slot, double quantity, double index) {
 }
 
 void MarketResultView::drawHaSTCBar(int slot, double quantity, double index) {
-    if (!canDrawPanel(kHaSTC) || m_yHaSTC_Scale <= 0 || m_yHaSTC_PointScale <= 0) {
-        return;
-    }
     const double x = xOfSlot(slot);
-    currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
-    strokeLine(x, 238, x, 233 - (quantity - m_minHaSTCHeight) / m_yHaSTC_Scale);
+    if (m_yHaSTC_Scale > 0) {
+        currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
+        strokeLine(x, 238, x, 233 - (quantity - m_minHaSTCHeight) / m_yHaSTC_Scale);
+    }
     m_preHaSTCHeight = quantity;
     currentCanvas()->setStrokeColor(ui::Color::green());
-    if (m_preHaSTCPoint != 0) {
+    if (m_preHaSTCPoint != 0 && m_yHaSTC_PointScale > 0) {
         strokeLine(xOfSlot(m_preHaSTCMinute), 236 - (m_preHaSTCPoint - m_minHaSTCPoint) / m_yHaSTC_PointScale, x,
                    236 - (index - m_minHaSTCPoint) / m_yHaSTC_PointScale);
     }
@@ -192,12 +190,12 @@ void MarketResultView::updateScales() {
     m_yHaSTC_PointScale = static_cast<float>((m_maxHaSTCPoint - m_minHaSTCPoint) / kLineSpan);
 }
 
-bool MarketResultView::canDrawPanel(int exchange) const {
+bool MarketResultView::hasIndexValues(int exchange) const {
     if (exchange == kHoSE) {
-        return m_maxHoSEHeight > m_minHoSEHeight && m_maxHoSEPoint > m_minHoSEPoint;
+        return m_maxHoSEPoint >= m_minHoSEPoint;
     }
     if (exchange == kHaSTC) {
-        return m_maxHaSTCHeight > m_minHaSTCHeight && m_maxHaSTCPoint > m_minHaSTCPoint;
+        return m_maxHaSTCPoint >= m_minHaSTCPoint;
     }
     return false;
 }

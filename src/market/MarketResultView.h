@@ -41,8 +41,8 @@ public:
     void widenRanges(int exchange, double quantity, double index);
     /// Sets the scales from the ranges: bars span 40 points, index lines 80.
     void updateScales();
-    /// Whether both ranges of the exchange are open, so that its panel can be drawn.
-    bool canDrawPanel(int exchange) const;
+    /// Whether the exchange has an index value yet, so that its axis labels have a place.
+    bool hasIndexValues(int exchange) const;
 
     float maxHoSEHeight() const { return m_maxHoSEHeight; }
     float minHoSEHeight() const { return m_minHoSEHeight; }

@@ -23,7 +23,7 @@ namespace {
 
 // The company list of the day the results show, without live refresh.
 void openCompanyList(shell::QRMInfoAppDelegate& app, int stockId) {
-    auto* list = app.cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
+    auto* list = app.cachedScreen<company::CompanyInfoViewController>();
     list->setMarketStockId(stockId);
     list->setIsRealtime(false);
     list->setInfoDay(app.currentMarketResultDayView());
@@ -62,14 +62,17 @@ void MarketResultViewController::connectActions() {
     const auto bind = [this](QPushButton* button, void (MarketResultViewController::*action)()) {
         connect(button, &QPushButton::clicked, this, action);
     };
-    bind(m_layout.btGoBack, &MarketResultViewController::goRealTime);
-    bind(m_layout.btHome, &MarketResultViewController::goHome);
+    const auto bindNavigation = [this](QPushButton* button, void (MarketResultViewController::*action)()) {
+        connectNavigation(button, [this, action] { (this->*action)(); });
+    };
+    bindNavigation(m_layout.btGoBack, &MarketResultViewController::goRealTime);
+    bindNavigation(m_layout.btHome, &MarketResultViewController::goHome);
     bind(m_layout.btReload, &MarketResultViewController::reload);
     bind(m_layout.btBackDay, &MarketResultViewController::goNext);
     bind(m_layout.btNextDay, &MarketResultViewController::goBack);
-    bind(m_layout.btMenu, &MarketResultViewController::goMenu);
-    bind(m_layout.btCompanyHoSE, &MarketResultViewController::goCompanyInfoHoSE);
-    bind(m_layout.btCompanyHaSTC, &MarketResultViewController::goCompanyInfoHaSTC);
+    bindNavigation(m_layout.btMenu, &MarketResultViewController::goMenu);
+    bindNavigation(m_layout.btCompanyHoSE, &MarketResultViewController::goCompanyInfoHoSE);
+    bindNavigation(m_layout.btCompanyHaSTC, &MarketResultViewController::goCompanyInfoHaSTC);
     // A tap on the exchange already selected keeps it selected.
     connect(m_layout.btHoSe, &QPushButton::clicked, this, [this] {
         if (m_selectedButton == 0) {

@@ -11,7 +11,7 @@ namespace {
 
 // The overview is made once and pushed again on later visits.
 void gotoMain(shell::QRMInfoAppDelegate& app) {
-    auto* overview = app.cachedScreen<MarketInfoViewController>(QStringLiteral("marketInfo"));
+    auto* overview = app.cachedScreen<MarketInfoViewController>();
     overview->setTitle(QStringLiteral("Thị trường"));
     app.navigator().push(overview, true);
 }

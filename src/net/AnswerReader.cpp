@@ -70,7 +70,7 @@ QStringList Answer::headerFields() const {
 }
 
 int Answer::status() const {
-    return headerFieldCount() >= 2 ? leadingInt(headerField(1)) : kNoStatus;
+    return headerFieldCount() >= 2 ? statusOf(headerField(1)) : kNoStatus;
 }
 
 std::vector<RecordView> Answer::viewsFrom(std::size_t first, qsizetype fieldCount) const {
@@ -158,6 +158,14 @@ Answer readAnswer(QByteArrayView body) {
 
 QStringList splitColonOnly(const QString& text) {
     return text.split(u':');
+}
+
+int statusOf(QStringView field) {
+    const qsizetype lineBreak = field.indexOf(u'\n');
+    const QStringView digits = (lineBreak < 0 ? field : field.first(lineBreak)).trimmed();
+    bool ok = false;
+    const int status = digits.toInt(&ok);
+    return ok ? status : Answer::kNoStatus;
 }
 
 } // namespace net

@@ -17,7 +17,8 @@ namespace net {
 /// the one decoded text, so reading a large answer copies no field.
 class Answer final {
 public:
-    /// Returned by status() when the header has no status field.
+    /// Returned by status() when the header has no status field, or one that is not an integer
+    /// (an HTML error page from a proxy, say): either way the answer is an error.
     static constexpr int kNoStatus = -1;
 
     /// The answer to an empty body: one empty header field, no records.
@@ -31,8 +32,11 @@ public:
     QStringView headerField(qsizetype i) const;
     QString headerText(qsizetype i) const { return headerField(i).toString(); }
     QStringList headerFields() const;
-    /// Header field 1 as an integer, kNoStatus when absent.
+    /// Header field 1 as an integer, kNoStatus when absent or not an integer.
     int status() const;
+    /// Whether header field 1 is an integer at all, so that the rest of the header is the
+    /// service's own and its message may be shown.
+    bool hasStatus() const { return status() != kNoStatus; }
     /// The header holds a status and it is 0.
     bool isSuccess() const { return status() == 0; }
 
@@ -90,5 +94,9 @@ Answer readAnswer(QByteArrayView body);
 
 /// The registration answer, which is split at ":" only.
 QStringList splitColonOnly(const QString& text);
+
+/// A status field read strictly: an optional sign and digits, blanks and a trailing line break
+/// aside; anything else (empty, "OK", "<html>") gives Answer::kNoStatus.
+int statusOf(QStringView field);
 
 } // namespace net

@@ -22,13 +22,13 @@ QWidget* BarScreen::loadView() {
     root->resize(480, 320);
     applyScreenBackground(root);
     QPushButton* back = makeBarButton(root, QStringLiteral("◀ Trở về"), QRect(6, 5, 78, 26));
-    connect(back, &QPushButton::clicked, this, &BarScreen::goBack);
+    connectNavigation(back, [this] { goBack(); });
     QLabel* heading = makeLabel(root, m_heading, QRect(90, 5, 226, 26), 15, true);
     heading->setAlignment(Qt::AlignCenter);
     m_btHome = makeBarButton(root, QStringLiteral("Trang chủ"), QRect(322, 5, 92, 26));
-    connect(m_btHome, &QPushButton::clicked, this, &BarScreen::goHome);
+    connectNavigation(m_btHome, [this] { goHome(); });
     QPushButton* menu = makeBarButton(root, QStringLiteral("☰"), QRect(420, 5, 54, 26));
-    connect(menu, &QPushButton::clicked, this, &BarScreen::goMenu);
+    connectNavigation(menu, [this] { goMenu(); });
     buildContent(root);
     return root;
 }

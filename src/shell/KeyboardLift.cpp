@@ -5,9 +5,10 @@
 
 namespace shell {
 
-KeyboardLift::KeyboardLift(QWidget* screen)
+KeyboardLift::KeyboardLift(QWidget* screen, bool hasOnScreenKeyboard)
     : QObject(screen)
-    , m_screen(screen) {}
+    , m_screen(screen)
+    , m_lifts(hasOnScreenKeyboard) {}
 
 void KeyboardLift::watch(QLineEdit* field) {
     field->installEventFilter(this);
@@ -28,7 +29,7 @@ bool KeyboardLift::isLifted() const {
 }
 
 bool KeyboardLift::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && m_screen) {
+    if (m_lifts && event->type() == QEvent::FocusIn && m_screen) {
         m_screen->move(m_screen->x(), kLift);
     }
     return QObject::eventFilter(watched, event);

@@ -9,7 +9,8 @@ class QWidget;
 namespace shell {
 
 /// Moves a form screen up while one of its fields is being edited, so that an on-screen keyboard
-/// does not cover the fields; Return puts it back.
+/// does not cover the fields; Return puts it back. Without such a keyboard the screen stays put
+/// and Return only ends the editing.
 class KeyboardLift final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(KeyboardLift)
@@ -17,7 +18,7 @@ class KeyboardLift final : public QObject {
 public:
     static constexpr int kLift = -50;
 
-    explicit KeyboardLift(QWidget* screen);
+    KeyboardLift(QWidget* screen, bool hasOnScreenKeyboard);
     /// Watches a field: focus lifts the screen, Return lowers it and ends the editing.
     void watch(QLineEdit* field);
     void lower();
@@ -28,6 +29,7 @@ protected:
 
 private:
     QPointer<QWidget> m_screen;
+    bool m_lifts = false;
 };
 
 } // namespace shell

@@ -78,6 +78,19 @@ void LiveRefresh::refreshTick() {
 void LiveRefresh::topChanged(ui::ViewController* top) {
     if (top != &m_screen) {
         stop();
+        return;
+    }
+    lookFirstTime();
+}
+
+// With live mode on the screen's own appearance asks the service; with it off, an empty store
+// would leave the first visit of the day blank until the user found the reload button.
+void LiveRefresh::lookFirstTime() {
+    if (m_app.bRealTime() || !m_options.holdsCurrentDay || !m_options.reload) {
+        return;
+    }
+    if (!m_options.holdsCurrentDay()) {
+        m_options.reload();
     }
 }
 

@@ -35,6 +35,12 @@ public:
         /// The refresh period in seconds, read when the timer starts; empty means the
         /// application's timeRealtime.
         std::function<double()> period;
+        /// Whether the store already holds something of the current day for this screen. A
+        /// screen shown while live mode is off shows only the store, so when this says no it
+        /// asks the service once through `reload`; empty means the screen never needs to.
+        std::function<bool()> holdsCurrentDay;
+        /// What the screen's reload does; run for that first look.
+        std::function<void()> reload;
     };
 
     /// `tick` runs at every refresh.
@@ -66,6 +72,7 @@ public:
 private:
     void refreshTick();
     void topChanged(ui::ViewController* top);
+    void lookFirstTime();
 
     QRMInfoAppDelegate& m_app;
     ui::ViewController& m_screen;

@@ -43,8 +43,8 @@ void LoginViewController::buildContent(QWidget* root) {
     QPushButton* login = makeBarButton(root, QStringLiteral("Đăng nhập"), QRect(190, 160, 105, 32));
     connect(login, &QPushButton::clicked, this, &LoginViewController::sendLogin);
     QPushButton* reg = makeBarButton(root, QStringLiteral("Đăng ký"), QRect(305, 160, 105, 32));
-    connect(reg, &QPushButton::clicked, this, &LoginViewController::goToRegister);
-    m_keyboardLift = new KeyboardLift(root);
+    connectNavigation(reg, [this] { goToRegister(); });
+    m_keyboardLift = new KeyboardLift(root, appDelegate().platform().hasOnScreenKeyboard);
     m_keyboardLift->watch(m_uname);
     m_keyboardLift->watch(m_pass);
 }
@@ -94,19 +94,26 @@ void LoginViewController::goToRegister() {
 
 void LoginViewController::DidFinishRequest(std::optional<QByteArray> data) {
     const net::Answer answer = data ? net::readAnswer(*data) : net::Answer();
-    if (!data || answer.headerFieldCount() < 3) {
+    if (!data || answer.headerFieldCount() < 3 || !answer.hasStatus()) {
         appDelegate().alerts().show(QString(), QStringLiteral("Có lỗi dữ liệu xảy ra khi kêt nối!"),
                                     {QStringLiteral("OK")});
         return;
     }
-    if (!answer.isSuccess()) {
-        appDelegate().setIsAuthenticated(false);
-        appDelegate().setSession(QString());
-        Q_EMIT appDelegate().loginStateChanged();
-        appDelegate().alerts().show(QString(), answer.headerText(3), {QStringLiteral("OK")});
+    // A success without a session could never reach an account page: it is no login at all.
+    if (!answer.isSuccess() || answer.headerField(3).trimmed().isEmpty()) {
+        refuseLogin(answer.isSuccess() ? QString() : answer.headerText(3));
         return;
     }
     storeLogin(answer.text());
+}
+
+void LoginViewController::refuseLogin(const QString& message) {
+    QRMInfoAppDelegate& app = appDelegate();
+    app.setIsAuthenticated(false);
+    app.setSession(QString());
+    Q_EMIT app.loginStateChanged();
+    const QString shown = message.trimmed().isEmpty() ? QStringLiteral("Có lỗi dữ liệu xảy ra khi kêt nối!") : message;
+    app.alerts().show(QString(), shown, {QStringLiteral("OK")});
 }
 
 void LoginViewController::storeLogin(const QString& text) {

@@ -46,6 +46,8 @@ private:
     /// The digest to send: of the typed password, else the saved one for the saved user.
     QString passwordDigest() const;
     void storeLogin(const QString& text);
+    /// Leaves the user logged out and says why (a data error when the service said nothing).
+    void refuseLogin(const QString& message);
 
     std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
     QString m_imei;

@@ -100,7 +100,7 @@ void MainViewController::buildSections(QWidget* root) {
                              kTileWidth, kTileHeight);
         QPushButton* tile = makeSectionTile(m_buttonArea, m_sections[i], geometry);
         tile->setEnabled(static_cast<bool>(m_sections[i].open));
-        connect(tile, &QPushButton::clicked, this, [this, i] {
+        connectNavigation(tile, [this, i] {
             if (m_sections[i].open) {
                 m_sections[i].open();
             }
@@ -115,7 +115,8 @@ void MainViewController::buildFunctionBar() {
         &MainViewController::gotoSetting, &MainViewController::goAbout, &MainViewController::confirmUpdate};
     for (int i = 0; i < captions.size(); ++i) {
         QPushButton* button = makeBarButton(m_buttonArea, captions.at(i), QRect(246 + i * 78, 284, 72, 28));
-        connect(button, &QPushButton::clicked, this, actions[static_cast<std::size_t>(i)]);
+        const auto action = actions[static_cast<std::size_t>(i)];
+        connectNavigation(button, [this, action] { (this->*action)(); });
         m_functionButtons.append(button);
     }
 }

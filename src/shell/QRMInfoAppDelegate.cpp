@@ -147,11 +147,6 @@ void QRMInfoAppDelegate::showConnectionError() {
     m_env.alerts->show(QString(), QStringLiteral("Lỗi kết nối dữ liệu"), {QStringLiteral("OK")});
 }
 
-ui::ViewController* QRMInfoAppDelegate::existingScreen(const QString& key) const {
-    const auto found = m_screens.find(key);
-    return found == m_screens.end() ? nullptr : found->second.get();
-}
-
 ContextMenuViewController* QRMInfoAppDelegate::menu() {
     if (!m_menu) {
         m_menu = std::make_unique<ContextMenuViewController>(*this);

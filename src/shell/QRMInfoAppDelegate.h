@@ -11,6 +11,8 @@
 
 #include <map>
 #include <memory>
+#include <typeindex>
+#include <unordered_map>
 
 class myDb;
 
@@ -77,16 +79,20 @@ public:
     // ---- screens ---------------------------------------------------------------------------
     MainViewController* mainViewController() const { return m_mainViewController.get(); }
     /// The cached instance of a section screen, created on first use with this object and kept
-    /// for the whole run (market overview, history, results, company list, ...).
-    template <typename Screen> Screen* cachedScreen(const QString& key) {
-        std::unique_ptr<ui::ViewController>& slot = m_screens[key];
+    /// for the whole run (market overview, history, results, company list, ...). The type is the
+    /// key, so a screen has one instance and one name.
+    template <typename Screen> Screen* cachedScreen() {
+        std::unique_ptr<ui::ViewController>& slot = m_screens[std::type_index(typeid(Screen))];
         if (!slot) {
             slot = std::make_unique<Screen>(*this);
         }
         return static_cast<Screen*>(slot.get());
     }
-    /// The cached screen under key, or null when it has not been created.
-    ui::ViewController* existingScreen(const QString& key) const;
+    /// The cached screen of that type, or null when it has not been created.
+    template <typename Screen> Screen* existingScreen() const {
+        const auto found = m_screens.find(std::type_index(typeid(Screen)));
+        return found == m_screens.end() ? nullptr : static_cast<Screen*>(found->second.get());
+    }
     ContextMenuViewController* menu();
     bool hasMenu() const { return m_menu != nullptr; }
     LoginViewController* loginViewController();
@@ -175,7 +181,7 @@ private:
     std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
     std::unique_ptr<MainViewController> m_mainViewController;
     std::unique_ptr<ContextMenuViewController> m_menu;
-    std::map<QString, std::unique_ptr<ui::ViewController>> m_screens;
+    std::unordered_map<std::type_index, std::unique_ptr<ui::ViewController>> m_screens;
     std::unique_ptr<LoginViewController> m_loginViewController;
     std::unique_ptr<RegisterViewController> m_registerViewController;
     std::unique_ptr<ui::Timer> m_timer;

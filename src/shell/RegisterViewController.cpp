@@ -53,7 +53,7 @@ void RegisterViewController::buildContent(QWidget* root) {
     connect(send, &QPushButton::clicked, this, &RegisterViewController::sendRegister);
     makeLabel(root, QStringLiteral("Mật khẩu sẽ được gửi tới địa chỉ email của bạn."), QRect(70, 205, 340, 40), 11)
         ->setWordWrap(true);
-    m_keyboardLift = new KeyboardLift(root);
+    m_keyboardLift = new KeyboardLift(root, appDelegate().platform().hasOnScreenKeyboard);
     m_keyboardLift->watch(m_uname);
     m_keyboardLift->watch(m_email);
 }
@@ -78,13 +78,15 @@ std::pair<QString, bool> RegisterViewController::messageFor(const std::optional<
         return {kRefused, true};
     }
     const QStringList fields = net::splitColonOnly(QString::fromUtf8(*data));
-    if (fields.size() < 2) {
+    const int status = fields.size() < 2 ? net::Answer::kNoStatus : net::statusOf(fields.at(1));
+    if (status == net::Answer::kNoStatus) {
         return {kRefused, true};
     }
-    if (fields.at(1).toInt() == 0) {
+    if (status == 0) {
         return {QStringLiteral("Đăng ký thành công"), false};
     }
-    return {translatedRefusal(fields.value(3)), false};
+    const QString refusal = translatedRefusal(fields.value(3));
+    return {refusal.trimmed().isEmpty() ? kRefused : refusal, false};
 }
 
 void RegisterViewController::DidFinishRequest(std::optional<QByteArray> data) {

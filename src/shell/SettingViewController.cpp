@@ -55,7 +55,7 @@ void SettingViewController::buildContent(QWidget* root) {
     QPushButton* step = makeBarButton(root, QStringLiteral("Đổi"), QRect(352, 215, 50, 26));
     connect(step, &QPushButton::clicked, this, &SettingViewController::goSetDay);
     QPushButton* choose = makeBarButton(root, QStringLiteral("Chọn..."), QRect(408, 215, 62, 26));
-    connect(choose, &QPushButton::clicked, this, &SettingViewController::goChooseDays);
+    connectNavigation(choose, [this] { goChooseDays(); });
     makeLabel(root, QStringLiteral("Số ngày lưu có hiệu lực từ lần khởi động sau."), QRect(24, 252, 440, 24), 11);
 }
 
@@ -93,8 +93,11 @@ void SettingViewController::create_UISwitch() {
     m_switches[3]->setChecked(m_dir_warning != 0);
 }
 
+// The application object keeps its own copy of the row (the day chooser reads it), so every
+// write is followed by its re-reading.
 void SettingViewController::storeAll() {
     appDelegate().db()->setSetting(m_account_visible, m_check_version, m_update_type, m_dir_warning, m_day_store);
+    appDelegate().getSetting();
 }
 
 void SettingViewController::switchAction(int tag, bool on) {

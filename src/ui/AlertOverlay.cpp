@@ -37,6 +37,7 @@ QLabel* makeLabel(const QString& text, const QFont& font, QWidget* parent) {
 AlertOverlay::AlertOverlay(const QString& title, const QString& message, const QStringList& buttons, QWidget* parent)
     : QWidget(parent) {
     setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildBox(title, message, buttons), 0, Qt::AlignCenter);
     if (parent) {
@@ -73,6 +74,8 @@ QWidget* AlertOverlay::buildButtonRow(const QStringList& buttons, QWidget* box) 
         auto* button = new QPushButton(buttons.at(i), row);
         button->setFont(systemFont(14, true));
         button->setObjectName(QStringLiteral("alertButton%1").arg(i));
+        // The overlay keeps the focus, so that its keys are the alert's and not one button's.
+        button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, [this, i] { Q_EMIT buttonClicked(i); });
         layout->addWidget(button);
     }

@@ -2,10 +2,21 @@
 
 #include "ui/AlertOverlay.h"
 
+#include <QKeyEvent>
+#include <QWidget>
+
+#include <algorithm>
+
 namespace ui {
 
+// The filter sits on the window, so keys that no focused widget used stop here too; it is
+// installed after the navigator's and so runs before it.
 Alerts::Alerts(QWidget* overlayParent)
-    : m_parent(overlayParent) {}
+    : m_parent(overlayParent) {
+    if (overlayParent) {
+        overlayParent->installEventFilter(this);
+    }
+}
 
 Alerts::~Alerts() {
     hideOverlay();
@@ -13,6 +24,10 @@ Alerts::~Alerts() {
 
 void Alerts::show(const QString& title, const QString& message, const QStringList& buttons,
                   std::function<void(int index)> callback) {
+    // One outage seen by several timers must not stack one message per tick.
+    if (isUpOrWaiting(title, message, buttons)) {
+        return;
+    }
     m_queue.push_back(Pending{title, message, buttons, std::move(callback)});
     if (!m_current && !m_inCallback) {
         showNext();
@@ -51,6 +66,34 @@ void Alerts::press(int index) {
     showNext();
 }
 
+bool Alerts::isUpOrWaiting(const QString& title, const QString& message, const QStringList& buttons) const {
+    if (m_current && m_current->sameAlertAs(title, message, buttons)) {
+        return true;
+    }
+    return std::any_of(m_queue.begin(), m_queue.end(),
+                       [&](const Pending& pending) { return pending.sameAlertAs(title, message, buttons); });
+}
+
+bool Alerts::pressKey(int qtKey) {
+    if (!m_current) {
+        return false;
+    }
+    const int buttonCount = static_cast<int>(m_current->buttons.size());
+    if (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter) {
+        press(buttonCount - 1);
+    } else if (qtKey == Qt::Key_Escape) {
+        press(0);
+    }
+    return true;
+}
+
+bool Alerts::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && m_current) {
+        return pressKey(static_cast<QKeyEvent*>(event)->key());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void Alerts::showNext() {
     if (m_current || m_queue.empty()) {
         return;
@@ -62,8 +105,11 @@ void Alerts::showNext() {
     }
     m_overlay = new AlertOverlay(m_current->title, m_current->message, m_current->buttons, m_parent);
     connect(m_overlay.data(), &AlertOverlay::buttonClicked, this, &Alerts::press);
+    m_overlay->installEventFilter(this);
     m_overlay->show();
     m_overlay->raise();
+    // A field of the screen behind keeps no focus: typing must not go on under the alert.
+    m_overlay->setFocus(Qt::OtherFocusReason);
 }
 
 // The overlay may be the sender of the click being handled, so it goes later.

@@ -15,7 +15,9 @@ namespace ui {
 class AlertOverlay;
 
 /// Phone-style alerts drawn over the window, never a blocking dialog. An alert shown while
-/// another is up waits its turn.
+/// another is up waits its turn, unless the same alert is already up or waiting. While one is up
+/// it takes the keys: Return presses its last button, Escape its first, and no key reaches the
+/// screen behind it.
 class Alerts final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Alerts)
@@ -34,9 +36,14 @@ public:
     int queuedCount() const { return static_cast<int>(m_queue.size()); }
     /// What a click on button `index` does: hide the alert, run its callback, show the next one.
     void press(int index);
+    /// What a key does while an alert is up; returns whether the alert took it (every key then).
+    bool pressKey(int qtKey);
 
     /// The widget of the alert on screen, or null.
     QWidget* currentOverlay() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Pending {
@@ -44,7 +51,14 @@ private:
         QString message;
         QStringList buttons;
         std::function<void(int)> callback;
+
+        bool sameAlertAs(const QString& otherTitle, const QString& otherMessage,
+                         const QStringList& otherButtons) const {
+            return title == otherTitle && message == otherMessage && buttons == otherButtons;
+        }
     };
+
+    bool isUpOrWaiting(const QString& title, const QString& message, const QStringList& buttons) const;
 
     void showNext();
     void hideOverlay();

@@ -2,16 +2,65 @@
 
 #include "ui/ViewController.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QStackedWidget>
 
 namespace ui {
+
+namespace {
+
+// Watches every mouse event of the application, as the clicks go to the screens' own widgets;
+// only those inside the navigation host are looked at.
+class StaleClickFilter final : public QObject {
+public:
+    StaleClickFilter(const Navigator& navigator, QWidget* host)
+        : m_navigator(navigator)
+        , m_host(host) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+            type != QEvent::MouseButtonRelease) {
+            return false;
+        }
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || !m_host || !m_host->isAncestorOf(widget)) {
+            return false;
+        }
+        if (type == QEvent::MouseButtonPress) {
+            m_topAtPress = m_navigator.topController();
+            return false;
+        }
+        if (type == QEvent::MouseButtonDblClick && m_navigator.topController() != m_topAtPress) {
+            m_dropRelease = true;
+            return true;
+        }
+        // The release that ends a dropped double click would otherwise complete a click that a
+        // table still remembers from an earlier press.
+        if (type == QEvent::MouseButtonRelease && m_dropRelease) {
+            m_dropRelease = false;
+            return true;
+        }
+        return false;
+    }
+
+private:
+    const Navigator& m_navigator;
+    QPointer<QWidget> m_host;
+    QPointer<ViewController> m_topAtPress;
+    bool m_dropRelease = false;
+};
+
+} // namespace
 
 Navigator::Navigator(QStackedWidget* host, QObject* parent)
     : QObject(parent)
     , m_host(host) {
     if (host) {
         watchKeysOf(host->window());
+        dropStaleDoubleClicks();
     }
 }
 
@@ -81,6 +130,7 @@ void Navigator::transition(ViewController* leaving, ViewController* arriving, bo
     if (leaving) {
         leaving->viewWillDisappear(animated);
     }
+    arriving->resetPressCount();
     arriving->viewWillAppear(animated);
     if (m_host) {
         m_host->setCurrentWidget(view);
@@ -130,6 +180,14 @@ void Navigator::watchKeysOf(QWidget* window) {
     if (window) {
         window->installEventFilter(this);
     }
+}
+
+void Navigator::dropStaleDoubleClicks() {
+    if (m_staleClickFilter || !m_host || !QCoreApplication::instance()) {
+        return;
+    }
+    m_staleClickFilter = std::make_unique<StaleClickFilter>(*this, m_host);
+    QCoreApplication::instance()->installEventFilter(m_staleClickFilter.get());
 }
 
 bool Navigator::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 class QStackedWidget;
 class QWidget;
 
@@ -36,6 +38,9 @@ public:
     bool dispatchKey(int key);
     /// Sends the key presses that reach `window` (and are not used by a child) to dispatchKey.
     void watchKeysOf(QWidget* window);
+    /// Drops the second click of a double click when the first one changed the screen: it was
+    /// meant for the screen that is gone, not for the button now at the same place.
+    void dropStaleDoubleClicks();
 
 Q_SIGNALS:
     void topChanged(ui::ViewController* top);
@@ -51,6 +56,7 @@ private:
 
     QPointer<QStackedWidget> m_host;
     QList<ViewController*> m_stack;
+    std::unique_ptr<QObject> m_staleClickFilter;
 };
 
 } // namespace ui

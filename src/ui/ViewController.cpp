@@ -2,6 +2,7 @@
 
 #include "ui/Navigator.h"
 
+#include <QAbstractButton>
 #include <QPalette>
 #include <QWidget>
 
@@ -44,6 +45,23 @@ void ViewController::viewDidAppear(bool /*animated*/) {}
 void ViewController::viewWillDisappear(bool /*animated*/) {}
 void ViewController::viewDidDisappear(bool /*animated*/) {}
 void ViewController::reloadScreen() {}
+
+void ViewController::connectNavigation(QAbstractButton* button, std::function<void()> action) {
+    connect(button, &QAbstractButton::clicked, this, [this, action = std::move(action)] {
+        if (!claimNavigation()) {
+            return;
+        }
+        action();
+        // An action that stayed on this screen (an alert, a refusal) leaves the next tap free.
+        if (m_navigator && m_navigator->topController() == this) {
+            m_iPressCount = 0;
+        }
+    });
+}
+
+bool ViewController::claimNavigation() {
+    return m_iPressCount++ == 0;
+}
 
 bool ViewController::handleKey(int qtKey) {
     switch (qtKey) {

@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
+class QAbstractButton;
 class QWidget;
 
 namespace ui {
@@ -42,10 +45,22 @@ public:
     /// What F5 does; nothing by default.
     virtual void reloadScreen();
 
+    /// Taps on navigation buttons since the screen was last shown.
+    int iPressCount() const { return m_iPressCount; }
+    /// Called whenever the screen is shown: by the navigator, or by the screen that embeds it.
+    void resetPressCount() { m_iPressCount = 0; }
+
 protected:
     /// The root widget; by default a black 480×320 widget.
     virtual QWidget* loadView();
     virtual void viewDidLoad();
+
+    /// Runs `action` on a click of `button` only for the first navigation tap since the screen
+    /// was shown: the second tap of a double tap must not act twice. A tap whose action left
+    /// this screen on top counts for nothing.
+    void connectNavigation(QAbstractButton* button, std::function<void()> action);
+    /// Counts a navigation tap; true when it is the first since the screen was shown.
+    bool claimNavigation();
 
 private:
     friend class Navigator;
@@ -54,6 +69,7 @@ private:
     QPointer<QWidget> m_view;
     QPointer<Navigator> m_navigator;
     QString m_title;
+    int m_iPressCount = 0;
 };
 
 } // namespace ui

@@ -9,7 +9,7 @@ using testsupport::CompanyListTest;
 class CompanyChooseTest : public CompanyListTest {
 protected:
     company::CompanyChooseViewController& chooser() {
-        return *app().cachedScreen<company::CompanyChooseViewController>(QStringLiteral("companyChoose"));
+        return *app().cachedScreen<company::CompanyChooseViewController>();
     }
 };
 

@@ -58,9 +58,7 @@ protected:
                                     QStringLiteral("10"), QStringLiteral("10"), QString::number(day));
     }
 
-    company::CompanyInfoViewController& list() {
-        return *app().cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
-    }
+    company::CompanyInfoViewController& list() { return *app().cachedScreen<company::CompanyInfoViewController>(); }
 
     company::CompanyInfoViewController& open(int stockId, int day, bool realtime) {
         company::CompanyInfoViewController& screen = list();

@@ -6,13 +6,55 @@
 #include "shell/LiveRefresh.h"
 #include "ui/Color.h"
 
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <utility>
 
 using company::CompanyListRow;
 using testsupport::CompanyListTest;
 
 // ---- row texts -------------------------------------------------------------------------------
+
+namespace {
+
+/// The columns of the image where anything of that colour was painted, as [first, last].
+std::pair<int, int> columnsOf(const QImage& image, QColor color) {
+    int first = image.width();
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == color) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return {first, last};
+}
+
+} // namespace
+
+TEST(CompanyListSourceTest, TheDisclosurePictureSitsInItsFrameAtAnyPixelDensity) {
+    QPixmap picture(40, 40);
+    picture.fill(Qt::magenta);
+    picture.setDevicePixelRatio(2);
+    company::CompanyListSource source(picture);
+    source.setRowTexts({QStringLiteral("AAA,17,9000,12,0.5,0.4,1000,95")});
+    QImage image(480, company::CompanyListSource::kRowHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    source.paintRow(painter, image.rect(), 0, false);
+    painter.end();
+    const auto [first, last] = columnsOf(image, Qt::magenta);
+    const QRect frame = company::CompanyListSource::kDetailFrame;
+    EXPECT_EQ(last - first + 1, 20) << "twenty points wide, not forty";
+    EXPECT_GE(first, frame.left());
+    EXPECT_LE(last, frame.right());
+}
 
 TEST(CompanyListRowTest, WholeNumbersShowOneDecimalAndPercentsRoundToOne) {
     EXPECT_EQ(company::numberText(12), QStringLiteral("12.0"));
@@ -128,7 +170,7 @@ TEST_F(CompanyListTest, APastDayListShowsThatDayAndOpensTheTradingResultsTab) {
     EXPECT_EQ(list().lbDate()->text(), app().dateFromDay(kToday - 2));
 
     list().goComDetail(0);
-    auto* detail = app().cachedScreen<company::CompanyRealTimeViewcontroller>(QStringLiteral("companyRealTime"));
+    auto* detail = app().cachedScreen<company::CompanyRealTimeViewcontroller>();
     EXPECT_EQ(navigator().topController(), detail);
     EXPECT_EQ(list().stockCode(), QStringLiteral("ACB"));
     EXPECT_TRUE(detail->isResultTabShown());
@@ -139,7 +181,7 @@ TEST_F(CompanyListTest, TodaysListOpensTheRealTimeQuote) {
     storeQuote(kHoSE, kToday, "1", "25");
     open(kHoSE, kToday, true);
     list().goComDetail(0);
-    auto* detail = app().cachedScreen<company::CompanyRealTimeViewcontroller>(QStringLiteral("companyRealTime"));
+    auto* detail = app().cachedScreen<company::CompanyRealTimeViewcontroller>();
     EXPECT_EQ(navigator().topController(), detail);
     EXPECT_FALSE(detail->isResultTabShown());
 }

@@ -25,7 +25,7 @@ protected:
         dayText = QString::number(day);
         app().db()->updateCompanyList(exchange, dayText, QStringLiteral("7"), QStringLiteral("ACB"),
                                       QStringLiteral("A Chau"));
-        m_screen = app().cachedScreen<company::CompanyRealTimeViewcontroller>(QStringLiteral("companyRealTime"));
+        m_screen = app().cachedScreen<company::CompanyRealTimeViewcontroller>();
         m_screen->setCode(QStringLiteral("ACB"));
         m_screen->set_id(QStringLiteral("7"));
         m_screen->view();

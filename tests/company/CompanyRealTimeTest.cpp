@@ -92,7 +92,7 @@ TEST_F(CompanyRealTimeTest, TabsLayTheResultsOverAndTakeThemOff) {
     m_screen->tabCallBack(QStringLiteral("KQGD"));
     EXPECT_FALSE(app().bRealTime());
     ASSERT_TRUE(m_screen->isResultTabShown());
-    QWidget* tab = app().existingScreen(QStringLiteral("companyResult"))->view();
+    QWidget* tab = app().existingScreen<company::CompanyResultViewController>()->view();
     EXPECT_EQ(tab->geometry(), m_screen->view()->rect());
     m_screen->tabCallBack(QStringLiteral("RealTime"));
     EXPECT_FALSE(m_screen->isResultTabShown());

@@ -92,9 +92,7 @@ protected:
         return tab;
     }
 
-    CompanyResultViewController& screen() {
-        return *app().cachedScreen<CompanyResultViewController>(QStringLiteral("companyResult"));
-    }
+    CompanyResultViewController& screen() { return *app().cachedScreen<CompanyResultViewController>(); }
 
     RecordingCanvas render() {
         RecordingCanvas canvas;
@@ -431,7 +429,7 @@ TEST_F(CompanyResultTest, LaterTabsAndMenusAreShownDisabled) {
 
 TEST_F(CompanyResultTest, TabButtonsTakeTheViewOffTheHostAndCallItBack) {
     storeQuote(kToday, 24, 120);
-    auto* host = app().cachedScreen<company::CompanyRealTimeViewcontroller>(QStringLiteral("companyRealTime"));
+    auto* host = app().cachedScreen<company::CompanyRealTimeViewcontroller>();
     host->setCode(kCode);
     host->set_id(kId);
     navigator().push(host, false);
@@ -452,7 +450,7 @@ TEST_F(CompanyResultTest, TabButtonsTakeTheViewOffTheHostAndCallItBack) {
 }
 
 TEST_F(CompanyResultTest, HomeReturnsToTheMainMenu) {
-    auto* host = app().cachedScreen<company::CompanyRealTimeViewcontroller>(QStringLiteral("companyRealTime"));
+    auto* host = app().cachedScreen<company::CompanyRealTimeViewcontroller>();
     host->setCode(kCode);
     navigator().push(host, false);
     host->goKQGD();

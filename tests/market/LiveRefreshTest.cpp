@@ -126,3 +126,48 @@ TEST_F(LiveRefreshTest, AButtonGoneBeforeTheTickIsNotTouched) {
     EXPECT_EQ(live->animationCount(), 1);
     EXPECT_EQ(live->button(), nullptr);
 }
+
+// ---- the first look of a screen --------------------------------------------------------------
+
+class FirstLookTest : public LiveRefreshTest {
+protected:
+    std::unique_ptr<LiveRefresh> makeWatching(bool holds) {
+        LiveRefresh::Options options;
+        options.holdsCurrentDay = [holds] {
+            return holds;
+        };
+        options.reload = [this] {
+            ++m_reloads;
+        };
+        return make(std::move(options));
+    }
+
+    /// Shows the screen again, as coming back to it from the screen above does.
+    void showAgain() {
+        navigator().push(&m_other, false);
+        navigator().pop(false);
+    }
+
+    int m_reloads = 0;
+};
+
+TEST_F(FirstLookTest, AScreenShownWithNothingOfTodayAsksOnceAndLeavesLiveModeOff) {
+    auto live = makeWatching(false);
+    showAgain();
+    EXPECT_EQ(m_reloads, 1);
+    EXPECT_FALSE(app().bRealTime());
+    EXPECT_FALSE(live->isRefreshing()) << "one question, not a refresh cycle";
+    navigator().push(&m_other, false);
+    EXPECT_EQ(m_reloads, 1) << "covering the screen asks nothing";
+}
+
+TEST_F(FirstLookTest, NothingIsAskedWhenTheStoreHoldsTodayOrLiveModeAsksAnyway) {
+    auto holding = makeWatching(true);
+    showAgain();
+    EXPECT_EQ(m_reloads, 0);
+    holding.reset();
+    auto empty = makeWatching(false);
+    app().setBRealTime(true);
+    showAgain();
+    EXPECT_EQ(m_reloads, 0);
+}

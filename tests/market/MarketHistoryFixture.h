@@ -27,9 +27,7 @@ protected:
         navigator().setRoot(&m_root);
     }
 
-    market::MarketHistoryViewController& screen() {
-        return *app().cachedScreen<market::MarketHistoryViewController>(QStringLiteral("marketHistory"));
-    }
+    market::MarketHistoryViewController& screen() { return *app().cachedScreen<market::MarketHistoryViewController>(); }
 
     /// Stores the answers of a day as the overview does, in order.
     void store(int day, const QStringList& answers) {

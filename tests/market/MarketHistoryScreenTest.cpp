@@ -76,7 +76,7 @@ TEST_F(MarketHistoryTest, TheDayButtonsStepTheDayAndTheCompanyButtonOpensTheList
     screen().leftButton()->click();
     EXPECT_EQ(app().currentHistoryDayView(), kToday - 4);
     ASSERT_TRUE(screen().companyButton()->isEnabled());
-    auto* list = app().cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
+    auto* list = app().cachedScreen<company::CompanyInfoViewController>();
     list->setMarketStockId(1);
     screen().companyButton()->click();
     EXPECT_EQ(navigator().topController(), list);

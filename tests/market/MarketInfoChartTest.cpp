@@ -101,7 +101,7 @@ protected:
         }
         start(QString::fromStdString(m_server.baseUrl()));
         alerts().press(0);
-        m_screen = app().cachedScreen<MarketInfoViewController>(QStringLiteral("marketInfo"));
+        m_screen = app().cachedScreen<MarketInfoViewController>();
         m_screen->view();
     }
 
@@ -231,11 +231,25 @@ TEST_F(MarketInfoChartTest, NoLabelsWithoutAnIndexValueAboveZero) {
     EXPECT_EQ(lineSegments(canvas).size(), 1);
 }
 
-TEST_F(MarketInfoChartTest, AFlatRangeDrawsNothingForThatPanel) {
+// The first minute of a session makes every range flat; what needs no scale still shows.
+TEST_F(MarketInfoChartTest, AFlatRangeKeepsItsLabelsAndOnlyLeavesOutWhatNeedsTheScale) {
     receive({minuteRecord(1, 10, 250, 2), minuteRecord(2, 40, 1000, 2), minuteRecord(2, 50, 1010, 3)});
     const RecordingCanvas& canvas = draw();
     EXPECT_TRUE(strokesAt(canvas, haSTCX(10)).isEmpty());
     EXPECT_FALSE(strokesAt(canvas, hoseX(50)).isEmpty());
+    EXPECT_EQ(textsOf(canvas),
+              (QStringList{QStringLiteral("1010.00"), QStringLiteral("1005.00"), QStringLiteral("1000.00"),
+                           QStringLiteral("250.00"), QStringLiteral("250.00"), QStringLiteral("250.00")}));
+}
+
+TEST_F(MarketInfoChartTest, AFlatBarRangeStillDrawsTheIndexLineAndTheReferenceLine) {
+    receive({indexRecord(1, 250, app().currentDay()), minuteRecord(1, 10, 249, 5), minuteRecord(1, 20, 251, 5)});
+    const RecordingCanvas& canvas = draw();
+    EXPECT_EQ(lineSegments(canvas).size(), 1);
+    EXPECT_EQ(referenceLines(canvas).size(), 1);
+    for (const RecordingCanvas::Stroke& stroke : canvas.strokes()) {
+        EXPECT_FALSE(isVertical(stroke)) << "a flat bar range has no bar heights";
+    }
     EXPECT_EQ(textsOf(canvas).size(), 3);
 }
 

@@ -34,7 +34,7 @@ protected:
         start(QString::fromStdString(m_service->baseUrl()));
         alerts().press(0);
         app().setCurrentDay(core::dayNumberOf(QDateTime(tradingDay, QTime(12, 0))));
-        m_screen = app().cachedScreen<MarketInfoViewController>(QStringLiteral("marketInfo"));
+        m_screen = app().cachedScreen<MarketInfoViewController>();
     }
 
     bool waitForAnswer() {

@@ -61,7 +61,7 @@ protected:
         }
         start(QString::fromStdString(m_server.baseUrl()));
         alerts().press(0);
-        m_screen = app().cachedScreen<MarketInfoViewController>(QStringLiteral("marketInfo"));
+        m_screen = app().cachedScreen<MarketInfoViewController>();
         m_screen->view();
     }
 
@@ -212,18 +212,25 @@ TEST_F(MarketInfoTest, AnotherDaysIndexRecordShowsItsDateAndStartsTheDayAfresh) 
 
 TEST_F(MarketInfoTest, ASecondTapOnACompanyListDoesNothingUntilTheScreenShowsAgain) {
     app().setCurrentDay(8123);
-    m_screen->goCompanyInfoHoSE();
+    navigator().push(m_screen, false);
+    QPushButton* hose = testsupport::buttonOf(*m_screen, QStringLiteral("CP HoSE"));
+    QPushButton* hnx = testsupport::buttonOf(*m_screen, QStringLiteral("CP HNX"));
+    ASSERT_TRUE(hose && hnx);
+    hose->click();
     EXPECT_EQ(m_screen->iPressCount(), 1);
-    auto* list = app().cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
+    auto* list = app().cachedScreen<company::CompanyInfoViewController>();
     EXPECT_EQ(navigator().topController(), list);
     EXPECT_EQ(list->marketStockId(), company::CompanyInfoViewController::kHoSE);
     EXPECT_EQ(list->infoDay(), 8123);
     EXPECT_TRUE(list->isRealtime());
-    m_screen->goCompanyInfoHoSE();
-    m_screen->goCompanyInfoHaSTC();
-    EXPECT_EQ(m_screen->iPressCount(), 1);
-    m_screen->viewWillAppear(false);
+    hose->click();
+    hnx->click();
+    EXPECT_EQ(m_screen->iPressCount(), 3);
+    EXPECT_EQ(list->marketStockId(), company::CompanyInfoViewController::kHoSE);
+    navigator().pop(false);
     EXPECT_EQ(m_screen->iPressCount(), 0);
+    hnx->click();
+    EXPECT_EQ(list->marketStockId(), company::CompanyInfoViewController::kHNX);
 }
 
 TEST_F(MarketInfoTest, TheAnimationCountsOneToThirtySixThenZero) {
@@ -285,6 +292,37 @@ TEST_F(MarketInfoTest, ShowingTheScreenReplaysTheStoredDayAndLiveModeStartsTheRe
     navigator().pop(false);
     EXPECT_FALSE(m_screen->liveRefresh().isRefreshing());
     EXPECT_FALSE(m_screen->liveRefresh().isAnimating());
+}
+
+TEST_F(MarketInfoTest, TheFirstVisitOfTheDayAsksTheServiceEvenWithLiveModeOff) {
+    const int day = app().currentDay();
+    m_server.set(
+        "/KTRPW/realtime.aspx",
+        answer(feedAnswer(day, {minuteRecord(1, 10, 250, 3), indexRecord(1, "1", "0.4", 10, day)}).toStdString()));
+    navigator().push(m_screen, false);
+    ASSERT_TRUE(waitFor([this] { return !m_screen->isRequestOutstanding(); }));
+    ASSERT_EQ(m_server.requestTargets().size(), 1U);
+    EXPECT_EQ(m_server.requestTargets().front(), "/KTRPW/realtime.aspx?type=1&lastupdate=0&imei=device-1");
+    EXPECT_EQ(m_screen->haSTCPoint()->text(), QStringLiteral("1012.5"));
+    EXPECT_EQ(stored().size(), 1);
+    EXPECT_FALSE(app().bRealTime());
+    EXPECT_FALSE(m_screen->liveRefresh().isRefreshing());
+
+    navigator().pop(false);
+    navigator().push(m_screen, false);
+    EXPECT_FALSE(m_screen->isRequestOutstanding()) << "the store now holds today";
+    EXPECT_EQ(m_server.requestTargets().size(), 1U);
+}
+
+TEST_F(MarketInfoTest, ShowingTheScreenDuringASlowAnswerStillRestartsTheRefresh) {
+    m_server.set("/KTRPW/realtime.aspx", answer(feedAnswer(app().currentDay(), {}).toStdString()));
+    app().setBRealTime(true);
+    m_screen->reloadData();
+    ASSERT_TRUE(m_screen->isRequestOutstanding());
+    navigator().push(m_screen, false);
+    EXPECT_TRUE(m_screen->liveRefresh().isRefreshing());
+    EXPECT_TRUE(m_screen->liveRefresh().isAnimating());
+    ASSERT_TRUE(waitFor([this] { return !m_screen->isRequestOutstanding(); }));
 }
 
 TEST_F(MarketInfoTest, TogglingLiveModeOffStopsTheTimers) {

@@ -152,18 +152,32 @@ TEST_F(MarketResultChartTest, GroundIsClearedToBlackFirst) {
     EXPECT_EQ(canvas.fills()[0].color, Color::black());
 }
 
-TEST_F(MarketResultChartTest, FlatRangesDrawNothingForThatPanel) {
+// One HoSE day makes both of its ranges flat: its labels need no scale and stay; two HNX days
+// with the same quantity keep their index line without bar heights.
+TEST_F(MarketResultChartTest, FlatRangesLeaveOutOnlyWhatNeedsTheirScale) {
     store(kHoSE, kToday, 500, 10);
     store(kHNX, kToday - 1, 100, 5);
-    store(kHNX, kToday, 102, 6);
+    store(kHNX, kToday, 102, 5);
     openScreen();
     const RecordingCanvas canvas = render();
     EXPECT_TRUE(allPointsFinite(canvas));
     EXPECT_TRUE(barsFrom(canvas, 122).isEmpty());
-    EXPECT_EQ(barsFrom(canvas, 238).size(), 2);
+    EXPECT_TRUE(barsFrom(canvas, 238).isEmpty());
+    QStringList hoseLabels;
     for (const RecordingCanvas::Text& text : canvas.texts()) {
-        EXPECT_GT(text.at.y(), 150);
+        if (text.at.y() < 150) {
+            hoseLabels << text.text;
+        }
     }
+    EXPECT_EQ(hoseLabels, (QStringList{QStringLiteral("500"), QStringLiteral("500"), QStringLiteral("425")}));
+    int hnxSegments = 0;
+    for (const RecordingCanvas::Stroke& stroke : canvas.strokes()) {
+        hnxSegments += stroke.color == Color::green() && stroke.points.size() == 2 &&
+                               stroke.points[0].x() != stroke.points[1].x() && stroke.points[0].y() > 150
+                           ? 1
+                           : 0;
+    }
+    EXPECT_EQ(hnxSegments, 1);
 }
 
 TEST_F(MarketResultChartTest, NoStoredDaysDrawOnlyTheGround) {

@@ -44,14 +44,12 @@ protected:
     /// The screen, pushed over the main menu (which shows it and loads it).
     market::MarketResultViewController& openScreen(int chosenDay = kToday) {
         app().setCurrentMarketResultDayView(chosenDay);
-        auto* screen = app().cachedScreen<market::MarketResultViewController>(QStringLiteral("marketResult"));
+        auto* screen = app().cachedScreen<market::MarketResultViewController>();
         navigator().push(screen, false);
         return *screen;
     }
 
-    market::MarketResultViewController& screen() {
-        return *app().cachedScreen<market::MarketResultViewController>(QStringLiteral("marketResult"));
-    }
+    market::MarketResultViewController& screen() { return *app().cachedScreen<market::MarketResultViewController>(); }
 
     bool screenIsShown() { return navigator().topController() == &screen(); }
 

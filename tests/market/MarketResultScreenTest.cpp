@@ -197,7 +197,7 @@ TEST_F(MarketResultScreenTest, CompanyButtonsOpenThePastDayListOfTheirExchange) 
     market::MarketResultViewController& screen = openScreen(kToday - 3);
     ASSERT_TRUE(screen.btCompanyHaSTC()->isEnabled());
     screen.btCompanyHaSTC()->click();
-    auto* list = app().cachedScreen<company::CompanyInfoViewController>(QStringLiteral("companyInfo"));
+    auto* list = app().cachedScreen<company::CompanyInfoViewController>();
     EXPECT_EQ(navigator().topController(), list);
     EXPECT_EQ(list->marketStockId(), kHNX);
     EXPECT_EQ(list->infoDay(), kToday - 3);

@@ -49,6 +49,19 @@ TEST(AnswerHeader, FieldsThatAreNotThereReadAsNull) {
     EXPECT_FALSE(answer.isSuccess());
 }
 
+TEST(AnswerHeader, AStatusThatIsNotAnIntegerIsAnError) {
+    for (const char* body : {"<html><body>Service Unavailable: the server is down: retry</body></html>",
+                             "KTRPW:OK:3650:tok;", "KTRPW::3650;", "KTRPW:0x:3650;", "KTRPW:0.0:3650;"}) {
+        const Answer answer = readAnswer(body);
+        EXPECT_EQ(answer.status(), Answer::kNoStatus) << body;
+        EXPECT_FALSE(answer.hasStatus()) << body;
+        EXPECT_FALSE(answer.isSuccess()) << body;
+    }
+    EXPECT_TRUE(readAnswer("KTRPW: 0 :3650;").isSuccess());
+    EXPECT_TRUE(readAnswer("KTRPW:0\r\n1,2,3;").isSuccess()) << "the first record may follow the status";
+    EXPECT_EQ(readAnswer("KTRPW:2:Bảo trì;").status(), 2);
+}
+
 TEST(AnswerHeader, EmptyAndDefaultAnswersAreNotSuccess) {
     EXPECT_FALSE(readAnswer("").isSuccess());
     EXPECT_EQ(readAnswer("").headerFieldCount(), 1);

@@ -123,6 +123,26 @@ TEST_F(AccountTest, UnreadableLoginAnswerIsADataError) {
     EXPECT_FALSE(app().isAuthenticated());
 }
 
+// A proxy's error page has colons too; neither it nor a success without a session logs anyone in.
+TEST_F(AccountTest, AnAnswerWithoutStatusOrSessionLogsNobodyIn) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"<html><body>Service Unavailable: the server is down: retry</body></html>",
+         "Có lỗi dữ liệu xảy ra khi kêt nối!"},
+        {"<html><body>Error: 502: Bad Gateway</body></html>", "Có lỗi dữ liệu xảy ra khi kêt nối!"},
+        {"KTRPW:OK:3650:tok;", "Có lỗi dữ liệu xảy ra khi kêt nối!"},
+        {"KTRPW:0:3650:;", "Có lỗi dữ liệu xảy ra khi kêt nối!"},
+    };
+    for (const auto& [body, message] : cases) {
+        m_server.set(kLoginPath, answer(body));
+        openLogin(QStringLiteral("hung"), QStringLiteral("x")).sendLogin();
+        ASSERT_TRUE(waitForAlert(QString::fromUtf8(message))) << body;
+        EXPECT_FALSE(app().isAuthenticated()) << body;
+        EXPECT_TRUE(app().session().isEmpty()) << body;
+        alerts().press(0);
+        navigator().popToRoot(false);
+    }
+}
+
 TEST(RegistrationMessages, EveryAnswerHasItsMessage) {
     const auto message = [](const char* body) {
         return RegisterViewController::messageFor(QByteArray(body));
@@ -130,6 +150,10 @@ TEST(RegistrationMessages, EveryAnswerHasItsMessage) {
     EXPECT_EQ(RegisterViewController::messageFor(std::nullopt),
               std::make_pair(QStringLiteral("Không đăng kí được"), true));
     EXPECT_EQ(message("lỗi"), std::make_pair(QStringLiteral("Không đăng kí được"), true));
+    EXPECT_EQ(message("<html>Service Unavailable: down: retry</html>"),
+              std::make_pair(QStringLiteral("Không đăng kí được"), true));
+    EXPECT_EQ(message("<html>Error: 500: Internal</html>"),
+              std::make_pair(QStringLiteral("Không đăng kí được"), false));
     EXPECT_EQ(message("KTRPW:0:0:;"), std::make_pair(QStringLiteral("Đăng ký thành công"), false));
     EXPECT_EQ(message("KTRPW:1:0:User name was used;\n"),
               std::make_pair(QStringLiteral("Tên người dùng đã tồn tại."), false));

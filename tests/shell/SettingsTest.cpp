@@ -88,6 +88,22 @@ TEST_F(SettingsTest, ChooserMarksTheCurrentValueAndStoresTheChoice) {
     EXPECT_EQ(m_settings->dayStoreText(), QStringLiteral("20"));
 }
 
+TEST_F(SettingsTest, TheChooserTicksWhatTheSliderAndTheStepStored) {
+    m_settings->slider()->setValue(2);
+    EXPECT_EQ(app().day_store(), 40);
+    m_settings->goChooseDays();
+    auto* chooser = dynamic_cast<shell::SelectDayKQGDViewController*>(navigator().topController());
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->checkedRow(), 1);
+    navigator().pop(false);
+    m_settings->goSetDay();
+    EXPECT_EQ(app().day_store(), 60);
+    m_settings->goChooseDays();
+    chooser = dynamic_cast<shell::SelectDayKQGDViewController*>(navigator().topController());
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->checkedRow(), 2);
+}
+
 TEST_F(SettingsTest, AboutShowsTheVersion) {
     app().mainViewController()->goAbout();
     auto* about = dynamic_cast<shell::AboutViewController*>(navigator().topController());

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QNetworkAccessManager>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QThread>
 #include <QWidget>
@@ -20,6 +21,16 @@
 #include <memory>
 
 namespace testsupport {
+
+/// The button of a screen that shows this caption, or null.
+inline QPushButton* buttonOf(ui::ViewController& screen, const QString& caption) {
+    for (QPushButton* button : screen.view()->findChildren<QPushButton*>()) {
+        if (button->text() == caption) {
+            return button;
+        }
+    }
+    return nullptr;
+}
 
 /// A scripted answer with this body.
 inline sim::ScriptedAnswer answer(std::string body) {

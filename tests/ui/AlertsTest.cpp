@@ -114,3 +114,24 @@ TEST_F(AlertsTest, MouseClickOnAButtonActsLikePress) {
     EXPECT_EQ(alerts.currentTitle(), QStringLiteral("next"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// One outage seen by several timers: the same alert up or waiting is not queued again, while a
+// different message or different buttons still is.
+TEST_F(AlertsTest, TheSameAlertUpOrWaitingIsNotQueuedAgain) {
+    const QString failure = QStringLiteral("Lỗi kết nối dữ liệu");
+    for (int tick = 0; tick < 5; ++tick) {
+        alerts.show(QString(), failure, {QStringLiteral("OK")});
+    }
+    EXPECT_EQ(alerts.queuedCount(), 0);
+    alerts.show(QString(), QStringLiteral("Máy chủ bận"), {QStringLiteral("OK")});
+    alerts.show(QString(), failure, {QStringLiteral("OK")});
+    alerts.show(QString(), QStringLiteral("Máy chủ bận"), {QStringLiteral("OK")});
+    alerts.show(QString(), failure, {QStringLiteral("NO"), QStringLiteral("YES")});
+    EXPECT_EQ(alerts.queuedCount(), 2);
+    alerts.press(0);
+    alerts.press(0);
+    alerts.press(0);
+    EXPECT_FALSE(alerts.isShowing());
+    alerts.show(QString(), failure, {QStringLiteral("OK")});
+    EXPECT_TRUE(alerts.isShowing()) << "once answered, the message may come again";
+}
