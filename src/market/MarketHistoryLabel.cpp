@@ -14,6 +14,7 @@ QString styleFor(const ui::Color& color) {
 
 MarketHistoryLabel::MarketHistoryLabel(QWidget* parent, const QRect& geometry, int pointSize)
     : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
     setGeometry(geometry);
     setFont(ui::systemFont(pointSize, true));
     setStyleSheet(styleFor(m_color));

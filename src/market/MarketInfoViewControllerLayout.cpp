@@ -19,6 +19,7 @@
 #include "ui/Fonts.h"
 #include "ui/LiveModeButton.h"
 #include "ui/Navigator.h"
+#include "ui/PlainLabel.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,7 +32,7 @@ namespace {
 
 // A label of the exchange blocks: no style sheet, so that its colour is its palette's.
 QLabel* makeValueLabel(QWidget* parent, const QRect& geometry, int points) {
-    auto* label = new QLabel(parent);
+    QLabel* label = ui::plainLabel(parent);
     label->setGeometry(geometry);
     label->setFont(ui::systemFont(points, true));
     QPalette palette = label->palette();

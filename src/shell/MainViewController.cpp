@@ -11,6 +11,7 @@
 #include "ui/Artwork.h"
 #include "ui/Fonts.h"
 #include "ui/Navigator.h"
+#include "ui/PlainLabel.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -58,7 +59,7 @@ QPushButton* makeSectionTile(QWidget* parent, const MainViewController::Section&
     icon->setPixmap(ui::artwork(section.image, QSize(kIconSide, kIconSide)));
     icon->setScaledContents(true);
     icon->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* caption = new QLabel(section.caption, tile);
+    QLabel* caption = ui::plainLabel(tile, section.caption);
     caption->setGeometry(2, 66, geometry.width() - 4, 22);
     caption->setAlignment(Qt::AlignCenter);
     caption->setFont(ui::systemFont(11, true));

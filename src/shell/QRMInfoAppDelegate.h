@@ -2,6 +2,7 @@
 
 #include "core/CalendarHelpers.h"
 #include "net/Endpoints.h"
+#include "net/RequestCallback.h"
 #include "net/RequestDelegate.h"
 #include "shell/AppEnvironment.h"
 #include "ui/ViewController.h"
@@ -67,7 +68,8 @@ public:
     void load_EOD_KQGD_COM(int day);
     void checkVersion();
     void DidFinishRequest(std::optional<QByteArray> data) override;
-    void parse_EOD(const QString& text);
+    /// Stores a trading-results answer of that request kind.
+    void parse_EOD(const QString& text, int kind);
     void updateTimeLoop();
     void updateNextDay();
     void updateNextDateData();
@@ -152,7 +154,7 @@ public:
     const QString& downloadText() const { return m_downloadText; }
     const core::Platform& platform() const { return m_env.platform; }
     QString version() const { return m_env.platform.version; }
-    /// The request object of the loads (for tests and the registration screen).
+    /// The request object of the version check, the category list and registration.
     net::MyUrlRequest* myUrlRequest() const { return m_myUrlRequest.get(); }
     net::MyUrlRequest& ensureMyUrlRequest();
 
@@ -170,7 +172,11 @@ Q_SIGNALS:
 
 private:
     void readPreferences();
-    void startLoad(int kind, const QString& url);
+    void startLoad(net::MyUrlRequest& request, net::RequestDelegate& receiver, int kind, const QString& url);
+    void startResultsLoad(int kind, const QString& url);
+    void announceResults(int kind, bool stored);
+    void fullUpdateArrived(std::optional<QByteArray> data);
+    void resultsArrived(std::optional<QByteArray> data);
     void applyVersionAnswer(const QString& text);
     void finishFullUpdate();
     void releaseMenu();
@@ -178,7 +184,16 @@ private:
     AppEnvironment m_env;
     net::Endpoints m_endpoints;
     std::unique_ptr<myDb> m_db;
+    // The receivers outlive the requests that call them.
+    net::RequestCallback m_fullUpdateReceiver{[this](std::optional<QByteArray> data) {
+        fullUpdateArrived(std::move(data));
+    }};
+    net::RequestCallback m_resultsReceiver{[this](std::optional<QByteArray> data) {
+        resultsArrived(std::move(data));
+    }};
     std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
+    std::unique_ptr<net::MyUrlRequest> m_fullUpdateRequest;
+    std::unique_ptr<net::MyUrlRequest> m_resultsRequest;
     std::unique_ptr<MainViewController> m_mainViewController;
     std::unique_ptr<ContextMenuViewController> m_menu;
     std::unordered_map<std::type_index, std::unique_ptr<ui::ViewController>> m_screens;

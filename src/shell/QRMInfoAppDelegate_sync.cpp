@@ -1,5 +1,5 @@
 // End-of-day synchronisation: the full update applied one day per timer step, the two trading
-// results loads, and the version check, all on the application object's own request.
+// results loads, and the version check, each kind of load on a request object of its own.
 #include "core/EndOfDayApply.h"
 #include "net/AnswerReader.h"
 #include "net/MyUrlRequest.h"
@@ -11,6 +11,9 @@
 #include "ui/Scheduler.h"
 
 #include <QUrl>
+
+#include <array>
+#include <cstdio>
 
 namespace shell {
 
@@ -25,38 +28,68 @@ constexpr int kCompanyResultsKind = 9;
 constexpr int kVersionCheckKind = 10;
 constexpr int kCategoryListKind = 18;
 
-// "Đang cập nhật...%2.0lf%%": the percentage rounded, at least two characters wide.
+// "Đang cập nhật...%2.0lf%%": the percentage at least two characters wide, rounded as the C
+// library rounds (an exact half to even: 12.5 gives 12), which Qt's formatting does not.
 QString progressText(double percent) {
-    return QStringLiteral("Đang cập nhật...%1%").arg(percent, 2, 'f', 0);
+    std::array<char, 32> digits{};
+    std::snprintf(digits.data(), digits.size(), "%2.0f", percent);
+    return QStringLiteral("Đang cập nhật...") + QString::fromLatin1(digits.data()) + QLatin1Char('%');
 }
 
 } // namespace
 
-void QRMInfoAppDelegate::startLoad(int kind, const QString& url) {
+void QRMInfoAppDelegate::startLoad(net::MyUrlRequest& request, net::RequestDelegate& receiver, int kind,
+                                   const QString& url) {
     m_bRealTime = true;
     if (m_env.platform.keepAwake) {
         m_env.platform.keepAwake->setKeepAwake(true);
     }
-    net::MyUrlRequest& request = ensureMyUrlRequest();
     request.setMyReqType(kind);
-    request.setDelegate(this);
+    request.setDelegate(&receiver);
     request.ResquestLink(url);
 }
 
+// The full update has a request object of its own: a results load started while it runs (the
+// context menu leaves the user on a results screen) must not change what its day steps read.
 void QRMInfoAppDelegate::load_EOD() {
     int lastDay = m_db->getLastDayUpdate();
     if (lastDay < m_currentDay - kStaleHistoryDays) {
         lastDay = 0;
     }
-    startLoad(kFullUpdateKind, m_endpoints.endOfDay(lastDay));
+    if (!m_fullUpdateRequest) {
+        m_fullUpdateRequest = makeRequest();
+    }
+    startLoad(*m_fullUpdateRequest, m_fullUpdateReceiver, kFullUpdateKind, m_endpoints.endOfDay(lastDay));
 }
 
 void QRMInfoAppDelegate::load_EOD_KQGD(int day) {
-    startLoad(kMarketResultsKind, m_endpoints.tradingResults(day));
+    startResultsLoad(kMarketResultsKind, m_endpoints.tradingResults(day));
 }
 
 void QRMInfoAppDelegate::load_EOD_KQGD_COM(int day) {
-    startLoad(kCompanyResultsKind, m_endpoints.tradingResults(day));
+    startResultsLoad(kCompanyResultsKind, m_endpoints.tradingResults(day));
+}
+
+// A new load drops the one under way without a callback; when that one was the other screen's,
+// that screen is told, or its spinner would turn for good. A screen's own earlier load is simply
+// answered by the newer one.
+void QRMInfoAppDelegate::startResultsLoad(int kind, const QString& url) {
+    if (!m_resultsRequest) {
+        m_resultsRequest = makeRequest();
+    }
+    const int replacedKind = m_resultsRequest->isTransferring() ? m_resultsRequest->myReqType() : 0;
+    startLoad(*m_resultsRequest, m_resultsReceiver, kind, url);
+    if (replacedKind != 0 && replacedKind != kind) {
+        announceResults(replacedKind, false);
+    }
+}
+
+void QRMInfoAppDelegate::announceResults(int kind, bool stored) {
+    if (kind == kMarketResultsKind) {
+        Q_EMIT marketResultsLoaded(stored);
+    } else if (kind == kCompanyResultsKind) {
+        Q_EMIT companyResultsLoaded(stored);
+    }
 }
 
 void QRMInfoAppDelegate::checkVersion() {
@@ -66,48 +99,43 @@ void QRMInfoAppDelegate::checkVersion() {
     request.ResquestLink(m_endpoints.versionCheck(version()));
 }
 
-void QRMInfoAppDelegate::DidFinishRequest(std::optional<QByteArray> data) {
-    const int kind = m_myUrlRequest ? m_myUrlRequest->myReqType() : 0;
+void QRMInfoAppDelegate::fullUpdateArrived(std::optional<QByteArray> data) {
+    m_mainViewController->stopNetwork();
+    m_mainViewController->hideProgress();
     if (!data) {
         showConnectionError();
-        if (kind == kFullUpdateKind) {
-            m_mainViewController->stopNetwork();
-            m_mainViewController->stopUpdateIndicator();
-            m_mainViewController->hideWaitText();
-            m_mainViewController->hideProgress();
-            m_mainViewController->setMenuEnabled(true);
-            Q_EMIT fullUpdateFinished();
-        }
-        if (kind == kMarketResultsKind) {
-            Q_EMIT marketResultsLoaded(false);
-        }
-        if (kind == kCompanyResultsKind) {
-            Q_EMIT companyResultsLoaded(false);
-        }
+        m_mainViewController->stopUpdateIndicator();
+        m_mainViewController->hideWaitText();
+        m_mainViewController->setMenuEnabled(true);
+        Q_EMIT fullUpdateFinished();
         return;
     }
     m_downloadText = QString::fromUtf8(*data);
-    switch (kind) {
-    case kFullUpdateKind:
-        m_mainViewController->stopNetwork();
-        m_mainViewController->hideProgress();
-        updateTimeLoop();
+    updateTimeLoop();
+}
+
+void QRMInfoAppDelegate::resultsArrived(std::optional<QByteArray> data) {
+    const int kind = m_resultsRequest->myReqType();
+    if (!data) {
+        showConnectionError();
+        announceResults(kind, false);
         return;
-    case kMarketResultsKind:
-        parse_EOD(m_downloadText);
-        Q_EMIT marketResultsLoaded(true);
-        return;
-    case kCompanyResultsKind:
-        parse_EOD(m_downloadText);
-        Q_EMIT companyResultsLoaded(true);
-        return;
-    default:
-        break;
     }
+    parse_EOD(QString::fromUtf8(*data), kind);
+    announceResults(kind, true);
+}
+
+void QRMInfoAppDelegate::DidFinishRequest(std::optional<QByteArray> data) {
+    if (!data) {
+        showConnectionError();
+        return;
+    }
+    const int kind = m_myUrlRequest ? m_myUrlRequest->myReqType() : 0;
     if (kind == kCategoryListKind) {
         Q_EMIT categoryListArrived(*data);
     }
-    const net::Answer answer(m_downloadText);
+    const QString text = QString::fromUtf8(*data);
+    const net::Answer answer(text);
     if (answer.headerFieldCount() < 3) {
         return;
     }
@@ -116,7 +144,7 @@ void QRMInfoAppDelegate::DidFinishRequest(std::optional<QByteArray> data) {
         return;
     }
     if (kind == kVersionCheckKind) {
-        applyVersionAnswer(m_downloadText);
+        applyVersionAnswer(text);
     }
 }
 
@@ -144,13 +172,12 @@ void QRMInfoAppDelegate::alertButtonClicked(int index) {
     m_mainViewController->confirmUpdate();
 }
 
-void QRMInfoAppDelegate::parse_EOD(const QString& text) {
+void QRMInfoAppDelegate::parse_EOD(const QString& text, int kind) {
     const net::Answer answer(text);
     if (!answer.isSuccess() || answer.records().empty()) {
         m_bRealTime = false;
         return;
     }
-    const int kind = m_myUrlRequest ? m_myUrlRequest->myReqType() : 0;
     core::applyTradingResults(*m_db, core::readEndOfDayRecords(answer), kind);
     m_bRealTime = false;
 }
@@ -200,9 +227,8 @@ void QRMInfoAppDelegate::updateNextDateData() {
         updateNextDay();
         return;
     }
-    const int kind = m_myUrlRequest ? m_myUrlRequest->myReqType() : 0;
     const bool firstStep = m_current_day_update == m_minday;
-    core::applyEndOfDayDay(*m_db, core::readEndOfDayRecords(answer), m_current_day_update, firstStep, kind);
+    core::applyEndOfDayDay(*m_db, core::readEndOfDayRecords(answer), m_current_day_update, firstStep, kFullUpdateKind);
     m_bRealTime = false;
     m_current_day_update += 1;
     updateNextDay();

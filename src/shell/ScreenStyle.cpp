@@ -1,6 +1,7 @@
 #include "shell/ScreenStyle.h"
 
 #include "ui/Fonts.h"
+#include "ui/PlainLabel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +31,7 @@ QPushButton* makeBarButton(QWidget* parent, const QString& text, const QRect& ge
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, int pointSize, bool bold) {
-    auto* label = new QLabel(text, parent);
+    QLabel* label = ui::plainLabel(parent, text);
     label->setGeometry(geometry);
     label->setFont(ui::systemFont(pointSize, bold));
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));

@@ -1,6 +1,7 @@
 #include "ui/AlertOverlay.h"
 
 #include "ui/Fonts.h"
+#include "ui/PlainLabel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -24,11 +25,10 @@ const QString kBoxStyle = QStringLiteral(
     "QPushButton:pressed { background: rgba(255, 255, 255, 110); }");
 
 QLabel* makeLabel(const QString& text, const QFont& font, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    QLabel* label = plainLabel(parent, text);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/DisplayCell.h"
 
 #include "ui/Fonts.h"
+#include "ui/PlainLabel.h"
 
 #include <QLabel>
 
@@ -14,7 +15,7 @@ constexpr int kLabelHeight = 25;
 
 DisplayCell::DisplayCell(QWidget* parent)
     : QWidget(parent)
-    , m_nameLabel(new QLabel(this)) {
+    , m_nameLabel(plainLabel(this)) {
     m_nameLabel->setFont(systemFont(18, true));
     m_nameLabel->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
     place();

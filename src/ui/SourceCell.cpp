@@ -1,6 +1,7 @@
 #include "ui/SourceCell.h"
 
 #include "ui/Fonts.h"
+#include "ui/PlainLabel.h"
 
 #include <QLabel>
 
@@ -13,7 +14,7 @@ const QString kHighlighted = QStringLiteral("color: black; background: transpare
 
 SourceCell::SourceCell(QWidget* parent)
     : QWidget(parent)
-    , m_sourceLabel(new QLabel(this)) {
+    , m_sourceLabel(plainLabel(this)) {
     m_sourceLabel->setFont(systemFont(12));
     m_sourceLabel->setAlignment(Qt::AlignCenter);
     m_sourceLabel->setStyleSheet(kNormal);

@@ -1,7 +1,14 @@
 #include "CompanyRealTimeFixture.h"
+#include "company/CompanyInfoViewController.h"
 #include "company/CompanyResultViewController.h"
 #include "company/QuotePanel.h"
+#include "market/MarketHistoryViewController.h"
+#include "market/MarketInfoViewController.h"
+#include "market/MarketResultViewController.h"
 #include "shell/LiveRefresh.h"
+#include "shell/LoginViewController.h"
+#include "shell/MainViewController.h"
+#include "shell/RegisterViewController.h"
 #include "ui/Navigator.h"
 
 #include <QLabel>
@@ -118,4 +125,31 @@ TEST_F(CompanyRealTimeTest, LockedViewKeepsTheTabWhenLeaving) {
     navigator().pop(false);
     EXPECT_FALSE(m_screen->isResultTabShown());
     // The other screen is gone before it is destroyed.
+}
+
+// Service and user texts land in many labels; none of them may read its text as markup. Every
+// label of the screens built so far is either a picture or plain text.
+TEST_F(CompanyRealTimeTest, EveryLabelOfTheScreensShowsPlainText) {
+    m_screen->goKQGD();
+    const QList<ui::ViewController*> screens{
+        m_screen,
+        app().cachedScreen<company::CompanyResultViewController>(),
+        app().cachedScreen<company::CompanyInfoViewController>(),
+        app().cachedScreen<market::MarketInfoViewController>(),
+        app().cachedScreen<market::MarketHistoryViewController>(),
+        app().cachedScreen<market::MarketResultViewController>(),
+        app().mainViewController(),
+        app().loginViewController(),
+        app().registerViewController(),
+    };
+    int labels = 0;
+    for (ui::ViewController* screen : screens) {
+        for (const QLabel* label : screen->view()->findChildren<QLabel*>()) {
+            if (label->pixmap().isNull()) {
+                EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+                ++labels;
+            }
+        }
+    }
+    EXPECT_GT(labels, 50);
 }

@@ -1,5 +1,7 @@
 #include "company/QuotePanel.h"
 
+#include <QLabel>
+
 #include <gtest/gtest.h>
 
 using company::QuotePanel;
@@ -86,4 +88,15 @@ TEST(QuotePanelTest, ShortRowKeepsThePreviousTexts) {
     panel.display(detailRow(QStringLiteral("2"), QStringLiteral("0.3"), QStringLiteral("1.2")));
     panel.display(QStringList{QStringLiteral("XYZ")});
     EXPECT_EQ(panel.text(Field::StockCode), QStringLiteral("ACB"));
+}
+
+TEST(QuotePanelTest, ACodeThatLooksLikeMarkupReadsAsSent) {
+    QuotePanel panel;
+    QStringList row = detailRow(QStringLiteral("2"), QStringLiteral("0.3"), QStringLiteral("1.2"));
+    row[0] = QStringLiteral("<b>A&amp;B</b>");
+    panel.display(row);
+    EXPECT_EQ(panel.text(Field::StockCode), QStringLiteral("<b>A&amp;B</b>"));
+    for (const QLabel* label : panel.findChildren<QLabel*>()) {
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+    }
 }

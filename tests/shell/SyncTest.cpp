@@ -214,3 +214,51 @@ TEST_F(SyncTest, CompanyResultsStoreQuotesButNoIndexDays) {
     EXPECT_EQ(app().db()->getLastDayUpdate(), 0);
     EXPECT_EQ(app().db()->getCompanydata(2).size(), 2);
 }
+
+TEST_F(SyncTest, ProgressRoundsHalvesToEvenAsTheCLibraryDoes) {
+    m_server.set("/KTRPW/default.aspx", answer(endOfDayAnswer(3650, 3657)));
+    startUpdate();
+    EXPECT_EQ(stepThroughUpdate(),
+              (QStringList{QStringLiteral("Đang cập nhật...10%"), QStringLiteral("Đang cập nhật...12%"),
+                           QStringLiteral("Đang cập nhật...25%"), QStringLiteral("Đang cập nhật...38%"),
+                           QStringLiteral("Đang cập nhật...50%"), QStringLiteral("Đang cập nhật...62%"),
+                           QStringLiteral("Đang cập nhật...75%"), QStringLiteral("Đang cập nhật...88%"),
+                           QStringLiteral("Đang cập nhật...100%")}));
+}
+
+// The context menu's "Cập nhật dữ liệu" can leave the user on a results screen, whose reload
+// then runs beside the full update.
+TEST_F(SyncTest, AResultsLoadDuringTheFullUpdateNeitherCutsNorStallsIt) {
+    m_server.set("/KTRPW/default.aspx", answer(endOfDayAnswer(3650, 3656)));
+    m_server.set("/KTRPW/default.aspx?type=1&lastupdate=3640&imei=device-1",
+                 answer("KTRPW:0:3640;" + indexRecord(1, 3640) + indexRecord(2, 3640) + "\n"));
+    startUpdate();
+    ASSERT_TRUE(waitFor([this] { return app().isUpdating(); }));
+    scheduler().advance(0.5);
+    QSignalSpy marketLoaded(&app(), &shell::QRMInfoAppDelegate::marketResultsLoaded);
+    app().load_EOD_KQGD(3640);
+    ASSERT_TRUE(waitFor([&marketLoaded] { return marketLoaded.count() == 1; }));
+    EXPECT_TRUE(marketLoaded.at(0).at(0).toBool());
+    stepThroughUpdate();
+    for (int day = 3650; day <= 3656; ++day) {
+        EXPECT_EQ(app().db()->getCompanydataWithDay(2, day).size(), 2) << "the quotes of day " << day;
+    }
+    EXPECT_EQ(app().db()->getStockInfo(3656).size(), 7 * 2 + 2) << "every index day and the results' one";
+}
+
+TEST_F(SyncTest, AResultsLoadReplacedByTheOtherScreensLoadStillEnds) {
+    m_server.set("/KTRPW/default.aspx", answer(endOfDayAnswer(3650, 3651)));
+    sim::ScriptedAnswer slow = answer(endOfDayAnswer(3650, 3650));
+    slow.delayMs = 3000;
+    m_server.set("/KTRPW/default.aspx?type=1&lastupdate=3650&imei=device-1", slow);
+    start(QString::fromStdString(m_server.baseUrl()));
+    QSignalSpy marketLoaded(&app(), &shell::QRMInfoAppDelegate::marketResultsLoaded);
+    QSignalSpy companyLoaded(&app(), &shell::QRMInfoAppDelegate::companyResultsLoaded);
+    app().load_EOD_KQGD(3650);
+    app().load_EOD_KQGD_COM(3651);
+    ASSERT_EQ(marketLoaded.count(), 1) << "the market screen stops waiting at once";
+    EXPECT_FALSE(marketLoaded.at(0).at(0).toBool());
+    ASSERT_TRUE(waitFor([&companyLoaded] { return companyLoaded.count() == 1; }));
+    EXPECT_TRUE(companyLoaded.at(0).at(0).toBool());
+    EXPECT_EQ(marketLoaded.count(), 1);
+}
