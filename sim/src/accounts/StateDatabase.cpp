@@ -2,6 +2,8 @@
 
 #include "accounts/Statement.h"
 
+#include <QFile>
+
 #include <sqlite3.h>
 
 namespace sim {
@@ -22,9 +24,27 @@ CREATE INDEX holdings_category ON holdings (category_id);
 CREATE INDEX categories_user ON categories (user_id);
 )sql";
 
+constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+
+// The file keeps password digests and live session tokens, so nobody but its owner may read it.
+// It is created with those permissions before SQLite opens it (SQLite would create it readable
+// by all, and gives its journals the permissions of the database file); a file left readable by
+// an earlier run is tightened.
+void prepareOwnerOnlyFile(const std::string& path) {
+    QFile file(QFile::decodeName(path.c_str()));
+    if (file.exists()) {
+        file.setPermissions(kOwnerOnly);
+        return;
+    }
+    file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly);
+}
+
 } // namespace
 
 StateDatabase::StateDatabase(const std::string& path) {
+    if (!path.empty()) {
+        prepareOwnerOnlyFile(path);
+    }
     const std::string file = path.empty() ? ":memory:" : path;
     if (sqlite3_open_v2(file.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
                         nullptr) != SQLITE_OK) {

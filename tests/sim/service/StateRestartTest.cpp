@@ -1,9 +1,19 @@
 #include "ServiceFixture.h"
 #include "support/TempDir.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
+
+/// The permission bits of a file, as the operating system keeps them.
+unsigned modeOf(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 0777U : 0U;
+}
 
 class StateRestartTest : public testsupport::TempDirTest {
 protected:
@@ -35,6 +45,24 @@ TEST_F(StateRestartTest, AccountsSessionsAndPortfoliosSurviveARestart) {
     // The demo account is made once, not again at every start.
     EXPECT_EQ(second.answer("portfolio.aspx?session=" + second.login("demo", "demo")).recordsWithFieldCount(2).size(),
               2u);
+}
+
+TEST_F(StateRestartTest, StateFileIsReadableByItsOwnerOnly) {
+    const auto options = withState();
+    simtest::ServiceHarness harness(options);
+    ASSERT_FALSE(harness.login("demo", "demo").empty());
+    EXPECT_EQ(modeOf(options.statePath), 0600U);
+}
+
+TEST_F(StateRestartTest, AStateFileLeftReadableByOthersIsTightened) {
+    const auto options = withState();
+    QFile earlier(QString::fromStdString(options.statePath));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.close();
+    ASSERT_EQ(::chmod(options.statePath.c_str(), 0644), 0);
+    simtest::ServiceHarness harness(options);
+    ASSERT_FALSE(harness.login("demo", "demo").empty());
+    EXPECT_EQ(modeOf(options.statePath), 0600U);
 }
 
 TEST_F(StateRestartTest, WithoutAStateFileEveryStartIsFresh) {
