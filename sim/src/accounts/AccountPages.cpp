@@ -62,13 +62,9 @@ Response AccountPages::registration(const Request& request) {
     case RegisterOutcome::Created:
         mailPassword(*name, *email, password);
         return {registerAnswer(0, messages::kRegisterDone)};
-    case RegisterOutcome::AlreadyRegistered:
-        // The same person asking again: a fresh password goes out, and the status tells the
-        // client the account existed already.
-        m_accounts.setPasswordMd5(*name, md5Hex(password));
-        mailPassword(*name, *email, password);
-        return {registerAnswer(2, messages::kRegisterDone)};
     case RegisterOutcome::NameUsed:
+        // Anyone can type a name and its address: a second registration must not reset the
+        // owner's password, so it is refused like any taken name.
         return {registerAnswer(1, messages::kRegisterNameUsed)};
     case RegisterOutcome::EmailUsed:
         return {registerAnswer(1, messages::kRegisterEmailUsed)};

@@ -23,11 +23,10 @@ AccountStore::AccountStore(StateDatabase& db)
 
 RegisterOutcome AccountStore::registerUser(const std::string& name, const std::string& email,
                                            const std::string& passwordMd5) {
-    Statement byName(m_db.handle(), "SELECT email FROM users WHERE name = ?");
+    Statement byName(m_db.handle(), "SELECT 1 FROM users WHERE name = ?");
     byName.bind(1, name);
     if (byName.step()) {
-        return lowercase(byName.text(0)) == lowercase(email) ? RegisterOutcome::AlreadyRegistered
-                                                             : RegisterOutcome::NameUsed;
+        return RegisterOutcome::NameUsed;
     }
     Statement byEmail(m_db.handle(), "SELECT 1 FROM users WHERE lower(email) = lower(?)");
     byEmail.bind(1, email);
@@ -37,20 +36,6 @@ RegisterOutcome AccountStore::registerUser(const std::string& name, const std::s
     Statement insert(m_db.handle(), "INSERT INTO users (name, email, md5) VALUES (?, ?, ?)");
     insert.bind(1, name).bind(2, email).bind(3, lowercase(passwordMd5)).run();
     return RegisterOutcome::Created;
-}
-
-std::optional<std::string> AccountStore::emailOf(const std::string& name) const {
-    Statement query(m_db.handle(), "SELECT email FROM users WHERE name = ?");
-    query.bind(1, name);
-    if (!query.step()) {
-        return std::nullopt;
-    }
-    return query.text(0);
-}
-
-void AccountStore::setPasswordMd5(const std::string& name, const std::string& passwordMd5) {
-    Statement update(m_db.handle(), "UPDATE users SET md5 = ? WHERE name = ?");
-    update.bind(1, lowercase(passwordMd5)).bind(2, name).run();
 }
 
 std::optional<long long> AccountStore::checkLogin(const std::string& name, const std::string& passwordMd5) const {

@@ -11,8 +11,7 @@ class StateDatabase;
 /// What a registration attempt came to.
 enum class RegisterOutcome {
     Created,
-    AlreadyRegistered, ///< the same name with the same e-mail: the password is mailed again
-    NameUsed,
+    NameUsed, ///< whatever the e-mail: a registration never touches an existing account
     EmailUsed,
 };
 
@@ -22,8 +21,6 @@ public:
     explicit AccountStore(StateDatabase& db);
 
     RegisterOutcome registerUser(const std::string& name, const std::string& email, const std::string& passwordMd5);
-    std::optional<std::string> emailOf(const std::string& name) const;
-    void setPasswordMd5(const std::string& name, const std::string& passwordMd5);
 
     /// The user id when the name exists and the digest matches (digests compared in lowercase).
     std::optional<long long> checkLogin(const std::string& name, const std::string& passwordMd5) const;

@@ -151,13 +151,20 @@ TEST_F(AccountJourneyTest, RegistrationRefusalsUseTheFourKnownTexts) {
     auto failed = fields("username=hoa&email=not-an-address");
     EXPECT_EQ(failed.value(1), "1");
     EXPECT_EQ(failed.value(3), "Register failed;\n");
-    auto again = fields("username=lan&email=lan@example.vn");
-    EXPECT_EQ(again.value(1), "2");
-    EXPECT_EQ(again.value(3), "Register successfully;\n");
-    // Asking again mails a new password, and only the newest one logs in.
-    const auto mails = harness.service->mailsTo("lan@example.vn");
-    ASSERT_EQ(mails.size(), 2u);
-    EXPECT_FALSE(harness.login("lan", mails.back().substr(mails.back().size() - 6)).empty());
+}
+
+TEST_F(AccountJourneyTest, RegisteringATakenNameNeverChangesItsPassword) {
+    const std::string password = registerUser("lan", "lan@example.vn");
+    for (const std::string& query : {std::string("username=lan&email=lan%40example.vn"),
+                                     std::string("username=demo&email=demo%40corvastel.example")}) {
+        const auto fields = net::splitColonOnly(QString::fromStdString(harness.body("Register.aspx?" + query)));
+        EXPECT_EQ(fields.value(1).toStdString(), "1") << query;
+        EXPECT_EQ(fields.value(3).toStdString(), "User name was used;\n") << query;
+    }
+    EXPECT_EQ(harness.service->mailsTo("lan@example.vn").size(), 1u);
+    EXPECT_TRUE(harness.service->mailsTo("demo@corvastel.example").empty());
+    EXPECT_FALSE(harness.login("lan", password).empty());
+    EXPECT_FALSE(harness.login("demo", "demo").empty());
 }
 
 TEST_F(AccountJourneyTest, UnknownSessionIsReportedInTheFieldThePageUses) {
