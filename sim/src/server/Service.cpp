@@ -126,12 +126,14 @@ Response Service::route(const Request& request, const std::string& page) {
     if (page == "checkalert.aspx") {
         return m_versionCheck->answer(request, m_clock->now());
     }
-    const std::string* session = request.param("session");
-    const auto userId = session ? m_accounts->userOfSession(*session) : std::nullopt;
-    if ((session && !userId) || (!session && needsSession(request, page))) {
-        return {errorAnswer(isRealtimePage(page), messages::kSessionExpired)};
-    }
+    // Only the account pages need to know who asks. Market, news and price pages answer everyone
+    // alike, so a client still holding a session from before a restart keeps its screens live.
     if (needsSession(request, page)) {
+        const std::string* session = request.param("session");
+        const auto userId = session ? m_accounts->userOfSession(*session) : std::nullopt;
+        if (!userId) {
+            return {errorAnswer(isRealtimePage(page), messages::kSessionExpired)};
+        }
         return sessionPage(request, page, *userId);
     }
     if (m_market->handles(request)) {

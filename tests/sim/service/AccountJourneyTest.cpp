@@ -167,21 +167,6 @@ TEST_F(AccountJourneyTest, RegisteringATakenNameNeverChangesItsPassword) {
     EXPECT_FALSE(harness.login("demo", "demo").empty());
 }
 
-TEST_F(AccountJourneyTest, UnknownSessionIsReportedInTheFieldThePageUses) {
-    const char* expired = "Phiên làm việc đã hết hạn. Vui lòng đăng nhập lại";
-    auto realtime = harness.answer("realtime.aspx?type=2&StockID=1&lastupdate=0&session=nope");
-    EXPECT_EQ(realtime.status(), 1);
-    EXPECT_EQ(realtime.headerText(2), QString(expired));
-    auto warnings = harness.answer("realtime.aspx?type=11&portfolioids=1");
-    EXPECT_EQ(warnings.headerText(2), QString(expired));
-    for (const char* page : {"portfolio.aspx?session=nope", "Portfolio.aspx?portfolioid=1",
-                             "default.aspx?lastupdate=0&numofday=7&session=nope"}) {
-        auto answer = harness.answer(std::string(page));
-        EXPECT_EQ(answer.status(), 1) << page;
-        EXPECT_EQ(answer.headerText(3), QString(expired)) << page;
-    }
-}
-
 TEST_F(AccountJourneyTest, VersionCheckOffersTheLinkOnlyToOlderClients) {
     auto older = harness.answer("CheckAlert.aspx?version=2.0.2&type=IPN&imei=dev1");
     ASSERT_TRUE(older.isSuccess());
