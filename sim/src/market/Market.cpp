@@ -19,11 +19,17 @@ namespace {
 
 enum class Page { None, EndOfDay, Overview, ExchangeQuotes, CompanyIntraday, WatchedQuotes };
 
+bool isRealtimePage(const Request& request) {
+    return market::equalsIgnoringCase(request.page, "realtime.aspx");
+}
+
 Page pageOf(const Request& request) {
     if (market::equalsIgnoringCase(request.page, "default.aspx")) {
-        return Page::EndOfDay;
+        // No type: the days after a revision; type 1: the trading results of one day.
+        const std::string* type = market::findValue(request, "type");
+        return !type || *type == "1" ? Page::EndOfDay : Page::None;
     }
-    if (!market::equalsIgnoringCase(request.page, "realtime.aspx")) {
+    if (!isRealtimePage(request)) {
         return Page::None;
     }
     switch (market::intValue(request, "type").value_or(0)) {
@@ -121,7 +127,7 @@ Response Market::answer(const Request& request, const SimTime& t) const {
     case Page::None:
         break;
     }
-    return {errorAnswer(true, "Yêu cầu không hợp lệ"), 200};
+    return {errorAnswer(isRealtimePage(request), "Yêu cầu không hợp lệ"), 200};
 }
 
 } // namespace sim

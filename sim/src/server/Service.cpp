@@ -33,6 +33,17 @@ bool isRealtimePage(const std::string& page) {
     return page == "realtime.aspx";
 }
 
+// The market pages choose their answer by type. A type none of them knows is still a request to
+// a page that exists, so it gets an error answer the client can show, not an empty "not found".
+bool choosesAnswerByType(const std::string& page) {
+    return page == "realtime.aspx" || page == "default.aspx";
+}
+
+bool isUnknownVersionCheckType(const Request& request) {
+    const std::string* type = request.param("type");
+    return type && lowerAscii(*type) != "ipn";
+}
+
 bool needsSession(const Request& request, const std::string& page) {
     if (page == "portfolio.aspx") {
         return true;
@@ -124,6 +135,9 @@ Response Service::route(const Request& request, const std::string& page) {
         return m_accountPages->login(request, m_clock->now());
     }
     if (page == "checkalert.aspx") {
+        if (isUnknownVersionCheckType(request)) {
+            return {errorAnswer(false, messages::kUnknownRequest)};
+        }
         return m_versionCheck->answer(request, m_clock->now());
     }
     // Only the account pages need to know who asks. Market, news and price pages answer everyone
@@ -141,6 +155,9 @@ Response Service::route(const Request& request, const std::string& page) {
     }
     if (m_info->handles(request)) {
         return m_info->answer(request, m_clock->now());
+    }
+    if (choosesAnswerByType(page)) {
+        return {errorAnswer(isRealtimePage(page), messages::kUnknownRequest)};
     }
     return {std::string(), 404};
 }
