@@ -8,6 +8,7 @@ std::unique_ptr<Service> startEmbeddedService(const std::string& statePath, std:
     ServiceOptions options;
     options.statePath = statePath;
     options.seed = seed;
+    options.headerJoinedRate = kDefaultHeaderJoinedRate;
     auto service = std::make_unique<Service>(std::move(options));
     if (!service->start()) {
         return nullptr;

@@ -14,6 +14,7 @@
 #include "server/Clock.h"
 #include "server/ConnectionDrop.h"
 #include "server/FaultInjector.h"
+#include "server/HeaderJoining.h"
 #include "server/QueryParser.h"
 #include "server/ServerThread.h"
 #include "server/VersionCheck.h"
@@ -75,7 +76,8 @@ Service::Service(ServiceOptions options)
     , m_portfolioPages(std::make_unique<PortfolioPages>(*m_portfolios, *m_market))
     , m_warnings(std::make_unique<PriceWarnings>(*m_portfolios, *m_market))
     , m_versionCheck(std::make_unique<VersionCheck>(m_options.latestVersion))
-    , m_faults(std::make_unique<FaultInjector>(m_options)) {
+    , m_faults(std::make_unique<FaultInjector>(m_options))
+    , m_headerJoining(std::make_unique<HeaderJoining>(m_options.seed, m_options.headerJoinedRate)) {
     if (m_db->isFresh()) {
         createDemoAccount(*m_accounts, *m_portfolios, *m_market, m_clock->now());
     }
@@ -185,6 +187,7 @@ void Service::serveHttp(const httplib::Request& httpRequest, httplib::Response& 
     }
     const std::string page = lowerAscii(request->page);
     Response response = fault == Fault::Error ? Response{injectedError(page)} : handle(*request);
+    response.body = m_headerJoining->apply(*request, std::move(response.body));
     if (fault == Fault::Garbage && response.httpStatus == 200 && page != "register.aspx") {
         response.body = m_faults->garble(response.body);
     }

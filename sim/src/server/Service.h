@@ -21,6 +21,7 @@ namespace sim {
 class AccountStore;
 class Clock;
 class FaultInjector;
+class HeaderJoining;
 class InfoPages;
 class Market;
 class PortfolioPages;
@@ -77,6 +78,7 @@ private:
     std::unique_ptr<PriceWarnings> m_warnings;
     std::unique_ptr<VersionCheck> m_versionCheck;
     std::unique_ptr<FaultInjector> m_faults;
+    std::unique_ptr<HeaderJoining> m_headerJoining;
     std::unique_ptr<httplib::Server> m_http;
     std::unique_ptr<ServerThread> m_thread;
 };

@@ -92,6 +92,7 @@ std::map<std::string, Setter> setterTable() {
         {"--fail-rate", rate(&ServiceOptions::failRate)},
         {"--error-rate", rate(&ServiceOptions::errorRate)},
         {"--garbage-rate", rate(&ServiceOptions::garbageRate)},
+        {"--header-joined-rate", rate(&ServiceOptions::headerJoinedRate)},
     };
 }
 
@@ -99,6 +100,7 @@ std::map<std::string, Setter> setterTable() {
 
 ParsedOptions parseServiceOptions(const std::vector<std::string>& args) {
     ParsedOptions parsed;
+    parsed.options.headerJoinedRate = kDefaultHeaderJoinedRate;
     const auto setters = setterTable();
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
@@ -146,6 +148,8 @@ std::string serviceUsage() {
            "  --fail-rate R          share (0..1) of requests whose connection is dropped\n"
            "  --error-rate R         share (0..1) of requests answered with an error status\n"
            "  --garbage-rate R       share (0..1) of answers with malformed records mixed in\n"
+           "  --header-joined-rate R share (0..1) of overview, quote and finance answers whose first\n"
+           "                         record shares the header's line (default 0.1)\n"
            "  --help                 this text\n";
 }
 

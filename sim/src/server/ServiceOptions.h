@@ -9,6 +9,11 @@
 
 namespace sim {
 
+/// The share of the overview, quote and finance answers that corvastel-sim and the embedded service
+/// send with their first record on the header's line, a form the client must read like the other.
+/// ServiceOptions built in code (tests) send none unless they ask.
+inline constexpr double kDefaultHeaderJoinedRate = 0.1;
+
 /// How one corvastel-sim runs: where it listens, which market (seed) and clock it serves, where it
 /// keeps accounts and portfolios, and which faults it injects.
 struct ServiceOptions {
@@ -23,6 +28,7 @@ struct ServiceOptions {
     double failRate = 0.0;
     double errorRate = 0.0;
     double garbageRate = 0.0;
+    double headerJoinedRate = 0.0; ///< share of joinable answers with the first record on the header's line
 };
 
 /// The outcome of reading a command line: options, a request for help, or an error text.

@@ -17,13 +17,34 @@ TEST(ServiceOptionsTest, DefaultsServeLoopbackOnAFreePort) {
     EXPECT_FALSE(parsed.options.clockStart.has_value());
     EXPECT_DOUBLE_EQ(parsed.options.speed, 1.0);
     EXPECT_DOUBLE_EQ(parsed.options.failRate + parsed.options.errorRate + parsed.options.garbageRate, 0.0);
+    // The executable sends some answers joined, as the real service does; options built in code send none.
+    EXPECT_DOUBLE_EQ(parsed.options.headerJoinedRate, sim::kDefaultHeaderJoinedRate);
+    EXPECT_GT(sim::kDefaultHeaderJoinedRate, 0.0);
+    EXPECT_DOUBLE_EQ(sim::ServiceOptions().headerJoinedRate, 0.0);
 }
 
 TEST(ServiceOptionsTest, ReadsEveryOptionInBothSpellings) {
-    const auto parsed =
-        parseServiceOptions({"--host", "0.0.0.0", "--port=8080", "--seed", "42", "--state", "/tmp/s.db", "--clock",
-                             "2024-03-05 10:15", "--speed=60", "--latest-version", "2.1.0", "--latency-ms", "250",
-                             "--fail-rate=0.1", "--error-rate", "0.2", "--garbage-rate", "1"});
+    const auto parsed = parseServiceOptions({"--host",
+                                             "0.0.0.0",
+                                             "--port=8080",
+                                             "--seed",
+                                             "42",
+                                             "--state",
+                                             "/tmp/s.db",
+                                             "--clock",
+                                             "2024-03-05 10:15",
+                                             "--speed=60",
+                                             "--latest-version",
+                                             "2.1.0",
+                                             "--latency-ms",
+                                             "250",
+                                             "--fail-rate=0.1",
+                                             "--error-rate",
+                                             "0.2",
+                                             "--garbage-rate",
+                                             "1",
+                                             "--header-joined-rate",
+                                             "0"});
     ASSERT_TRUE(parsed.error.empty()) << parsed.error;
     const auto& o = parsed.options;
     EXPECT_EQ(o.host, "0.0.0.0");
@@ -38,6 +59,7 @@ TEST(ServiceOptionsTest, ReadsEveryOptionInBothSpellings) {
     EXPECT_DOUBLE_EQ(o.failRate, 0.1);
     EXPECT_DOUBLE_EQ(o.errorRate, 0.2);
     EXPECT_DOUBLE_EQ(o.garbageRate, 1.0);
+    EXPECT_DOUBLE_EQ(o.headerJoinedRate, 0.0);
 }
 
 TEST(ServiceOptionsTest, RefusesValuesOutOfRangeOrMalformed) {
@@ -47,7 +69,7 @@ TEST(ServiceOptionsTest, RefusesValuesOutOfRangeOrMalformed) {
         {"--clock", "2024/03/05"}, {"--speed", "0"},
         {"--seed", "-1"},          {"--latency-ms", "-5"},
         {"--bogus", "1"},          {"--port"},
-        {"--garbage-rate", "abc"},
+        {"--garbage-rate", "abc"}, {"--header-joined-rate", "1.01"},
     };
     for (const auto& args : bad) {
         EXPECT_FALSE(parseServiceOptions(args).error.empty()) << args.front();
@@ -56,7 +78,8 @@ TEST(ServiceOptionsTest, RefusesValuesOutOfRangeOrMalformed) {
 
 TEST(ServiceOptionsTest, HelpIsRecognisedAndDescribesTheOptions) {
     EXPECT_TRUE(parseServiceOptions({"--help"}).showHelp);
-    for (const char* option : {"--state", "--clock", "--speed", "--fail-rate", "--garbage-rate", "--latest-version"}) {
+    for (const char* option : {"--state", "--clock", "--speed", "--fail-rate", "--garbage-rate", "--latest-version",
+                               "--header-joined-rate"}) {
         EXPECT_NE(sim::serviceUsage().find(option), std::string::npos) << option;
     }
 }
