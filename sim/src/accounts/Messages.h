@@ -8,6 +8,7 @@ inline constexpr const char* kSessionExpired = "Phiên làm việc đã hết h�
 inline constexpr const char* kWrongLogin = "Tên đăng nhập hoặc mật khẩu không đúng";
 inline constexpr const char* kBadCategoryName =
     "Tên danh mục không được để trống và không được chứa dấu phẩy hoặc dấu chấm phẩy hoặc dấu hai chấm";
+inline constexpr const char* kUnreadableCategoryName = "Tên danh mục chứa ký tự không hợp lệ";
 inline constexpr const char* kUnknownCategory = "Danh mục không tồn tại";
 inline constexpr const char* kUnknownHolding = "Mã CK không có trong danh mục";
 inline constexpr const char* kUnknownCompany = "Mã chứng khoán không tồn tại";

@@ -35,8 +35,13 @@ std::optional<long long> idParam(const Request& request, const char* key) {
     return id;
 }
 
-bool isAcceptableCategoryName(const std::string& name) {
-    return !name.empty() && isFieldSafe(name);
+// Why a category name is refused, or null when it is acceptable. A name with control characters
+// or broken UTF-8 would come back to every client as text it cannot show or store as typed.
+const char* categoryNameRefusal(const std::string& name) {
+    if (name.empty() || !isFieldSafe(name)) {
+        return messages::kBadCategoryName;
+    }
+    return isPrintableUtf8(name) ? nullptr : messages::kUnreadableCategoryName;
 }
 
 } // namespace
@@ -102,8 +107,8 @@ Response PortfolioPages::holdingQuotes(const Request& request, long long userId,
 
 Response PortfolioPages::addCategory(const Request& request, long long userId, const SimTime& now) {
     const std::string name = paramOr(request, "name");
-    if (!isAcceptableCategoryName(name)) {
-        return refuse(messages::kBadCategoryName);
+    if (const char* refusal = categoryNameRefusal(name)) {
+        return refuse(refusal);
     }
     const long long id = m_store.addCategory(userId, name);
     return {AccountAnswer(now.day).add(Category{id, name}).text()};
@@ -111,8 +116,8 @@ Response PortfolioPages::addCategory(const Request& request, long long userId, c
 
 Response PortfolioPages::renameCategory(const Request& request, long long userId, const SimTime& now) {
     const std::string name = paramOr(request, "name");
-    if (!isAcceptableCategoryName(name)) {
-        return refuse(messages::kBadCategoryName);
+    if (const char* refusal = categoryNameRefusal(name)) {
+        return refuse(refusal);
     }
     const auto id = idParam(request, "portfolioid");
     if (!id || !m_store.renameCategory(userId, *id, name)) {
@@ -166,8 +171,8 @@ Response PortfolioPages::storeHolding(Holding holding, long long userId, const S
 
 Response PortfolioPages::addWithNewCategory(const Request& request, long long userId, const SimTime& now) {
     const std::string name = paramOr(request, "name");
-    if (!isAcceptableCategoryName(name)) {
-        return refuse(messages::kBadCategoryName);
+    if (const char* refusal = categoryNameRefusal(name)) {
+        return refuse(refusal);
     }
     std::string refusal;
     auto holding = holdingFields(request, refusal);
