@@ -15,14 +15,17 @@ std::string registerAnswer(int status, const char* message) {
     return std::string(kHeaderTag) + ":" + std::to_string(status) + ":0:" + message;
 }
 
+// Names and addresses travel in answers and in the mail the service sends: no separators, no
+// blanks, no control characters (a header could be forged with them), and readable UTF-8.
 bool isAcceptableName(const std::string& name) {
-    return !name.empty() && name.size() <= 64 && isFieldSafe(name) && name.find_first_of(" \t") == std::string::npos;
+    return !name.empty() && name.size() <= 64 && isFieldSafe(name) && name.find(' ') == std::string::npos &&
+           isPrintableUtf8(name);
 }
 
 bool isAcceptableEmail(const std::string& email) {
     const auto at = email.find('@');
     return at != std::string::npos && at > 0 && email.find('.', at) != std::string::npos && email.size() <= 128 &&
-           isFieldSafe(email) && email.find_first_of(" \t") == std::string::npos;
+           isFieldSafe(email) && email.find(' ') == std::string::npos && isPrintableUtf8(email);
 }
 
 } // namespace

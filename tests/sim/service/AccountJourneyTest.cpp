@@ -153,6 +153,17 @@ TEST_F(AccountJourneyTest, RegistrationRefusalsUseTheFourKnownTexts) {
     EXPECT_EQ(failed.value(3), "Register failed;\n");
 }
 
+TEST_F(AccountJourneyTest, RegistrationRefusesNamesAndAddressesWithControlCharacters) {
+    for (const std::string& query :
+         std::vector<std::string>{"username=lan%01&email=lan%40example.vn", "username=l%C3n&email=lan%40example.vn",
+                                  "username=lan&email=lan%40example.vn%7F"}) {
+        const auto fields = net::splitColonOnly(QString::fromStdString(harness.body("Register.aspx?" + query)));
+        EXPECT_EQ(fields.value(1).toStdString(), "1") << query;
+        EXPECT_EQ(fields.value(3).toStdString(), "Register failed;\n") << query;
+    }
+    EXPECT_TRUE(harness.service->mailsTo("lan@example.vn").empty());
+}
+
 TEST_F(AccountJourneyTest, RegisteringATakenNameNeverChangesItsPassword) {
     const std::string password = registerUser("lan", "lan@example.vn");
     for (const std::string& query : {std::string("username=lan&email=lan%40example.vn"),
