@@ -34,8 +34,10 @@ int main(int argc, char* argv[]) {
     }
     const sigset_t stopSignals = blockStopSignals();
     sim::Service service(parsed.options);
-    service.setMailListener([](const std::string& email, const std::string& body) {
-        std::cout << "corvastel-sim: mail to " << email << ": " << body << std::endl;
+    service.setMailListener([](const sim::SentMail& mail) {
+        std::cout << "corvastel-sim: mail to " << mail.to << " "
+                  << (mail.path.empty() ? std::string("(no mail folder)") : "saved as " + mail.path) << "\n"
+                  << mail.message << std::endl;
     });
     if (!service.start()) {
         std::cerr << "corvastel-sim: cannot listen on " << parsed.options.host << ":" << parsed.options.port << "\n";

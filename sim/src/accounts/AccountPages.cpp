@@ -3,9 +3,11 @@
 #include "accounts/AccountAnswer.h"
 #include "accounts/AccountStore.h"
 #include "accounts/Messages.h"
+#include "accounts/PasswordMail.h"
 #include "accounts/PortfolioStore.h"
 #include "accounts/Secrets.h"
 #include "accounts/TextChecks.h"
+#include "mail/PostOffice.h"
 
 namespace sim {
 
@@ -30,10 +32,11 @@ bool isAcceptableEmail(const std::string& email) {
 
 } // namespace
 
-AccountPages::AccountPages(AccountStore& accounts, PortfolioStore& portfolios, Secrets& secrets)
+AccountPages::AccountPages(AccountStore& accounts, PortfolioStore& portfolios, Secrets& secrets, PostOffice& postOffice)
     : m_accounts(accounts)
     , m_portfolios(portfolios)
-    , m_secrets(secrets) {}
+    , m_secrets(secrets)
+    , m_postOffice(postOffice) {}
 
 Response AccountPages::login(const Request& request, const SimTime& now) {
     const std::string* name = request.param("username");
@@ -63,7 +66,12 @@ Response AccountPages::registration(const Request& request) {
     const std::string password = m_secrets.password();
     switch (m_accounts.registerUser(*name, *email, md5Hex(password))) {
     case RegisterOutcome::Created:
-        mailPassword(*name, *email, password);
+        // An account whose password never reached its owner can never be used, and its name
+        // would stay taken: it is undone and the registration reported as failed.
+        if (!mailPassword(*name, *email, password)) {
+            m_accounts.removeUser(*name);
+            return {registerAnswer(1, messages::kRegisterFailed)};
+        }
         return {registerAnswer(0, messages::kRegisterDone)};
     case RegisterOutcome::NameUsed:
         // Anyone can type a name and its address: a second registration must not reset the
@@ -75,12 +83,13 @@ Response AccountPages::registration(const Request& request) {
     return {registerAnswer(1, messages::kRegisterFailed)};
 }
 
-void AccountPages::mailPassword(const std::string& name, const std::string& email, const std::string& password) {
-    const std::string body = "Chào " + name + "! Mật khẩu đăng nhập Corvastel của bạn là " + password;
-    m_accounts.addMail(email, body);
-    if (m_mailListener) {
-        m_mailListener(email, body);
+bool AccountPages::mailPassword(const std::string& name, const std::string& email, const std::string& password) {
+    const MailMessage mail = passwordMail(name, email, password);
+    if (!m_postOffice.send(mail)) {
+        return false;
     }
+    m_accounts.addMail(email, mail.body);
+    return true;
 }
 
 } // namespace sim

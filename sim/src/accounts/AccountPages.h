@@ -2,26 +2,21 @@
 
 #include "SimTypes.h"
 
-#include <functional>
 #include <string>
 
 namespace sim {
 
 class AccountStore;
 class PortfolioStore;
+class PostOffice;
 class Secrets;
 
-/// Called with the address and text of every mail the service sends.
-using MailListener = std::function<void(const std::string& email, const std::string& body)>;
-
 /// login.aspx and Register.aspx. Registration takes no password: the service mails one to the
-/// address given, as the real service does; the mail is kept in the state and passed to the
-/// listener (corvastel-sim prints it).
+/// address given, as the real service does, through its post office (a Maildir in the data
+/// folder); the mail body is also kept in the state.
 class AccountPages final {
 public:
-    AccountPages(AccountStore& accounts, PortfolioStore& portfolios, Secrets& secrets);
-
-    void setMailListener(MailListener listener) { m_mailListener = std::move(listener); }
+    AccountPages(AccountStore& accounts, PortfolioStore& portfolios, Secrets& secrets, PostOffice& postOffice);
 
     /// Header "KTRPW:0:<day>:<session>" with the user's categories and holdings.
     Response login(const Request& request, const SimTime& now);
@@ -29,12 +24,13 @@ public:
     Response registration(const Request& request);
 
 private:
-    void mailPassword(const std::string& name, const std::string& email, const std::string& password);
+    /// False when the mail could not be delivered.
+    bool mailPassword(const std::string& name, const std::string& email, const std::string& password);
 
     AccountStore& m_accounts;
     PortfolioStore& m_portfolios;
     Secrets& m_secrets;
-    MailListener m_mailListener;
+    PostOffice& m_postOffice;
 };
 
 } // namespace sim

@@ -38,6 +38,11 @@ RegisterOutcome AccountStore::registerUser(const std::string& name, const std::s
     return RegisterOutcome::Created;
 }
 
+void AccountStore::removeUser(const std::string& name) {
+    Statement remove(m_db.handle(), "DELETE FROM users WHERE name = ?");
+    remove.bind(1, name).run();
+}
+
 std::optional<long long> AccountStore::checkLogin(const std::string& name, const std::string& passwordMd5) const {
     Statement query(m_db.handle(), "SELECT id, md5 FROM users WHERE name = ?");
     query.bind(1, name);

@@ -21,6 +21,8 @@ public:
     explicit AccountStore(StateDatabase& db);
 
     RegisterOutcome registerUser(const std::string& name, const std::string& email, const std::string& passwordMd5);
+    /// Takes back a registration that could not be completed (the user has nothing else yet).
+    void removeUser(const std::string& name);
 
     /// The user id when the name exists and the digest matches (digests compared in lowercase).
     std::optional<long long> checkLogin(const std::string& name, const std::string& passwordMd5) const;

@@ -1,5 +1,6 @@
 #include "Service.h"
 
+#include "accounts/AccountPages.h"
 #include "accounts/AccountStore.h"
 #include "accounts/DemoAccount.h"
 #include "accounts/Messages.h"
@@ -72,7 +73,8 @@ Service::Service(ServiceOptions options)
     , m_accounts(std::make_unique<AccountStore>(*m_db))
     , m_portfolios(std::make_unique<PortfolioStore>(*m_db))
     , m_secrets(std::make_unique<Secrets>())
-    , m_accountPages(std::make_unique<AccountPages>(*m_accounts, *m_portfolios, *m_secrets))
+    , m_postOffice(std::make_unique<PostOffice>(mailFolderOf(m_options)))
+    , m_accountPages(std::make_unique<AccountPages>(*m_accounts, *m_portfolios, *m_secrets, *m_postOffice))
     , m_portfolioPages(std::make_unique<PortfolioPages>(*m_portfolios, *m_market))
     , m_warnings(std::make_unique<PriceWarnings>(*m_portfolios, *m_market))
     , m_versionCheck(std::make_unique<VersionCheck>(m_options.latestVersion))
@@ -114,7 +116,7 @@ std::string Service::baseUrl() const {
 
 void Service::setMailListener(MailListener listener) {
     std::lock_guard lock(m_mutex);
-    m_accountPages->setMailListener(std::move(listener));
+    m_postOffice->setListener(std::move(listener));
 }
 
 std::vector<std::string> Service::mailsTo(const std::string& email) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SimTypes.h"
-#include "accounts/AccountPages.h"
+#include "mail/PostOffice.h"
 #include "server/ServiceOptions.h"
 
 #include <cstdint>
@@ -24,6 +24,7 @@ class FaultInjector;
 class HeaderJoining;
 class InfoPages;
 class Market;
+class AccountPages;
 class PortfolioPages;
 class PortfolioStore;
 class PriceWarnings;
@@ -55,8 +56,9 @@ public:
     const Market& market() const { return *m_market; }
     const ServiceOptions& options() const { return m_options; }
 
+    /// Told of every mail sent, on a server thread.
     void setMailListener(MailListener listener);
-    /// Every mail sent to the address, oldest first (registration passwords).
+    /// The body of every mail sent to the address, oldest first (registration passwords).
     std::vector<std::string> mailsTo(const std::string& email);
 
 private:
@@ -73,6 +75,7 @@ private:
     std::unique_ptr<AccountStore> m_accounts;
     std::unique_ptr<PortfolioStore> m_portfolios;
     std::unique_ptr<Secrets> m_secrets;
+    std::unique_ptr<PostOffice> m_postOffice;
     std::unique_ptr<AccountPages> m_accountPages;
     std::unique_ptr<PortfolioPages> m_portfolioPages;
     std::unique_ptr<PriceWarnings> m_warnings;

@@ -1,5 +1,8 @@
 #include "ServiceOptions.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -82,6 +85,10 @@ std::map<std::string, Setter> setterTable() {
          [](ServiceOptions& o, const std::string& v) {
              return !(o.statePath = v).empty();
          }},
+        {"--mail-dir",
+         [](ServiceOptions& o, const std::string& v) {
+             return !(o.mailDir = v).empty();
+         }},
         {"--clock", setClock},
         {"--speed", setSpeed},
         {"--latest-version",
@@ -97,6 +104,14 @@ std::map<std::string, Setter> setterTable() {
 }
 
 } // namespace
+
+std::string mailFolderOf(const ServiceOptions& options) {
+    if (!options.mailDir.empty() || options.statePath.empty()) {
+        return options.mailDir;
+    }
+    const QString dataFolder = QFileInfo(QFile::decodeName(options.statePath.c_str())).absolutePath();
+    return QFile::encodeName(QDir(dataFolder).filePath(QStringLiteral("mail"))).toStdString();
+}
 
 ParsedOptions parseServiceOptions(const std::vector<std::string>& args) {
     ParsedOptions parsed;
@@ -141,6 +156,8 @@ std::string serviceUsage() {
            "  --port N               port, 0 picks a free one (default 0)\n"
            "  --seed N               seed of the synthetic market (default 1)\n"
            "  --state FILE           SQLite file keeping accounts and portfolios (default: memory)\n"
+           "  --mail-dir DIR         Maildir receiving the registration mails (default: \"mail\"\n"
+           "                         beside the state file; none without one)\n"
            "  --clock \"YYYY-MM-DD HH:MM\"  market clock at start (default: now, local time)\n"
            "  --speed N              the market clock runs N times faster than the wall clock\n"
            "  --latest-version V     newest client version offered by the version check\n"

@@ -21,6 +21,7 @@ struct ServiceOptions {
     int port = 0; ///< 0: a free port chosen at start
     std::uint64_t seed = 1;
     std::string statePath;               ///< empty: accounts live in memory only
+    std::string mailDir;                 ///< Maildir of the mails sent; empty: see mailFolderOf()
     std::optional<QDateTime> clockStart; ///< unset: now
     double speed = 1.0;
     std::string latestVersion = CORVASTEL_VERSION;
@@ -30,6 +31,11 @@ struct ServiceOptions {
     double garbageRate = 0.0;
     double headerJoinedRate = 0.0; ///< share of joinable answers with the first record on the header's line
 };
+
+/// Where the service delivers its mails: mailDir when given, else the folder "mail" beside the
+/// state file (the data folder of the embedding client); empty, with neither, for a service kept
+/// in memory, whose mails then only reach its listener.
+std::string mailFolderOf(const ServiceOptions& options);
 
 /// The outcome of reading a command line: options, a request for help, or an error text.
 struct ParsedOptions {

@@ -16,7 +16,7 @@ protected:
         EXPECT_EQ(net::splitColonOnly(QString::fromStdString(body)).value(1), "0") << body;
         const auto mails = harness.service->mailsTo(email);
         EXPECT_FALSE(mails.empty());
-        return mails.empty() ? std::string() : mails.back().substr(mails.back().size() - 6);
+        return mails.empty() ? std::string() : simtest::passwordIn(mails.back());
     }
 
     int firstCompanyId() const { return harness.service->market().companies().front().id; }

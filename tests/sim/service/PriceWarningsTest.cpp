@@ -77,7 +77,7 @@ TEST_F(PriceWarningsTest, OnlyTheAskedCategoriesOfTheUserAreChecked) {
 
     harness.body("Register.aspx?username=hoa&email=hoa%40example.vn");
     const auto mail = harness.service->mailsTo("hoa@example.vn").at(0);
-    const std::string other = harness.login("hoa", mail.substr(mail.size() - 6));
+    const std::string other = harness.login("hoa", simtest::passwordIn(mail));
     auto foreign = harness.answer("realtime.aspx?type=11&session=" + other + "&portfolioids=" + category);
     EXPECT_TRUE(foreign.isSuccess());
     EXPECT_TRUE(foreign.recordsWithFieldCount(5).empty());

@@ -32,6 +32,18 @@ inline std::string md5(const std::string& text) {
     return QCryptographicHash::hash(QByteArray::fromStdString(text), QCryptographicHash::Md5).toHex().toStdString();
 }
 
+/// The password a registration mail gives (the text after "Mật khẩu: " up to the line's end);
+/// empty when the mail has none.
+inline std::string passwordIn(const std::string& mail) {
+    const std::string label = "\nMật khẩu: ";
+    const auto at = mail.find(label);
+    if (at == std::string::npos) {
+        return {};
+    }
+    const auto start = at + label.size();
+    return mail.substr(start, mail.find('\n', start) - start);
+}
+
 inline net::Answer read(const std::string& body) {
     return net::readAnswer(QByteArray::fromStdString(body));
 }

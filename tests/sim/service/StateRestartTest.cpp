@@ -32,7 +32,7 @@ TEST_F(StateRestartTest, AccountsSessionsAndPortfoliosSurviveARestart) {
         simtest::ServiceHarness first(withState());
         first.body("Register.aspx?username=lan&email=lan%40example.vn");
         const auto mail = first.service->mailsTo("lan@example.vn").at(0);
-        password = mail.substr(mail.size() - 6);
+        password = simtest::passwordIn(mail);
         session = first.login("lan", password);
         first.answer("Portfolio.aspx?type=addcat&name=" + simtest::escaped(name) + "&session=" + session);
     }
