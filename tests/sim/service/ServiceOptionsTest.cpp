@@ -14,6 +14,7 @@ TEST(ServiceOptionsTest, DefaultsServeLoopbackOnAFreePort) {
     EXPECT_EQ(parsed.options.port, 0);
     EXPECT_EQ(parsed.options.latestVersion, "2.0.3");
     EXPECT_TRUE(parsed.options.statePath.empty());
+    EXPECT_TRUE(parsed.options.mailDir.empty());
     EXPECT_FALSE(parsed.options.clockStart.has_value());
     EXPECT_DOUBLE_EQ(parsed.options.speed, 1.0);
     EXPECT_DOUBLE_EQ(parsed.options.failRate + parsed.options.errorRate + parsed.options.garbageRate, 0.0);
@@ -24,33 +25,20 @@ TEST(ServiceOptionsTest, DefaultsServeLoopbackOnAFreePort) {
 }
 
 TEST(ServiceOptionsTest, ReadsEveryOptionInBothSpellings) {
-    const auto parsed = parseServiceOptions({"--host",
-                                             "0.0.0.0",
-                                             "--port=8080",
-                                             "--seed",
-                                             "42",
-                                             "--state",
-                                             "/tmp/s.db",
-                                             "--clock",
-                                             "2024-03-05 10:15",
-                                             "--speed=60",
-                                             "--latest-version",
-                                             "2.1.0",
-                                             "--latency-ms",
-                                             "250",
-                                             "--fail-rate=0.1",
-                                             "--error-rate",
-                                             "0.2",
-                                             "--garbage-rate",
-                                             "1",
-                                             "--header-joined-rate",
-                                             "0"});
+    // clang-format off
+    const std::vector<std::string> args{"--host", "0.0.0.0", "--port=8080", "--seed", "42", "--state", "/tmp/s.db",
+        "--mail-dir=/tmp/m", "--clock", "2024-03-05 10:15", "--speed=60", "--latest-version", "2.1.0",
+        "--latency-ms", "250", "--fail-rate=0.1", "--error-rate", "0.2", "--garbage-rate", "1",
+        "--header-joined-rate", "0"};
+    // clang-format on
+    const auto parsed = parseServiceOptions(args);
     ASSERT_TRUE(parsed.error.empty()) << parsed.error;
     const auto& o = parsed.options;
     EXPECT_EQ(o.host, "0.0.0.0");
     EXPECT_EQ(o.port, 8080);
     EXPECT_EQ(o.seed, 42u);
     EXPECT_EQ(o.statePath, "/tmp/s.db");
+    EXPECT_EQ(o.mailDir, "/tmp/m");
     ASSERT_TRUE(o.clockStart.has_value());
     EXPECT_EQ(*o.clockStart, QDateTime(QDate(2024, 3, 5), QTime(10, 15), Qt::LocalTime));
     EXPECT_DOUBLE_EQ(o.speed, 60.0);
@@ -79,7 +67,7 @@ TEST(ServiceOptionsTest, RefusesValuesOutOfRangeOrMalformed) {
 TEST(ServiceOptionsTest, HelpIsRecognisedAndDescribesTheOptions) {
     EXPECT_TRUE(parseServiceOptions({"--help"}).showHelp);
     for (const char* option : {"--state", "--clock", "--speed", "--fail-rate", "--garbage-rate", "--latest-version",
-                               "--header-joined-rate"}) {
+                               "--header-joined-rate", "--mail-dir"}) {
         EXPECT_NE(sim::serviceUsage().find(option), std::string::npos) << option;
     }
 }
