@@ -70,7 +70,10 @@ std::string Maildir::deliver(const std::string& message) {
     const QString staged = qtPath(m_root + "/tmp/" + name);
     const QString delivered = qtPath(m_root + "/new/" + name);
     QFile file(staged);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerFile) || !writeWhole(file, message)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerFile)) {
+        return {};
+    }
+    if (!writeWhole(file, message)) {
         file.remove();
         return {};
     }

@@ -35,7 +35,7 @@ class VersionCheck;
 
 /// The market-information service: every page under /KTRPW/ over HTTP on its own threads, from a
 /// seeded synthetic market, with accounts and portfolios in its state file. handle() answers one
-/// request directly, without HTTP and without injected faults.
+/// request directly, without HTTP, injected faults or joined header lines.
 class Service final {
 public:
     explicit Service(ServiceOptions options);

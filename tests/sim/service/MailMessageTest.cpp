@@ -64,12 +64,4 @@ TEST_F(MaildirTest, EveryDeliveryIsAWholeFileOfItsOwnInNew) {
     EXPECT_TRUE(simtest::filesIn(path() + "/mail/tmp").isEmpty());
 }
 
-TEST_F(MaildirTest, AFolderThatCannotBeMadeDeliversNothing) {
-    QFile blocker(path() + "/file");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    sim::Maildir maildir(QString(path() + "/file/mail").toStdString());
-    EXPECT_TRUE(maildir.deliver("one\n").empty());
-}
-
 } // namespace
