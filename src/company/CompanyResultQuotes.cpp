@@ -15,10 +15,13 @@ constexpr int kQuoteFields = 17;
 int storeRealtimeQuotes(myDb& db, const QString& text) {
     const net::Answer answer(text);
     int stored = 0;
-    answer.forEachRecord(kQuoteFields, [&db, &stored](const net::RecordView& f) {
-        core::writeRealtimeQuote(db, [&f](qsizetype i) { return f.text(i); });
-        ++stored;
-    });
+    // The service may write the first quote on the header's line.
+    for (const net::RecordView& record : answer.allRecords()) {
+        if (record.size() == kQuoteFields) {
+            core::writeRealtimeQuote(db, [&record](qsizetype i) { return record.text(i); });
+            ++stored;
+        }
+    }
     return stored;
 }
 

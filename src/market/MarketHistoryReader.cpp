@@ -68,13 +68,19 @@ void readRecord(QStringView record, MarketHistoryGroupShape shape, QList<MarketH
     }
 }
 
+// The service may write the first record on the header's line, after a line break.
+QStringView recordAfterHeader(QStringView header) {
+    const qsizetype lineBreak = header.indexOf(QLatin1Char('\n'));
+    return lineBreak < 0 ? QStringView() : header.sliced(lineBreak + 1);
+}
+
 } // namespace
 
 QList<MarketHistoryGroup> readMarketHistoryGroups(const QString& text, MarketHistoryGroupShape shape) {
     QList<MarketHistoryGroup> groups;
     const QList<QStringView> records = QStringView(text).split(QLatin1Char(';'));
-    for (qsizetype r = 1; r < records.size(); ++r) {
-        const QStringView record = trimmedStart(records.at(r));
+    for (qsizetype r = 0; r < records.size(); ++r) {
+        const QStringView record = trimmedStart(r == 0 ? recordAfterHeader(records.at(r)) : records.at(r));
         if (!record.isEmpty() && record.count(QLatin1Char(',')) < kMostValuesOfAMinute) {
             readRecord(record, shape, groups);
         }

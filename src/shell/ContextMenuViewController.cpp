@@ -6,9 +6,11 @@
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/RegisterViewController.h"
 #include "store/myDb.h"
+#include "ui/Alerts.h"
 #include "ui/Fonts.h"
 #include "ui/Navigator.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 
@@ -106,6 +108,19 @@ void ContextMenuViewController::showOver(ContextMenuParent* parent, const QStrin
     root->setGeometry(0, 0, parentView->width(), parentView->height());
     root->show();
     root->raise();
+    // Installed again on each opening, so that it runs before the window's screen keys.
+    parentView->window()->installEventFilter(this);
+}
+
+// Escape closes the menu, as a tap beside it does; the screen beneath keeps its place. An alert
+// over the menu still takes its own keys.
+bool ContextMenuViewController::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && isShowing() && !m_appDelegate.alerts().isShowing() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        goBack();
+        return true;
+    }
+    return ui::ViewController::eventFilter(watched, event);
 }
 
 void ContextMenuViewController::buildMenu(const QString& mode) {

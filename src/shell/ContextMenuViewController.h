@@ -65,6 +65,7 @@ Q_SIGNALS:
 protected:
     QWidget* loadView() override;
     void viewDidLoad() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void openSubMenu(const QString& kind);

@@ -415,6 +415,13 @@ TEST_F(CompanyResultTest, RefreshStoresOnlyTheQuoteRecords) {
     EXPECT_EQ(company::storeRealtimeQuotes(*app().db(), QStringLiteral("KTRPW:0:0;\n")), 0);
 }
 
+TEST_F(CompanyResultTest, AQuoteOnTheHeadersLineIsStoredToo) {
+    QString quote = QString::fromStdString(quoteRecord(kToday, "26"));
+    quote.remove(QLatin1Char(';'));
+    const QString joined = QStringLiteral("KTRPW:0:%1").arg(kToday) + quote + QStringLiteral(";\n");
+    EXPECT_EQ(company::storeRealtimeQuotes(*app().db(), joined), 1);
+}
+
 // ---- tabs ----------------------------------------------------------------------------------
 
 TEST_F(CompanyResultTest, LaterTabsAndMenusAreShownDisabled) {

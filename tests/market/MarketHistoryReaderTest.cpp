@@ -27,6 +27,15 @@ TEST(MarketHistoryReaderTest, SkipsTheHeaderAndReadsEachMinuteRecordAsOneGroup) 
     expectGroup(groups.at(1), 1, 12, 345.5, 7.25, 7.25);
 }
 
+TEST(MarketHistoryReaderTest, AMinuteOnTheHeadersLineIsRead) {
+    const auto groups = readMarketHistoryGroups(QStringLiteral("KTRPW:0:9000\n2,40,500,10;1,12,345.5,7.25;\n"),
+                                                MarketHistoryGroupShape::ByExchange);
+    ASSERT_EQ(groups.size(), 2);
+    expectGroup(groups.at(0), 2, 40, 500, 10, 10);
+    EXPECT_TRUE(
+        readMarketHistoryGroups(QStringLiteral("KTRPW:0:9000;"), MarketHistoryGroupShape::ByExchange).isEmpty());
+}
+
 TEST(MarketHistoryReaderTest, AMissingValueRepeatsTheLastValueRead) {
     const auto groups = readMarketHistoryGroups(QStringLiteral("0:0:1;2,40"), MarketHistoryGroupShape::ByExchange);
     ASSERT_EQ(groups.size(), 1);

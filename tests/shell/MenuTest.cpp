@@ -4,8 +4,10 @@
 #include "shell/ContextMenuViewController.h"
 #include "shell/LoginViewController.h"
 #include "shell/MainViewController.h"
+#include "shell/SettingViewController.h"
 #include "store/myDb.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 using testsupport::answer;
@@ -204,4 +206,18 @@ TEST_F(MenuTest, GeneralItemsLeadThroughTheMainMenu) {
     EXPECT_EQ(navigator().viewControllers().size(), 2);
     main->performGeneralMenuItem(0);
     EXPECT_EQ(alerts().currentMessage(), QStringLiteral("Cập nhật toàn bộ dữ liệu!"));
+}
+
+TEST_F(MenuTest, EscapeClosesTheMenuAndLeavesTheScreenBeneath) {
+    app().mainViewController()->gotoSetting();
+    auto* settings = dynamic_cast<shell::SettingViewController*>(navigator().topController());
+    ASSERT_NE(settings, nullptr);
+    settings->goMenu();
+    ASSERT_TRUE(app().menu()->isShowing());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(settings->view()->window(), &escape);
+    EXPECT_FALSE(app().menu()->isShowing());
+    EXPECT_EQ(navigator().topController(), settings);
+    QCoreApplication::sendEvent(settings->view()->window(), &escape);
+    EXPECT_EQ(navigator().topController(), app().mainViewController()) << "then Escape goes back again";
 }
