@@ -4,6 +4,7 @@
 #include "ui/Alerts.h"
 #include "ui/Navigator.h"
 
+#include <QEvent>
 #include <QStackedWidget>
 
 namespace app {
@@ -37,5 +38,30 @@ MainWindow::MainWindow(net::NetworkActivity& activity) {
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        updateInView();
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    updateInView();
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    updateInView();
+}
+
+void MainWindow::updateInView() {
+    const bool inView = isVisible() && !isMinimized();
+    if (inView != m_inView) {
+        m_inView = inView;
+        Q_EMIT inViewChanged(inView);
+    }
+}
 
 } // namespace app

@@ -4,6 +4,8 @@
 
 #include <QSettings>
 
+class QDBusConnection;
+
 #include <memory>
 
 namespace app {
@@ -20,19 +22,32 @@ private:
 };
 
 /// Inhibits the desktop's screen saver over D-Bus while asked to keep the display awake; where
-/// no screen saver service answers, it only records the wish.
+/// no screen saver service answers, it only records the wish. Every call is asynchronous: a
+/// screen saver that hangs must never freeze the window.
 class ScreenSaverKeepAwake final : public core::KeepAwake {
 public:
+    /// On the session bus.
     ScreenSaverKeepAwake();
+    explicit ScreenSaverKeepAwake(const QDBusConnection& bus);
     ~ScreenSaverKeepAwake() override;
     ScreenSaverKeepAwake(const ScreenSaverKeepAwake&) = delete;
     ScreenSaverKeepAwake& operator=(const ScreenSaverKeepAwake&) = delete;
 
     void setKeepAwake(bool awake) override;
     bool isKeptAwake() const override { return m_awake; }
+    /// The screen saver's cookie of the inhibition in force, 0 while there is none.
+    quint32 cookie() const { return m_cookie; }
 
 private:
+    void inhibit();
+    void uninhibit(quint32 cookie);
+    void inhibited(quint32 cookie);
+
+    std::unique_ptr<QDBusConnection> m_bus;
+    // Lives while the object does: the replies of calls still under way are dropped with it.
+    std::unique_ptr<QObject> m_replies;
     bool m_awake = false;
+    bool m_inhibitPending = false;
     quint32 m_cookie = 0;
 };
 
@@ -42,7 +57,12 @@ public:
     void openLink(const QUrl& url) override;
 };
 
-/// The machine's unique id, or else a random one kept in the settings so it stays the same.
+/// The identifier this program sends for the device: derived from the machine's unique id by a
+/// keyed hash, or else a random one kept in the settings, so that it stays the same across runs.
 QString deviceIdentifier(QSettings& settings);
+
+/// The program's own identifier for a machine id. The operating system asks that the machine
+/// id itself never leave the machine, and that each program derive its own from it instead.
+QString appSpecificDeviceId(const QByteArray& machineId);
 
 } // namespace app

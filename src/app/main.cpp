@@ -169,14 +169,13 @@ int main(int argc, char** argv) {
                                           QStringLiteral(CORVASTEL_VERSION)};
     shell::QRMInfoAppDelegate appDelegate(environment);
     market::registerMarketScreens(appDelegate);
-    QObject::connect(&application, &QGuiApplication::applicationStateChanged, &appDelegate,
-                     [&appDelegate](Qt::ApplicationState state) {
-                         if (state == Qt::ApplicationActive) {
-                             appDelegate.applicationDidBecomeActive();
-                         } else {
-                             appDelegate.applicationWillResignActive();
-                         }
-                     });
+    QObject::connect(&window, &app::MainWindow::inViewChanged, &appDelegate, [&appDelegate](bool inView) {
+        if (inView) {
+            appDelegate.applicationDidBecomeActive();
+        } else {
+            appDelegate.applicationWillResignActive();
+        }
+    });
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &appDelegate,
                      [&appDelegate] { appDelegate.applicationWillTerminate(); });
     window.show();

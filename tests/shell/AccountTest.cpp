@@ -2,11 +2,13 @@
 #include "server/EmbeddedService.h"
 #include "server/ScriptedServer.h"
 #include "server/Service.h"
+#include "shell/KeyboardLift.h"
 #include "shell/LoginViewController.h"
 #include "shell/MainViewController.h"
 #include "shell/RegisterViewController.h"
 #include "store/myDb.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 
 using shell::LoginViewController;
@@ -212,4 +214,20 @@ TEST_F(ServiceAccountTest, DemoUserLogsInAgainstTheBuiltInService) {
     app().db()->getDirList(names, ids);
     EXPECT_EQ(names.size(), 2);
     EXPECT_TRUE(names.contains(QStringLiteral("Ngân hàng & Quỹ 100%")));
+}
+
+// A phone's keyboard covers the lower half of a form, so the form moves up while a field is
+// edited; the desktop has no such keyboard and must keep the top bar in view.
+TEST(KeyboardLiftTest, TheFormMovesUpOnlyWhereAKeyboardCoversIt) {
+    for (const bool phone : {false, true}) {
+        QWidget screen;
+        auto* field = new QLineEdit(&screen);
+        auto* lift = new shell::KeyboardLift(&screen, phone);
+        lift->watch(field);
+        QFocusEvent focusIn(QEvent::FocusIn);
+        QCoreApplication::sendEvent(field, &focusIn);
+        EXPECT_EQ(screen.y(), phone ? shell::KeyboardLift::kLift : 0) << (phone ? "phone" : "desktop");
+        Q_EMIT field->returnPressed();
+        EXPECT_EQ(screen.y(), 0);
+    }
 }
