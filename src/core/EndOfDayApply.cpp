@@ -2,97 +2,80 @@
 
 #include "core/QuoteRecord.h"
 #include "net/AnswerReader.h"
+#include "store/Transaction.h"
 #include "store/myDb.h"
 
 namespace core {
 
 namespace {
 
-constexpr int kCompanyBatch = 199;
-constexpr int kIndexBatch = 199;
-constexpr int kResultsIndexBatch = 299;
-constexpr int kQuoteBatch = 69;
 constexpr int kMarketResultsKind = 8;
 constexpr int kCompanyResultsKind = 9;
 
-// Commits what is pending and opens the next transaction: the import's batch boundary.
-void commitBatch(myDb& db) {
-    db.open();
-    db.endTransactionWithDatabase();
-    db.close();
-    db.open();
-    db.beginTransactionWithDatabase();
+bool storeCompany(myDb& db, const QString& stamp, const QStringList& f) {
+    return db.updateCompanyList(f.at(1), stamp, f.at(0), f.at(2), f.at(3));
 }
 
-// Counts a row and commits first when the batch is full.
-void countRow(myDb& db, int& count, int batchLimit) {
-    ++count;
-    if (count > batchLimit) {
-        commitBatch(db);
-        count = 0;
-    }
+bool storeIndexDay(myDb& db, const QStringList& f) {
+    return db.updateStockInfo(f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5), f.at(6), f.at(7), f.at(8));
 }
 
-void storeCompanies(myDb& db, const EndOfDayRecords& records) {
-    int count = 0;
+bool storeCompanies(myDb& db, const EndOfDayRecords& records) {
     for (const QStringList& f : records.companies) {
-        countRow(db, count, kCompanyBatch);
-        db.updateCompanyList(f.at(1), records.stamp, f.at(0), f.at(2), f.at(3));
+        if (!storeCompany(db, records.stamp, f)) {
+            return false;
+        }
     }
+    return true;
 }
 
-void storeIndexDays(myDb& db, const EndOfDayRecords& records, int day, int requestKind) {
-    int count = 0;
-    for (const QStringList& f : records.indexDays) {
-        const int recordDay = f.at(8).toInt();
+// Stores the records of one day, given by its day field; the records come in ascending order of
+// day, so the first later one ends the pass.
+template <typename Store>
+bool storeRecordsOfDay(const std::vector<QStringList>& records, qsizetype dayField, int day, Store store) {
+    for (const QStringList& f : records) {
+        const int recordDay = f.at(dayField).toInt();
         if (recordDay > day) {
             break;
         }
-        if (recordDay == day && requestKind != kCompanyResultsKind) {
-            countRow(db, count, kIndexBatch);
-            db.updateStockInfo(f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5), f.at(6), f.at(7), f.at(8));
+        if (recordDay == day && !store(f)) {
+            return false;
         }
     }
+    return true;
 }
 
-void storeQuotes(myDb& db, const EndOfDayRecords& records, int day, int requestKind) {
-    int count = 0;
-    for (const QStringList& f : records.quotes) {
-        const int recordDay = f.at(3).toInt();
-        if (recordDay > day) {
-            break;
-        }
-        if (recordDay == day && requestKind != kMarketResultsKind) {
-            countRow(db, count, kQuoteBatch);
-            storeQuoteRecord(db, f);
+template <typename Store> bool storeAll(const std::vector<QStringList>& records, Store store) {
+    for (const QStringList& f : records) {
+        if (!store(f)) {
+            return false;
         }
     }
+    return true;
 }
 
-void storeAllCompanies(myDb& db, const EndOfDayRecords& records) {
-    for (const QStringList& f : records.companies) {
-        db.updateCompanyList(f.at(1), records.stamp, f.at(0), f.at(2), f.at(3));
+bool storeDay(myDb& db, const EndOfDayRecords& records, int day, bool firstStep, int requestKind) {
+    if (firstStep && !storeCompanies(db, records)) {
+        return false;
     }
+    if (requestKind != kCompanyResultsKind &&
+        !storeRecordsOfDay(records.indexDays, 8, day, [&db](const QStringList& f) { return storeIndexDay(db, f); })) {
+        return false;
+    }
+    return requestKind == kMarketResultsKind ||
+           storeRecordsOfDay(records.quotes, 3, day, [&db](const QStringList& f) { return storeQuoteRecord(db, f); });
 }
 
-void storeAllIndexDays(myDb& db, const EndOfDayRecords& records, int requestKind) {
-    int count = 0;
-    for (const QStringList& f : records.indexDays) {
-        countRow(db, count, kResultsIndexBatch);
-        if (requestKind != kCompanyResultsKind) {
-            db.updateStockInfo(f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5), f.at(6), f.at(7), f.at(8));
-        }
+bool storeResults(myDb& db, const EndOfDayRecords& records, int requestKind) {
+    if (!storeCompanies(db, records)) {
+        return false;
     }
-}
-
-void storeAllQuotes(myDb& db, const EndOfDayRecords& records, int requestKind) {
-    int count = 0;
-    for (const QStringList& f : records.quotes) {
-        countRow(db, count, kQuoteBatch);
-        if (requestKind != kMarketResultsKind) {
-            storeQuoteRecord(db, f);
-        }
+    if (requestKind != kCompanyResultsKind &&
+        !storeAll(records.indexDays, [&db](const QStringList& f) { return storeIndexDay(db, f); })) {
+        return false;
     }
+    return requestKind == kMarketResultsKind ||
+           storeAll(records.quotes, [&db](const QStringList& f) { return storeQuoteRecord(db, f); });
 }
 
 } // namespace
@@ -118,36 +101,20 @@ EndOfDayRecords readEndOfDayRecords(const net::Answer& answer) {
     return records;
 }
 
-void applyTradingResults(myDb& db, const EndOfDayRecords& records, int requestKind) {
-    db.open();
-    db.beginTransactionWithDatabase();
-    storeAllCompanies(db, records);
-    commitBatch(db);
-    storeAllIndexDays(db, records, requestKind);
-    commitBatch(db);
-    storeAllQuotes(db, records, requestKind);
-    db.open();
-    db.endTransactionWithDatabase();
-    db.close();
+bool applyTradingResults(myDb& db, const EndOfDayRecords& records, int requestKind) {
+    store::Transaction transaction(db);
+    return transaction.isActive() && storeResults(db, records, requestKind) && transaction.commit();
 }
 
-void storeQuoteRecord(myDb& db, const QStringList& fields) {
-    writeLastQuote(db, [&fields](qsizetype i) { return fields.at(i); });
+bool storeQuoteRecord(myDb& db, const QStringList& fields) {
+    return writeLastQuote(db, [&fields](qsizetype i) { return fields.at(i); });
 }
 
-void applyEndOfDayDay(myDb& db, const EndOfDayRecords& records, int day, bool firstStep, int requestKind) {
-    db.open();
-    db.beginTransactionWithDatabase();
-    if (firstStep) {
-        storeCompanies(db, records);
-    }
-    commitBatch(db);
-    storeIndexDays(db, records, day, requestKind);
-    commitBatch(db);
-    storeQuotes(db, records, day, requestKind);
-    db.open();
-    db.endTransactionWithDatabase();
-    db.close();
+bool applyEndOfDayDay(myDb& db, const EndOfDayRecords& records, int day, bool firstStep, int requestKind) {
+    // The next update starts after the latest stored index day, so a day left half written
+    // would never be fetched again: its rows land together or not at all.
+    store::Transaction transaction(db);
+    return transaction.isActive() && storeDay(db, records, day, firstStep, requestKind) && transaction.commit();
 }
 
 } // namespace core

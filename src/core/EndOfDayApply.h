@@ -25,19 +25,19 @@ struct EndOfDayRecords {
 /// Sorts the records of an end-of-day answer by their field counts.
 EndOfDayRecords readEndOfDayRecords(const net::Answer& answer);
 
-/// Stores a whole trading-results answer at once: the company list, then the index days (not for
-/// a company-results load) committed every 300 rows, then the quotes (not for a market-results
-/// load) committed every 70.
-void applyTradingResults(myDb& db, const EndOfDayRecords& records, int requestKind);
+/// Stores a whole trading-results answer in one transaction: the company list, then the index
+/// days (not for a company-results load), then the quotes (not for a market-results load).
+/// False, with nothing stored, when a write failed.
+bool applyTradingResults(myDb& db, const EndOfDayRecords& records, int requestKind);
 
-/// Stores one day of a full update: the company list on the first step only, then that day's
-/// index values (skipped for a company-results load) and quotes (skipped for a market-results
-/// load), each group in exclusive transactions committed every 200 rows (70 for quotes) so that
-/// a thousand-row day is neither one huge transaction nor a commit per row.
-void applyEndOfDayDay(myDb& db, const EndOfDayRecords& records, int day, bool firstStep, int requestKind);
+/// Stores one day of a full update in one exclusive transaction: the company list on the first
+/// step only, then that day's index values (skipped for a company-results load) and quotes
+/// (skipped for a market-results load). False, with nothing of the day stored, when a write or
+/// the commit failed.
+bool applyEndOfDayDay(myDb& db, const EndOfDayRecords& records, int day, bool firstStep, int requestKind);
 
 /// Stores the 17 fields of a quote record through the last-data writer, in the answer's field
-/// order (field 16 is the buy residue, field 15 the sell residue).
-void storeQuoteRecord(myDb& db, const QStringList& fields);
+/// order (field 16 is the buy residue, field 15 the sell residue); true when it was stored.
+bool storeQuoteRecord(myDb& db, const QStringList& fields);
 
 } // namespace core

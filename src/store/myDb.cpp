@@ -121,6 +121,17 @@ bool myDb::endTransactionWithDatabase() {
     return false;
 }
 
+bool myDb::rollbackTransactionWithDatabase() {
+    m_isNeedClose = true;
+    const bool rolledBack = isInTransaction() && execute(QStringLiteral("ROLLBACK TRANSACTION"));
+    close();
+    return rolledBack;
+}
+
+bool myDb::isInTransaction() const {
+    return m_database && sqlite3_get_autocommit(m_database) == 0;
+}
+
 Statement* myDb::prepared(const QString& sql) {
     auto found = m_statements.find(sql);
     if (found != m_statements.end()) {
@@ -133,17 +144,20 @@ Statement* myDb::prepared(const QString& sql) {
     return m_statements.emplace(sql, std::move(statement)).first->second.get();
 }
 
-void myDb::query(const QString& sql, std::initializer_list<SqlValue> values) {
+bool myDb::query(const QString& sql, std::initializer_list<SqlValue> values) {
     if (!open()) {
-        return;
+        return false;
     }
+    bool done = false;
     if (Statement* statement = prepared(sql)) {
         StatementRun run(*statement);
         if (statement->bind(values)) {
             statement->step();
+            done = statement->isDone();
         }
     }
     close();
+    return done;
 }
 
 void myDb::shrink() {

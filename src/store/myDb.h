@@ -46,8 +46,13 @@ public:
     bool beginTransactionWithDatabase();
     /// "COMMIT TRANSACTION", then close; false (and still open) when the commit failed.
     bool endTransactionWithDatabase();
-    /// Runs one statement with bound values; failures change nothing and report nothing.
-    void query(const QString& sql, std::initializer_list<store::SqlValue> values = {});
+    /// "ROLLBACK TRANSACTION" when a transaction is open, then close: its writes are undone.
+    bool rollbackTransactionWithDatabase();
+    /// True while a transaction is open on the connection.
+    bool isInTransaction() const;
+    /// Runs one statement with bound values; true when it ran to its end. A failure changes
+    /// nothing, and callers that do not care ignore it.
+    bool query(const QString& sql, std::initializer_list<store::SqlValue> values = {});
     /// Vacuums the working file.
     void shrink();
 
@@ -76,12 +81,15 @@ public:
 
     // ---- market and company tables ---------------------------------------------------------
 
-    void updateStockInfo(const QString& stockId, const QString& differ, const QString& percent, const QString& minute,
+    // Writers return true when every statement ran; screens ignore it, the full update rolls
+    // back the day it is storing on the first false.
+
+    bool updateStockInfo(const QString& stockId, const QString& differ, const QString& percent, const QString& minute,
                          const QString& point, const QString& yesterdaypoint, const QString& value,
                          const QString& quantity, const QString& day);
-    void updateCompanyList(const QString& stockId, const QString& day, const QString& id, const QString& code,
+    bool updateCompanyList(const QString& stockId, const QString& day, const QString& id, const QString& code,
                            const QString& name);
-    void updateCompanyLastData(const QString& stockId, const QString& day, const QString& minute, const QString& updown,
+    bool updateCompanyLastData(const QString& stockId, const QString& day, const QString& minute, const QString& updown,
                                const QString& percent, const QString& _id, const QString& price,
                                const QString& quantity, const QString& refer, const QString& open, const QString& close,
                                const QString& bqBuy, const QString& bqSell, const QString& ceil, const QString& floor,

@@ -12,43 +12,44 @@ const QString kCompanyRowColumns = QStringLiteral(
 
 } // namespace
 
-void myDb::updateStockInfo(const QString& stockId, const QString& differ, const QString& percent, const QString& minute,
+bool myDb::updateStockInfo(const QString& stockId, const QString& differ, const QString& percent, const QString& minute,
                            const QString& point, const QString& yesterdaypoint, const QString& value,
                            const QString& quantity, const QString& day) {
-    query(QStringLiteral("delete from stockInfo where day=?1 and stockId=?2"), {day, stockId});
-    query(
-        QStringLiteral("insert into stockInfo (stockId ,differ ,percent ,minute,point,yesterdaypoint ,value ,quantity "
-                       ",day) values (?1,?2,?3,?4,?5,?6,?7,?8,?9)"),
-        {stockId, differ, percent, minute, point, yesterdaypoint, value, quantity, day});
+    return query(QStringLiteral("delete from stockInfo where day=?1 and stockId=?2"), {day, stockId}) &&
+           query(QStringLiteral(
+                     "insert into stockInfo (stockId ,differ ,percent ,minute,point,yesterdaypoint ,value ,quantity "
+                     ",day) values (?1,?2,?3,?4,?5,?6,?7,?8,?9)"),
+                 {stockId, differ, percent, minute, point, yesterdaypoint, value, quantity, day});
 }
 
-void myDb::updateCompanyList(const QString& stockId, const QString& day, const QString& id, const QString& code,
+bool myDb::updateCompanyList(const QString& stockId, const QString& day, const QString& id, const QString& code,
                              const QString& name) {
-    query(QStringLiteral("delete from company where day=?1 and stockId=?2 and code=?3"), {day, stockId, code});
     // One list stamp per company: a company listed again under a newer stamp replaces its older
     // row, so the joins with the quotes give one row per company, and the user's "shown" choice
     // is carried over instead of falling back to the default.
-    query(QStringLiteral("insert into company (stockId,day,id,code,name,visible) values (?1,?2,?3,?4,?5,"
-                         "coalesce((select visible from company where stockId=?1 and code=?4 limit 1),1))"),
-          {stockId, day, id, code, name});
-    query(QStringLiteral("delete from company where stockId=?1 and code=?2 and day<>?3"), {stockId, code, day});
+    return query(QStringLiteral("delete from company where day=?1 and stockId=?2 and code=?3"), {day, stockId, code}) &&
+           query(QStringLiteral("insert into company (stockId,day,id,code,name,visible) values (?1,?2,?3,?4,?5,"
+                                "coalesce((select visible from company where stockId=?1 and code=?4 limit 1),1))"),
+                 {stockId, day, id, code, name}) &&
+           query(QStringLiteral("delete from company where stockId=?1 and code=?2 and day<>?3"), {stockId, code, day});
 }
 
-void myDb::updateCompanyLastData(const QString& stockId, const QString& day, const QString& minute,
+bool myDb::updateCompanyLastData(const QString& stockId, const QString& day, const QString& minute,
                                  const QString& updown, const QString& percent, const QString& _id,
                                  const QString& price, const QString& quantity, const QString& refer,
                                  const QString& open, const QString& close, const QString& bqBuy, const QString& bqSell,
                                  const QString& ceil, const QString& floor, const QString& buyRes,
                                  const QString& sellRes) {
-    query(QStringLiteral("delete from companydata where day=?1 and id=?2"), {day, _id});
-    query(QStringLiteral("insert into companydata (stockId,day,minute,updown,percent,id) values (?1,?2,?3,?4,?5,?6)"),
-          {stockId, day, minute, updown, percent, _id});
-    query(QStringLiteral("update companydata set price=?1,quantity=?2,refer=?3,open=?4,close=?5,bqBuy=?6 where "
-                         "day=?7 and id=?8"),
-          {price, quantity, refer, open, close, bqBuy, day, _id});
-    query(QStringLiteral("update companydata set bqSell=?1,ceil=?2,floor=?3,buyResidue=?4,sellResidue=?5 where "
-                         "day=?6 and id=?7"),
-          {bqSell, ceil, floor, buyRes, sellRes, day, _id});
+    return query(QStringLiteral("delete from companydata where day=?1 and id=?2"), {day, _id}) &&
+           query(QStringLiteral(
+                     "insert into companydata (stockId,day,minute,updown,percent,id) values (?1,?2,?3,?4,?5,?6)"),
+                 {stockId, day, minute, updown, percent, _id}) &&
+           query(QStringLiteral("update companydata set price=?1,quantity=?2,refer=?3,open=?4,close=?5,bqBuy=?6 where "
+                                "day=?7 and id=?8"),
+                 {price, quantity, refer, open, close, bqBuy, day, _id}) &&
+           query(QStringLiteral("update companydata set bqSell=?1,ceil=?2,floor=?3,buyResidue=?4,sellResidue=?5 where "
+                                "day=?6 and id=?7"),
+                 {bqSell, ceil, floor, buyRes, sellRes, day, _id});
 }
 
 void myDb::updateCompanyRealtimeData(const QString& stockId, const QString& day, const QString& minute,

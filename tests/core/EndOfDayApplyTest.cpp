@@ -3,6 +3,10 @@
 #include "store/myDb.h"
 #include "support/TempDir.h"
 
+#include <sqlite3.h>
+
+#include <cstdlib>
+
 using testsupport::TempDirTest;
 
 namespace {
@@ -33,6 +37,40 @@ QStringList indexDay(int stockId, int day) {
             QStringLiteral("5000"),   QStringLiteral("100"),  QString::number(day)};
 }
 
+// Runs SQL on the working file through a connection of its own, as another program would.
+void runOnFile(const QString& file, const char* sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    char* error = nullptr;
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
+}
+
+int countOnFile(const QString& file, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    int count = -1;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW) {
+        count = sqlite3_column_int(statement, 0);
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return count;
+}
+
+constexpr int kKilledStatus = 137;
+
+// Gives every connection the process opens a SQL function that ends the process on the spot,
+// as a kill or a power cut would: no destructor, no rollback, no commit.
+int addKillSwitch(sqlite3* db, char** /*error*/, const sqlite3_api_routines* /*api*/) {
+    return sqlite3_create_function(
+        db, "kill_process", 0, SQLITE_UTF8, nullptr,
+        [](sqlite3_context* /*context*/, int /*argc*/, sqlite3_value** /*argv*/) { std::_Exit(kKilledStatus); },
+        nullptr, nullptr);
+}
+
 class EndOfDayApplyTest : public TempDirTest {
 protected:
     void SetUp() override {
@@ -51,6 +89,15 @@ protected:
                 m_records.quotes.push_back(quote(id, day, QStringLiteral("%1").arg(day - 8975)));
             }
         }
+    }
+
+    QString file() const { return m_db->dataFilePath(); }
+
+    /// Rows of the day in each table the full update writes (companies carry the answer's stamp).
+    int rowsOfDay9000() const {
+        return countOnFile(file(), "select (select count(*) from stockInfo where day=9000)"
+                                   " + (select count(*) from companydata where day=9000)"
+                                   " + (select count(*) from company)");
     }
 
     std::unique_ptr<myDb> m_db;
@@ -86,4 +133,73 @@ TEST_F(EndOfDayApplyTest, ResultsLoadsStoreOnlyTheirPart) {
     core::applyEndOfDayDay(*m_db, m_records, 9000, false, 9);
     EXPECT_EQ(m_db->getPreDayStockInfo(9001), 0) << "the company results load stores no index day";
     EXPECT_EQ(m_db->getCompanydata(2).size(), 250);
+}
+
+// ---- a day is stored whole ------------------------------------------------------------------
+
+TEST_F(EndOfDayApplyTest, AWholeDayStoresEveryRowOfIt) {
+    EXPECT_TRUE(core::applyEndOfDayDay(*m_db, m_records, 9000, true, 2));
+    EXPECT_EQ(countOnFile(file(), "select count(*) from company"), 250);
+    EXPECT_EQ(countOnFile(file(), "select count(*) from stockInfo where day=9000"), 2);
+    EXPECT_EQ(countOnFile(file(), "select count(*) from companydata where day=9000"), 250);
+    EXPECT_EQ(countOnFile(file(), "select count(*) from stockInfo where day<>9000"), 0);
+}
+
+TEST_F(EndOfDayApplyTest, AWriteFailingPartWayLeavesNoRowOfTheDay) {
+    // The 150th quote fails as a full disk or a damaged page would fail it.
+    runOnFile(file(), "create trigger fail_quote before insert on companydata when new.id=150 "
+                      "begin select raise(abort, 'disk full'); end");
+    EXPECT_FALSE(core::applyEndOfDayDay(*m_db, m_records, 9000, true, 2));
+    EXPECT_EQ(rowsOfDay9000(), 0);
+    EXPECT_EQ(m_db->getLastDayUpdate(), 0) << "the next update asks for the day again";
+
+    runOnFile(file(), "drop trigger fail_quote");
+    EXPECT_TRUE(core::applyEndOfDayDay(*m_db, m_records, 9000, true, 2));
+    EXPECT_EQ(rowsOfDay9000(), 250 + 2 + 250);
+}
+
+TEST_F(EndOfDayApplyTest, AFailedRepeatOfAStoredDayLeavesItAsItWas) {
+    ASSERT_TRUE(core::applyEndOfDayDay(*m_db, m_records, 9001, true, 2));
+    for (QStringList& fields : m_records.quotes) {
+        fields[4] = QStringLiteral("99");
+    }
+    runOnFile(file(), "create trigger fail_quote before update on companydata when new.id=150 "
+                      "begin select raise(abort, 'disk full'); end;"
+                      "create trigger fail_new_quote before insert on companydata when new.id=150 "
+                      "begin select raise(abort, 'disk full'); end");
+    EXPECT_FALSE(core::applyEndOfDayDay(*m_db, m_records, 9001, false, 2));
+    EXPECT_EQ(countOnFile(file(), "select count(*) from companydata where day=9001 and price='26'"), 250);
+}
+
+TEST_F(EndOfDayApplyTest, AProcessKilledPartWayThroughADayLeavesNoRowOfIt) {
+    // The process dies while storing the 150th quote, after the companies, the index days and
+    // 149 quotes of the day were written.
+    runOnFile(file(), "create trigger kill_at_quote after insert on companydata when new.id=150 "
+                      "begin select kill_process(); end");
+    EXPECT_EXIT(
+        {
+            sqlite3_auto_extension(reinterpret_cast<void (*)()>(addKillSwitch));
+            myDb child(path());
+            core::applyEndOfDayDay(child, m_records, 9000, true, 2);
+            std::_Exit(0);
+        },
+        testing::ExitedWithCode(kKilledStatus), "");
+    runOnFile(file(), "drop trigger kill_at_quote");
+
+    myDb restarted(path());
+    restarted.initDb();
+    EXPECT_EQ(rowsOfDay9000(), 0);
+    EXPECT_EQ(restarted.getLastDayUpdate(), 0) << "the next update asks for the day again";
+}
+
+TEST_F(EndOfDayApplyTest, AResultsAnswerWithAFailingWriteStoresNothing) {
+    runOnFile(file(), "create trigger fail_quote before insert on companydata when new.id=150 "
+                      "begin select raise(abort, 'disk full'); end");
+    EXPECT_FALSE(core::applyTradingResults(*m_db, m_records, 9));
+    EXPECT_EQ(countOnFile(file(), "select count(*) from company"), 0);
+    EXPECT_EQ(countOnFile(file(), "select count(*) from companydata"), 0);
+
+    runOnFile(file(), "drop trigger fail_quote");
+    EXPECT_TRUE(core::applyTradingResults(*m_db, m_records, 9));
+    EXPECT_EQ(countOnFile(file(), "select count(*) from companydata"), 500);
 }

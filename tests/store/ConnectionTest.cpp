@@ -1,4 +1,5 @@
 #include "StoreFixture.h"
+#include "store/Transaction.h"
 
 #include <QFileInfo>
 
@@ -108,6 +109,24 @@ TEST_F(StoreTest, CommitWithoutTransactionFailsAndStaysOpen) {
     db().open();
     EXPECT_FALSE(db().endTransactionWithDatabase());
     EXPECT_TRUE(db().isOpen());
+}
+
+TEST_F(StoreTest, TransactionEndingUncommittedUndoesItsWrites) {
+    finishStartupTransaction();
+    {
+        store::Transaction transaction(db());
+        ASSERT_TRUE(transaction.isActive());
+        db().addWatchList(QStringLiteral("7"), QStringLiteral("AAA"));
+    }
+    EXPECT_FALSE(db().isInTransaction());
+    EXPECT_FALSE(db().isOpen()) << "the connection is released as after a commit";
+    EXPECT_EQ(countFromOutside(db().dataFilePath(), "select count(*) from watchlist"), 0);
+    {
+        store::Transaction transaction(db());
+        db().addWatchList(QStringLiteral("8"), QStringLiteral("BBB"));
+        EXPECT_TRUE(transaction.commit());
+    }
+    EXPECT_EQ(countFromOutside(db().dataFilePath(), "select count(*) from watchlist"), 1);
 }
 
 TEST_F(StoreTest, FailedStatementChangesNothingAndLaterOnesStillRun) {
