@@ -228,9 +228,12 @@ void QRMInfoAppDelegate::updateNextDateData() {
         return;
     }
     const bool firstStep = m_current_day_update == m_minday;
-    core::applyEndOfDayDay(*m_db, core::readEndOfDayRecords(answer), m_current_day_update, firstStep, kFullUpdateKind);
+    const bool stored = core::applyEndOfDayDay(*m_db, core::readEndOfDayRecords(answer), m_current_day_update,
+                                               firstStep, kFullUpdateKind);
     m_bRealTime = false;
-    m_current_day_update += 1;
+    // A day the store could not take ends the update: storing the later days would move the
+    // next update's first day past it, and it would never be asked for again.
+    m_current_day_update = stored ? m_current_day_update + 1 : m_maxday + 1;
     updateNextDay();
 }
 

@@ -5,6 +5,8 @@
 
 #include <QSignalSpy>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 
 using testsupport::answer;
@@ -90,6 +92,24 @@ TEST_F(SyncTest, SevenDaysAreAppliedOneStepEachWithProgress) {
     EXPECT_EQ(app().db()->getStockInfo(3656).size(), 14);
     EXPECT_EQ(app().db()->getCompanydata(2).size(), 2);
     EXPECT_FALSE(app().bRealTime());
+}
+
+TEST_F(SyncTest, ADayTheStoreCannotTakeEndsTheUpdateSoTheNextOneAsksForItAgain) {
+    m_server.set("/KTRPW/default.aspx", answer(endOfDayAnswer(3650, 3654)));
+    startUpdate();
+    // The third day's quotes fail to be written, as on a full disk.
+    sqlite3* other = nullptr;
+    sqlite3_open(QFile::encodeName(app().db()->dataFilePath()).constData(), &other);
+    ASSERT_EQ(sqlite3_exec(other,
+                           "create trigger fail_day before insert on companydata when new.day=3652 "
+                           "begin select raise(abort, 'disk full'); end",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(other);
+    stepThroughUpdate();
+    EXPECT_EQ(app().db()->getLastDayUpdate(), 3651);
+    EXPECT_EQ(app().db()->getPreDayKQKD(QStringLiteral("1"), 3651), 0) << "no quote of a later day was stored";
+    EXPECT_TRUE(app().mainViewController()->isMenuEnabled());
 }
 
 TEST_F(SyncTest, MenuIsReleasedOnlyOneAndAHalfSecondsAfterTheLastDay) {
