@@ -1,5 +1,6 @@
 #include "store/myDb.h"
 
+#include "store/SchemaMigration.h"
 #include "store/Statement.h"
 #include "store/StoreLog.h"
 
@@ -35,9 +36,19 @@ QString myDb::dataFilePath() const {
 
 void myDb::initDb() {
     if (QFile::exists(dataFilePath())) {
+        migrate();
         shrink();
     } else {
         copySeed();
+    }
+}
+
+void myDb::migrate() {
+    // A file that cannot be migrated now (locked by another program, disk full) stays as it
+    // was and is tried again at the next start.
+    if (open()) {
+        store::addUniqueKeys(m_database);
+        close();
     }
 }
 

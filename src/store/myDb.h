@@ -36,7 +36,8 @@ public:
 
     /// Full path of the working database.
     QString dataFilePath() const;
-    /// Copies the seed on first run (owner-only permissions), vacuums on later runs.
+    /// Copies the seed on first run (owner-only permissions); on later runs brings the file's
+    /// tables up to this version's keys, then vacuums it.
     void initDb();
     /// Opens the connection; true when it is (or already was) open.
     bool open();
@@ -198,6 +199,7 @@ private:
     bool execute(const QString& sql);
     bool openHandle();
     void copySeed();
+    void migrate();
 
     QString m_dataDir;
     QString m_seedPath;

@@ -12,13 +12,19 @@ const QString kCompanyRowColumns = QStringLiteral(
 
 } // namespace
 
+// The three end-of-day writers store a row with one upsert on the table's unique key. Each leaves
+// exactly the rows its delete-then-insert (and, for quotes, the two filling updates) used to
+// leave: one row for the key, every column as given; the key columns themselves are equal by
+// the conflict and are not rewritten.
+
 bool myDb::updateStockInfo(const QString& stockId, const QString& differ, const QString& percent, const QString& minute,
                            const QString& point, const QString& yesterdaypoint, const QString& value,
                            const QString& quantity, const QString& day) {
-    return query(QStringLiteral("delete from stockInfo where day=?1 and stockId=?2"), {day, stockId}) &&
-           query(QStringLiteral(
-                     "insert into stockInfo (stockId ,differ ,percent ,minute,point,yesterdaypoint ,value ,quantity "
-                     ",day) values (?1,?2,?3,?4,?5,?6,?7,?8,?9)"),
+    return query(QStringLiteral("insert into stockInfo (stockId,differ,percent,minute,point,yesterdaypoint,value,"
+                                "quantity,day) values (?1,?2,?3,?4,?5,?6,?7,?8,?9) on conflict (day,stockId) do "
+                                "update set differ=excluded.differ,percent=excluded.percent,minute=excluded.minute,"
+                                "point=excluded.point,yesterdaypoint=excluded.yesterdaypoint,value=excluded.value,"
+                                "quantity=excluded.quantity"),
                  {stockId, differ, percent, minute, point, yesterdaypoint, value, quantity, day});
 }
 
@@ -27,11 +33,10 @@ bool myDb::updateCompanyList(const QString& stockId, const QString& day, const Q
     // One list stamp per company: a company listed again under a newer stamp replaces its older
     // row, so the joins with the quotes give one row per company, and the user's "shown" choice
     // is carried over instead of falling back to the default.
-    return query(QStringLiteral("delete from company where day=?1 and stockId=?2 and code=?3"), {day, stockId, code}) &&
-           query(QStringLiteral("insert into company (stockId,day,id,code,name,visible) values (?1,?2,?3,?4,?5,"
-                                "coalesce((select visible from company where stockId=?1 and code=?4 limit 1),1))"),
-                 {stockId, day, id, code, name}) &&
-           query(QStringLiteral("delete from company where stockId=?1 and code=?2 and day<>?3"), {stockId, code, day});
+    return query(QStringLiteral("insert into company (stockId,day,id,code,name,visible) values (?1,?2,?3,?4,?5,1) "
+                                "on conflict (stockId,code) do update set day=excluded.day,id=excluded.id,"
+                                "name=excluded.name,visible=coalesce(visible,1)"),
+                 {stockId, day, id, code, name});
 }
 
 bool myDb::updateCompanyLastData(const QString& stockId, const QString& day, const QString& minute,
@@ -40,16 +45,17 @@ bool myDb::updateCompanyLastData(const QString& stockId, const QString& day, con
                                  const QString& open, const QString& close, const QString& bqBuy, const QString& bqSell,
                                  const QString& ceil, const QString& floor, const QString& buyRes,
                                  const QString& sellRes) {
-    return query(QStringLiteral("delete from companydata where day=?1 and id=?2"), {day, _id}) &&
-           query(QStringLiteral(
-                     "insert into companydata (stockId,day,minute,updown,percent,id) values (?1,?2,?3,?4,?5,?6)"),
-                 {stockId, day, minute, updown, percent, _id}) &&
-           query(QStringLiteral("update companydata set price=?1,quantity=?2,refer=?3,open=?4,close=?5,bqBuy=?6 where "
-                                "day=?7 and id=?8"),
-                 {price, quantity, refer, open, close, bqBuy, day, _id}) &&
-           query(QStringLiteral("update companydata set bqSell=?1,ceil=?2,floor=?3,buyResidue=?4,sellResidue=?5 where "
-                                "day=?6 and id=?7"),
-                 {bqSell, ceil, floor, buyRes, sellRes, day, _id});
+    return query(
+        QStringLiteral("insert into companydata (stockId,day,minute,updown,percent,id,price,quantity,refer,open,close,"
+                       "bqBuy,bqSell,ceil,floor,buyResidue,sellResidue) values "
+                       "(?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13,?14,?15,?16,?17) on conflict (day,id) do update "
+                       "set stockId=excluded.stockId,minute=excluded.minute,updown=excluded.updown,"
+                       "percent=excluded.percent,price=excluded.price,quantity=excluded.quantity,"
+                       "refer=excluded.refer,open=excluded.open,close=excluded.close,bqBuy=excluded.bqBuy,"
+                       "bqSell=excluded.bqSell,ceil=excluded.ceil,floor=excluded.floor,"
+                       "buyResidue=excluded.buyResidue,sellResidue=excluded.sellResidue"),
+        {stockId, day, minute, updown, percent, _id, price, quantity, refer, open, close, bqBuy, bqSell, ceil, floor,
+         buyRes, sellRes});
 }
 
 void myDb::updateCompanyRealtimeData(const QString& stockId, const QString& day, const QString& minute,

@@ -4,6 +4,9 @@
 -- Indexes serve the keys the writers delete and update by and the readers filter by. The purge
 -- of old days scans instead: it runs once at start-up over small tables, and a day-only index
 -- would tempt the planner away from the exact keys the writers use thousands of times a day.
+-- The end-of-day tables have unique keys (an index day per exchange, one list row per company,
+-- a quote per company and day), so that their writers store a row with one upsert on that key;
+-- working files made before these keys existed get them at start-up (SchemaMigration.cpp).
 
 CREATE TABLE setting (
     account_visible INTEGER,
@@ -23,12 +26,12 @@ CREATE TABLE stockInfo (
     stockId INTEGER, differ TEXT, percent TEXT, minute INTEGER, point TEXT,
     yesterdaypoint TEXT, value TEXT, quantity TEXT, day INTEGER
 );
-CREATE INDEX stockInfo_day ON stockInfo (day, stockId);
+CREATE UNIQUE INDEX stockInfo_key ON stockInfo (day, stockId);
 
 CREATE TABLE company (
     stockId INTEGER, day INTEGER, id INTEGER, code TEXT, name TEXT, visible INTEGER DEFAULT 1
 );
-CREATE INDEX company_stock_code ON company (stockId, code, day);
+CREATE UNIQUE INDEX company_key ON company (stockId, code);
 CREATE INDEX company_code ON company (code);
 CREATE INDEX company_id ON company (id);
 
@@ -37,7 +40,7 @@ CREATE TABLE companydata (
     price TEXT, quantity TEXT, refer TEXT, open TEXT, close TEXT, bqBuy TEXT, bqSell TEXT,
     ceil TEXT, floor TEXT, buyResidue TEXT, sellResidue TEXT
 );
-CREATE INDEX companydata_day_id ON companydata (day, id);
+CREATE UNIQUE INDEX companydata_key ON companydata (day, id);
 CREATE INDEX companydata_id_day ON companydata (id, day);
 
 CREATE TABLE companyrealtimedata (

@@ -1,12 +1,15 @@
 #include "core/EndOfDayApply.h"
 
 #include "store/myDb.h"
+#include "support/SqliteFile.h"
 #include "support/TempDir.h"
 
 #include <sqlite3.h>
 
 #include <cstdlib>
 
+using testsupport::countOnFile;
+using testsupport::runOnFile;
 using testsupport::TempDirTest;
 
 namespace {
@@ -35,29 +38,6 @@ QStringList indexDay(int stockId, int day) {
     return {QString::number(stockId), QStringLiteral("1"),    QStringLiteral("0.1"),
             QStringLiteral("150"),    QStringLiteral("1000"), QStringLiteral("999"),
             QStringLiteral("5000"),   QStringLiteral("100"),  QString::number(day)};
-}
-
-// Runs SQL on the working file through a connection of its own, as another program would.
-void runOnFile(const QString& file, const char* sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    char* error = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
-    sqlite3_free(error);
-    sqlite3_close(db);
-}
-
-int countOnFile(const QString& file, const char* sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* statement = nullptr;
-    int count = -1;
-    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW) {
-        count = sqlite3_column_int(statement, 0);
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return count;
 }
 
 constexpr int kKilledStatus = 137;
