@@ -22,14 +22,16 @@ Statement::~Statement() {
 bool Statement::bind(std::initializer_list<SqlValue> values) {
     reset();
     sqlite3_clear_bindings(m_stmt);
+    m_texts.clear();
+    m_texts.reserve(values.size());
     int index = 1;
     for (const SqlValue& value : values) {
         int rc = SQLITE_OK;
         if (const auto* number = std::get_if<qint64>(&value)) {
             rc = sqlite3_bind_int64(m_stmt, index, *number);
         } else {
-            const QByteArray utf8 = std::get<QString>(value).toUtf8();
-            rc = sqlite3_bind_text(m_stmt, index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+            const QByteArray& utf8 = m_texts.emplace_back(std::get<QString>(value).toUtf8());
+            rc = sqlite3_bind_text(m_stmt, index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_STATIC);
         }
         if (rc != SQLITE_OK) {
             qCWarning(lcStore) << "bind failed at" << index << sqlite3_errstr(rc);

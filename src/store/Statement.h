@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -41,6 +42,9 @@ public:
 private:
     sqlite3_stmt* m_stmt = nullptr;
     bool m_done = false;
+    // The UTF-8 texts of the current binding. SQLite reads them where they are until the next
+    // bind, so it need not copy every value of every row it writes.
+    std::vector<QByteArray> m_texts;
 };
 
 /// Resets a cached statement when the scope that ran it ends.
