@@ -278,7 +278,9 @@ void myDb::removeCache(int today) {
     query(QStringLiteral("delete from companyrealtimedata where day<?1"), {day});
     query(QStringLiteral("delete from news where day<?1"), {day});
     query(QStringLiteral("delete from portfolio where day<?1"), {cutOff});
-    query(QStringLiteral("delete from realtime where day<?1"), {day});
+    // The market overview's answers are the market history screen's only source, and its purpose
+    // is an earlier day: they are kept as long as the end-of-day history.
+    query(QStringLiteral("delete from realtime where day<?1"), {cutOff});
     query(QStringLiteral("delete from realtime_exchange where day<?1"), {day});
     query(QStringLiteral("delete from realtime_gold where day<?1"), {day});
     query(QStringLiteral("delete from realtime_goods where day<?1"), {day});

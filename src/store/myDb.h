@@ -74,8 +74,8 @@ public:
 
     // ---- purge -----------------------------------------------------------------------------
 
-    /// Drops the rows older than the kept history (day_store days) and the intraday rows of
-    /// days before today.
+    /// Drops the rows older than the kept history (day_store days), the market overview's
+    /// stored answers among them, and the other intraday rows of days before today.
     void removeCache(int today);
     /// Empties the local copy of the portfolios.
     void makePorfolioEmpty();

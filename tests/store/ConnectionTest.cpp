@@ -136,7 +136,7 @@ TEST_F(StoreTest, FailedStatementChangesNothingAndLaterOnesStillRun) {
     EXPECT_TRUE(db().isExistWatchList(QStringLiteral("1"), QStringLiteral("AAA")));
 }
 
-TEST_F(StoreTest, PurgeKeepsTheConfiguredHistoryAndOnlyTodaysIntradayRows) {
+TEST_F(StoreTest, PurgeKeepsTheConfiguredHistoryAndOnlyTodaysOtherIntradayRows) {
     db().setSetting(1, 1, QStringLiteral("PULL"), 1, 20);
     const int today = 9000;
     for (int day = today - 25; day <= today + 1; ++day) {
@@ -163,7 +163,8 @@ TEST_F(StoreTest, PurgeKeepsTheConfiguredHistoryAndOnlyTodaysIntradayRows) {
     EXPECT_EQ(countFromOutside(file, "select count(*) from companydata where day=8980"), 1);
     EXPECT_EQ(countFromOutside(file, "select count(*) from stockInfo where day>9000 or day<8980"), 0);
     EXPECT_EQ(countFromOutside(file, "select count(*) from stockInfo"), 21);
-    EXPECT_EQ(countFromOutside(file, "select count(*) from realtime where day<9000"), 0);
+    EXPECT_EQ(countFromOutside(file, "select count(*) from realtime where day<8980"), 0);
+    EXPECT_EQ(countFromOutside(file, "select count(*) from realtime"), 22) << "the overview's answers of 8980-9001";
     EXPECT_EQ(countFromOutside(file, "select count(*) from news where day<9000"), 0);
     EXPECT_EQ(countFromOutside(file, "select count(*) from finance"), 2) << "today's and yesterday's rows stay";
     EXPECT_EQ(countFromOutside(file, "select count(*) from portfolio where day<8980"), 0);
