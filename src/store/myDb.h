@@ -103,6 +103,8 @@ public:
                                    const QString& buyRes, const QString& sellRes);
     void updateMinuteCompanyData(const QString& id, const QString& day, const QString& minute, const QString& point,
                                  const QString& quantity);
+    /// Stores an overview answer of the day under its order, replacing the day's answers from
+    /// that order on.
     void addRealtimeData(const QString& day, const QString& data, int order);
     void updateVisibleAttr(const QString& code, const QString& visible);
     void deleteBeforeFullupdate(int day);

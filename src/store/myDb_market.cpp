@@ -82,7 +82,10 @@ void myDb::updateMinuteCompanyData(const QString& id, const QString& day, const 
 }
 
 void myDb::addRealtimeData(const QString& day, const QString& data, int order) {
-    query(QStringLiteral("delete from realtime where [order]>=?1"), {qint64{order}});
+    // The overview numbers its answers within the day and starts again at 0 when it reloads:
+    // what that replaces are the day's own answers, never an earlier day's, which the market
+    // history shows.
+    query(QStringLiteral("delete from realtime where day=?1 and [order]>=?2"), {day, qint64{order}});
     query(QStringLiteral("insert into realtime (day,data,[order]) values (?1,?2,?3)"), {day, data, qint64{order}});
 }
 

@@ -130,16 +130,25 @@ TEST_F(StoreTest, GraphCoversThirtyOneDays) {
     EXPECT_EQ(rows.constLast(), QStringLiteral("9000,25,1000"));
 }
 
-TEST_F(StoreTest, RealtimeAnswersKeepTheirOrderAndAnOrderOfZeroStartsAfresh) {
+TEST_F(StoreTest, RealtimeAnswersKeepTheirOrderAndAnOrderOfZeroStartsTheDayAfresh) {
     const QString answer = QStringLiteral("KTRPW:0:9000;\n2,40,1001.5,3.2;") + kAwkward;
-    db().addRealtimeData(QStringLiteral("8999"), QStringLiteral("old"), 0);
     db().addRealtimeData(QStringLiteral("9000"), answer, 0);
     db().addRealtimeData(QStringLiteral("9000"), QStringLiteral("second"), 1);
     db().addRealtimeData(QStringLiteral("9000"), QStringLiteral("third"), 2);
     db().addRealtimeData(QStringLiteral("9000"), QStringLiteral("again"), 2);
     EXPECT_EQ(db().getRealtimeData(9000), (QStringList{answer, QStringLiteral("second"), QStringLiteral("again")}));
     EXPECT_EQ(db().getRealtimeData(9005), db().getRealtimeData(9000)) << "a later day reads the latest stored day";
-    EXPECT_TRUE(db().getRealtimeData(8999).isEmpty());
+    db().addRealtimeData(QStringLiteral("9000"), QStringLiteral("reloaded"), 0);
+    EXPECT_EQ(db().getRealtimeData(9000), QStringList{QStringLiteral("reloaded")});
+}
+
+TEST_F(StoreTest, TheFirstAnswerOfADayLeavesTheAnswersOfEarlierDays) {
+    db().addRealtimeData(QStringLiteral("8999"), QStringLiteral("morning"), 0);
+    db().addRealtimeData(QStringLiteral("8999"), QStringLiteral("close"), 1);
+    db().addRealtimeData(QStringLiteral("9000"), QStringLiteral("today"), 0);
+    EXPECT_EQ(db().getRealtimeData(8999), (QStringList{QStringLiteral("morning"), QStringLiteral("close")}));
+    EXPECT_EQ(db().getRealtimeData(9000), QStringList{QStringLiteral("today")});
+    EXPECT_TRUE(db().getRealtimeData(8998).isEmpty());
 }
 
 TEST_F(StoreTest, IntradayMinutesFromAMinuteOnAreReplaced) {
