@@ -5,6 +5,8 @@
 #include "store/Transaction.h"
 #include "store/myDb.h"
 
+#include <algorithm>
+
 namespace core {
 
 namespace {
@@ -46,12 +48,7 @@ bool storeRecordsOfDay(const std::vector<QStringList>& records, qsizetype dayFie
 }
 
 template <typename Store> bool storeAll(const std::vector<QStringList>& records, Store store) {
-    for (const QStringList& f : records) {
-        if (!store(f)) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(records.begin(), records.end(), store);
 }
 
 bool storeDay(myDb& db, const EndOfDayRecords& records, int day, bool firstStep, int requestKind) {

@@ -153,3 +153,21 @@ TEST_F(CompanyRealTimeTest, EveryLabelOfTheScreensShowsPlainText) {
     }
     EXPECT_GT(labels, 50);
 }
+
+// The screen's timer keeps running through an outage whatever live mode says; the user answers
+// one alert, not one per period.
+TEST_F(CompanyRealTimeTest, AnOutageShowsOneAlertHoweverManyTicksFail) {
+    m_server.set("/KTRPW/realtime.aspx", droppedAnswer());
+    app().setBRealTime(true);
+    m_screen->startLoad();
+    ASSERT_TRUE(waitFor([this] { return alerts().isShowing(); }));
+    app().setBRealTime(false);
+    const std::size_t asked = m_server.requestTargets().size();
+    for (int tick = 0; tick < 4; ++tick) {
+        scheduler().advance(app().timeRealtime());
+        ASSERT_TRUE(waitForAnswer());
+    }
+    EXPECT_EQ(alerts().currentMessage(), QStringLiteral("Lỗi kết nối dữ liệu"));
+    EXPECT_EQ(alerts().queuedCount(), 0);
+    EXPECT_EQ(m_server.requestTargets().size(), asked + 4) << "every tick did ask";
+}
