@@ -143,7 +143,8 @@ ParsedOptions parseServiceOptions(const std::vector<std::string>& args) {
             value = args[++i];
         }
         if (!it->second(parsed.options, value)) {
-            parsed.error = "invalid value for " + name + ": " + value;
+            parsed.error = "invalid value for " + name;
+            parsed.error.append(": ").append(value);
             return parsed;
         }
     }
