@@ -41,9 +41,6 @@ shell::LiveRefresh::Options refreshOptions(shell::QRMInfoAppDelegate& app, Compa
             return row.day == app.currentDay();
         });
     };
-    options.reload = [&screen] {
-        screen.reloadData();
-    };
     return options;
 }
 

@@ -36,9 +36,6 @@ shell::LiveRefresh::Options refreshOptions(shell::QRMInfoAppDelegate& app, Compa
     options.holdsCurrentDay = [&app, &screen] {
         return !app.db()->getCompanyDetailData(screen.code(), app.currentDay()).isEmpty();
     };
-    options.reload = [&screen] {
-        screen.reloadData();
-    };
     return options;
 }
 

@@ -22,15 +22,6 @@ bool storeIndexDay(myDb& db, const QStringList& f) {
     return db.updateStockInfo(f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5), f.at(6), f.at(7), f.at(8));
 }
 
-bool storeCompanies(myDb& db, const EndOfDayRecords& records) {
-    for (const QStringList& f : records.companies) {
-        if (!storeCompany(db, records.stamp, f)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Stores the records of one day, given by its day field; the records come in ascending order of
 // day, so the first later one ends the pass.
 template <typename Store>
@@ -49,6 +40,11 @@ bool storeRecordsOfDay(const std::vector<QStringList>& records, qsizetype dayFie
 
 template <typename Store> bool storeAll(const std::vector<QStringList>& records, Store store) {
     return std::all_of(records.begin(), records.end(), store);
+}
+
+bool storeCompanies(myDb& db, const EndOfDayRecords& records) {
+    return storeAll(records.companies,
+                    [&db, &records](const QStringList& f) { return storeCompany(db, records.stamp, f); });
 }
 
 bool storeDay(myDb& db, const EndOfDayRecords& records, int day, bool firstStep, int requestKind) {

@@ -46,13 +46,11 @@ void openCompanyList(shell::QRMInfoAppDelegate& app, int stockId) {
     app.navigator().push(list, true);
 }
 
-shell::LiveRefresh::Options refreshOptions(shell::QRMInfoAppDelegate& app, MarketInfoViewController& screen) {
+// Showing the screen has just read the day's stored answers into the application's list.
+shell::LiveRefresh::Options refreshOptions(shell::QRMInfoAppDelegate& app) {
     shell::LiveRefresh::Options options;
     options.holdsCurrentDay = [&app] {
-        return !app.db()->getRealtimeData(app.currentDay()).isEmpty();
-    };
-    options.reload = [&screen] {
-        screen.reloadData();
+        return !app.realDataArr().isEmpty();
     };
     return options;
 }
@@ -68,7 +66,7 @@ void setTextColor(QLabel* label, const QColor& color) {
 MarketInfoViewController::MarketInfoViewController(shell::QRMInfoAppDelegate& appDelegate)
     : m_delegate(appDelegate)
     , m_live(std::make_unique<shell::LiveRefresh>(
-          appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this))) {}
+          appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate))) {}
 
 MarketInfoViewController::~MarketInfoViewController() = default;
 

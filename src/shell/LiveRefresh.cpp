@@ -86,11 +86,8 @@ void LiveRefresh::topChanged(ui::ViewController* top) {
 // With live mode on the screen's own appearance asks the service; with it off, an empty store
 // would leave the first visit of the day blank until the user found the reload button.
 void LiveRefresh::lookFirstTime() {
-    if (m_app.bRealTime() || !m_options.holdsCurrentDay || !m_options.reload) {
-        return;
-    }
-    if (!m_options.holdsCurrentDay()) {
-        m_options.reload();
+    if (!m_app.bRealTime() && m_options.holdsCurrentDay && !m_options.holdsCurrentDay()) {
+        m_screen.reloadScreen();
     }
 }
 

@@ -37,10 +37,8 @@ public:
         std::function<double()> period;
         /// Whether the store already holds something of the current day for this screen. A
         /// screen shown while live mode is off shows only the store, so when this says no it
-        /// asks the service once through `reload`; empty means the screen never needs to.
+        /// asks the service once, as its reload does; empty means the screen never needs to.
         std::function<bool()> holdsCurrentDay;
-        /// What the screen's reload does; run for that first look.
-        std::function<void()> reload;
     };
 
     /// `tick` runs at every refresh.

@@ -105,7 +105,6 @@ void Alerts::showNext() {
     }
     m_overlay = new AlertOverlay(m_current->title, m_current->message, m_current->buttons, m_parent);
     connect(m_overlay.data(), &AlertOverlay::buttonClicked, this, &Alerts::press);
-    m_overlay->installEventFilter(this);
     m_overlay->show();
     m_overlay->raise();
     // A field of the screen behind keeps no focus: typing must not go on under the alert.

@@ -7,6 +7,13 @@
 using shell::LiveRefresh;
 using testsupport::ShellTest;
 
+/// A screen whose reload only counts.
+class CountingScreen final : public ui::ViewController {
+public:
+    void reloadScreen() override { ++reloads; }
+    int reloads = 0;
+};
+
 class LiveRefreshTest : public ShellTest {
 protected:
     void SetUp() override {
@@ -27,7 +34,7 @@ protected:
             app(), m_screen, [this] { ++m_ticks; }, std::move(options));
     }
 
-    ui::ViewController m_screen;
+    CountingScreen m_screen;
     ui::ViewController m_other;
     int m_ticks = 0;
 };
@@ -136,9 +143,6 @@ protected:
         options.holdsCurrentDay = [holds] {
             return holds;
         };
-        options.reload = [this] {
-            ++m_reloads;
-        };
         return make(std::move(options));
     }
 
@@ -147,27 +151,25 @@ protected:
         navigator().push(&m_other, false);
         navigator().pop(false);
     }
-
-    int m_reloads = 0;
 };
 
 TEST_F(FirstLookTest, AScreenShownWithNothingOfTodayAsksOnceAndLeavesLiveModeOff) {
     auto live = makeWatching(false);
     showAgain();
-    EXPECT_EQ(m_reloads, 1);
+    EXPECT_EQ(m_screen.reloads, 1);
     EXPECT_FALSE(app().bRealTime());
     EXPECT_FALSE(live->isRefreshing()) << "one question, not a refresh cycle";
     navigator().push(&m_other, false);
-    EXPECT_EQ(m_reloads, 1) << "covering the screen asks nothing";
+    EXPECT_EQ(m_screen.reloads, 1) << "covering the screen asks nothing";
 }
 
 TEST_F(FirstLookTest, NothingIsAskedWhenTheStoreHoldsTodayOrLiveModeAsksAnyway) {
     auto holding = makeWatching(true);
     showAgain();
-    EXPECT_EQ(m_reloads, 0);
+    EXPECT_EQ(m_screen.reloads, 0);
     holding.reset();
     auto empty = makeWatching(false);
     app().setBRealTime(true);
     showAgain();
-    EXPECT_EQ(m_reloads, 0);
+    EXPECT_EQ(m_screen.reloads, 0);
 }
