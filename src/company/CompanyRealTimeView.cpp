@@ -2,6 +2,7 @@
 
 #include "company/CompanyRealTimeViewcontroller.h"
 #include "ui/Canvas.h"
+#include "ui/ChartPieces.h"
 #include "ui/Color.h"
 
 namespace company {
@@ -33,18 +34,8 @@ void CompanyRealTimeView::setNeedsDisplay() {
 }
 
 void CompanyRealTimeView::widen(float volume, float price) {
-    if (volume > m_maxHeight) {
-        m_maxHeight = volume;
-    }
-    if (volume <= m_minHeight) {
-        m_minHeight = volume;
-    }
-    if (price > m_maxPoint) {
-        m_maxPoint = price;
-    }
-    if (price <= m_minPoint) {
-        m_minPoint = price;
-    }
+    ui::widenRange(volume, m_maxHeight, m_minHeight);
+    ui::widenRange(price, m_maxPoint, m_minPoint);
 }
 
 double CompanyRealTimeView::xOf(double minute) const {
@@ -71,9 +62,7 @@ void CompanyRealTimeView::clearChart() {
     if (!currentCanvas()) {
         return;
     }
-    currentCanvas()->setFillColor(0, 0, 0, 1);
-    currentCanvas()->fillRect(197, 30, 260, 100);
-    currentCanvas()->fillRect(140, 30, 55, 120);
+    ui::fillGround(*currentCanvas(), {{197, 30, 260, 100}, {140, 30, 55, 120}});
 }
 
 void CompanyRealTimeView::drawBar(int minute, double volume, double price) {
@@ -96,10 +85,8 @@ void CompanyRealTimeView::drawVolumeBar(int minute, double volume) {
     }
     const double x = xOf(minute);
     currentCanvas()->setStrokeColor(color);
-    currentCanvas()->beginPath();
-    currentCanvas()->moveTo(x, kBase);
-    currentCanvas()->addLineTo(x, kBase - (volume - static_cast<double>(m_minHeight)) / static_cast<double>(m_y_Scale));
-    currentCanvas()->strokePath();
+    ui::strokeLine(*currentCanvas(), x, kBase, x,
+                   kBase - (volume - static_cast<double>(m_minHeight)) / static_cast<double>(m_y_Scale));
 }
 
 // A segment crossing the reference is split: a fall turns red half a minute after the previous
@@ -126,10 +113,7 @@ void CompanyRealTimeView::drawPriceSegment(int minute, double price) {
 void CompanyRealTimeView::strokeLine(const ui::Color& color, double fromMinute, double fromPrice, double toMinute,
                                      double toPrice) {
     currentCanvas()->setStrokeColor(color);
-    currentCanvas()->beginPath();
-    currentCanvas()->moveTo(xOf(fromMinute), yOf(fromPrice));
-    currentCanvas()->addLineTo(xOf(toMinute), yOf(toPrice));
-    currentCanvas()->strokePath();
+    ui::strokeLine(*currentCanvas(), xOf(fromMinute), yOf(fromPrice), xOf(toMinute), yOf(toPrice));
 }
 
 void CompanyRealTimeView::drawCoordinate() {
@@ -143,12 +127,7 @@ void CompanyRealTimeView::drawCoordinate() {
     drawText(QString::asprintf("%6.2lf", minimum * 0.5 + maximum * 0.5 + 0.000001), kLabelX, 85);
     drawText(QString::asprintf("%6.2lf", maximum + 0.00001), kLabelX, 50);
     if (m_minPoint > 0 && m_minPoint < m_yesterdayPoint && m_yesterdayPoint < m_maxPoint && hasPriceScale()) {
-        const double y = yOf(m_yesterdayPoint);
-        currentCanvas()->setStrokeColor(ui::Color::lightGray());
-        currentCanvas()->beginPath();
-        currentCanvas()->moveTo(kLeft, y);
-        currentCanvas()->addLineTo(kRight, y);
-        currentCanvas()->strokePath();
+        ui::strokeHorizontal(*currentCanvas(), ui::Color::lightGray(), kLeft, kRight, yOf(m_yesterdayPoint));
     }
 }
 

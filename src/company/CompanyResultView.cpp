@@ -2,6 +2,7 @@
 
 #include "company/CompanyResultViewController.h"
 #include "ui/Canvas.h"
+#include "ui/ChartPieces.h"
 #include "ui/Color.h"
 
 #include <QKeyEvent>
@@ -20,15 +21,6 @@ constexpr double kMarkerTop = 44;
 constexpr int kLabelX = 155;
 constexpr double kWhite = 1.0;
 
-struct GroundRect {
-    double x;
-    double y;
-    double width;
-    double height;
-};
-
-// The panel and its label column.
-constexpr GroundRect kGround[] = {{197, 30, 260, 100}, {140, 30, 55, 120}};
 
 QString priceLabel(double value) {
     return QString::asprintf("%6.2lf", value);
@@ -60,10 +52,8 @@ void CompanyResultView::clearChart() {
     if (!currentCanvas()) {
         return;
     }
-    currentCanvas()->setFillColor(0, 0, 0, 1);
-    for (const GroundRect& rect : kGround) {
-        currentCanvas()->fillRect(rect.x, rect.y, rect.width, rect.height);
-    }
+    // The panel and its label column.
+    ui::fillGround(*currentCanvas(), {{197, 30, 260, 100}, {140, 30, 55, 120}});
 }
 
 void CompanyResultView::drawCoordinate() {
@@ -97,12 +87,12 @@ void CompanyResultView::drawBar(int i, double volume, double price) {
     const double x = xOfPosition(i);
     if (m_maxHeight > m_minHeight && m_y_Scale > 0) {
         currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
-        strokeLine(x, kBarBase, x, kBarBase - (volume - m_minHeight) / m_y_Scale);
+        ui::strokeLine(*currentCanvas(), x, kBarBase, x, kBarBase - (volume - m_minHeight) / m_y_Scale);
     }
     m_preHeight = static_cast<float>(volume);
     currentCanvas()->setStrokeColor(ui::Color::green());
     if (i <= m_preDay && m_prePoint != 0) {
-        strokeLine(xOfPosition(m_preDay), yOfPrice(m_prePoint), x, yOfPrice(price));
+        ui::strokeLine(*currentCanvas(), xOfPosition(m_preDay), yOfPrice(m_prePoint), x, yOfPrice(price));
     }
     m_prePoint = price;
     m_preDay = i;
@@ -113,13 +103,6 @@ double CompanyResultView::yOfPrice(double price) const {
         return kLineBase;
     }
     return kLineBase - (price - m_minPoint) / m_y_PointScale;
-}
-
-void CompanyResultView::strokeLine(double x0, double y0, double x1, double y1) {
-    currentCanvas()->beginPath();
-    currentCanvas()->moveTo(x0, y0);
-    currentCanvas()->addLineTo(x1, y1);
-    currentCanvas()->strokePath();
 }
 
 // The rows were drawn latest first one position apart, so the chosen day's place in that list
@@ -134,7 +117,7 @@ void CompanyResultView::drawPositionBar() {
     const double x = xOfPosition(position);
     currentCanvas()->setLineWidth(0.5);
     currentCanvas()->setStrokeColor(ui::Color::gray());
-    strokeLine(x, kBarBase, x, kMarkerTop);
+    ui::strokeLine(*currentCanvas(), x, kBarBase, x, kMarkerTop);
 }
 
 void CompanyResultView::resetRanges() {
@@ -146,22 +129,13 @@ void CompanyResultView::resetRanges() {
 }
 
 void CompanyResultView::widenRanges(double price, double volume) {
-    const auto widen = [](float& maximum, float& minimum, double value) {
-        const auto v = static_cast<float>(value);
-        if (v > maximum) {
-            maximum = v;
-        }
-        if (v <= minimum) {
-            minimum = v;
-        }
-    };
-    widen(m_maxPoint, m_minPoint, price);
-    widen(m_maxHeight, m_minHeight, volume);
+    ui::widenRange(price, m_maxPoint, m_minPoint);
+    ui::widenRange(volume, m_maxHeight, m_minHeight);
 }
 
 void CompanyResultView::updateScales() {
-    m_y_Scale = static_cast<float>((double{m_maxHeight} - double{m_minHeight}) / kBarSpan);
-    m_y_PointScale = static_cast<float>((double{m_maxPoint} - double{m_minPoint}) / kLineSpan);
+    m_y_Scale = ui::scaleOf(m_maxHeight, m_minHeight, kBarSpan);
+    m_y_PointScale = ui::scaleOf(m_maxPoint, m_minPoint, kLineSpan);
 }
 
 void CompanyResultView::touchesBegan(QPointF position) {

@@ -65,7 +65,6 @@ protected:
 
 private:
     double yOfPrice(double price) const;
-    void strokeLine(double x0, double y0, double x1, double y1);
 
     CompanyResultViewController& m_delegate;
     ui::SwipeClassifier m_swipe;

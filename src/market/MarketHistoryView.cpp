@@ -3,6 +3,7 @@
 #include "market/MarketHistoryLabel.h"
 #include "market/MarketHistoryViewController.h"
 #include "ui/Canvas.h"
+#include "ui/ChartPieces.h"
 #include "ui/QPainterCanvas.h"
 
 #include <QPainter>
@@ -28,15 +29,6 @@ QString hoseCaption() {
 QString haSTCCaption() {
     return QStringLiteral("8h30") + blanks(31) + QStringLiteral("9h30") + blanks(31) + QStringLiteral("10h30") +
            blanks(17) + QStringLiteral("11h");
-}
-
-void widen(float value, float& maximum, float& minimum) {
-    if (value > maximum) {
-        maximum = value;
-    }
-    if (value <= minimum) {
-        minimum = value;
-    }
 }
 
 // The change against the previous minute as the drawing pass writes it; an unchanged value
@@ -81,11 +73,11 @@ void MarketHistoryView::resetDayState() {
 
 void MarketHistoryView::widenRanges(int exchange, double barValue, double indexValue) {
     if (exchange == kHoSE) {
-        widen(static_cast<float>(barValue), m_maxHoSEHeight, m_minHoSEHeight);
-        widen(static_cast<float>(indexValue), m_maxHoSEPoint, m_minHoSEPoint);
+        ui::widenRange(barValue, m_maxHoSEHeight, m_minHoSEHeight);
+        ui::widenRange(indexValue, m_maxHoSEPoint, m_minHoSEPoint);
     } else if (exchange == kHaSTC) {
-        widen(static_cast<float>(barValue), m_maxHaSTCHeight, m_minHaSTCHeight);
-        widen(static_cast<float>(indexValue), m_maxHaSTCPoint, m_minHaSTCPoint);
+        ui::widenRange(barValue, m_maxHaSTCHeight, m_minHaSTCHeight);
+        ui::widenRange(indexValue, m_maxHaSTCPoint, m_minHaSTCPoint);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "market/MarketInfoViewController.h"
 #include "ui/Canvas.h"
+#include "ui/ChartPieces.h"
 
 namespace market {
 
@@ -20,29 +21,19 @@ constexpr int kLabelX = 155;
 constexpr double kReferenceLeft = 200;
 constexpr double kReferenceRight = 448;
 
-// A value can become both the maximum and the minimum: the first one of a range does.
-void widen(float value, float& maximum, float& minimum) {
-    if (value > maximum) {
-        maximum = value;
-    }
-    if (value <= minimum) {
-        minimum = value;
-    }
-}
-
 } // namespace
 
 MarketInfoView::MarketInfoView(QWidget* parent)
     : ui::ChartView(parent) {}
 
 void MarketInfoView::widenHoSE(float barValue, float indexValue) {
-    widen(barValue, m_maxHoSEHeight, m_minHoSEHeight);
-    widen(indexValue, m_maxHoSEPoint, m_minHoSEPoint);
+    ui::widenRange(barValue, m_maxHoSEHeight, m_minHoSEHeight);
+    ui::widenRange(indexValue, m_maxHoSEPoint, m_minHoSEPoint);
 }
 
 void MarketInfoView::widenHaSTC(float barValue, float indexValue) {
-    widen(barValue, m_maxHaSTCHeight, m_minHaSTCHeight);
-    widen(indexValue, m_maxHaSTCPoint, m_minHaSTCPoint);
+    ui::widenRange(barValue, m_maxHaSTCHeight, m_minHaSTCHeight);
+    ui::widenRange(indexValue, m_maxHaSTCPoint, m_minHaSTCPoint);
 }
 
 void MarketInfoView::setNeedsDisplay() {
@@ -62,11 +53,7 @@ void MarketInfoView::clearChart() {
     if (!currentCanvas()) {
         return;
     }
-    currentCanvas()->setFillColor(0, 0, 0, 1);
-    currentCanvas()->fillRect(197, 30, 260, 100);
-    currentCanvas()->fillRect(140, 30, 55, 120);
-    currentCanvas()->fillRect(197, 150, 265, 90);
-    currentCanvas()->fillRect(140, 150, 55, 110);
+    ui::fillGround(*currentCanvas(), {{197, 30, 260, 100}, {140, 30, 55, 120}, {197, 150, 265, 90}, {140, 150, 55, 110}});
 }
 
 MarketInfoView::Panel MarketInfoView::hosePanel() {
@@ -131,10 +118,8 @@ void MarketInfoView::drawMinuteBar(const Panel& panel, int minute, double barVal
     }
     const double x = panel.x(minute);
     const double top = panel.barTop(barValue);
-    currentCanvas()->setStrokeColor(ui::Color::white());
-    strokeLine(x, panel.barBase, x, top);
-    currentCanvas()->setStrokeColor(barValue >= *panel.preHeight ? ui::Color::green() : ui::Color::red());
-    strokeLine(x, panel.barBase, x, top);
+    ui::strokeBar(*currentCanvas(), x, panel.barBase, top,
+                  barValue >= *panel.preHeight ? ui::Color::green() : ui::Color::red());
     *panel.preHeight = static_cast<float>(barValue);
 }
 
@@ -144,17 +129,10 @@ void MarketInfoView::drawLinePoint(const Panel& panel, int minute, double indexV
     }
     currentCanvas()->setStrokeColor(indexValue >= panel.yesterday ? ui::Color::green() : ui::Color::red());
     if (*panel.prePoint != 0 && panel.hasLineScale()) {
-        strokeLine(panel.x(*panel.preMinute), panel.lineY(*panel.prePoint), panel.x(minute), panel.lineY(indexValue));
+        ui::strokeLine(*currentCanvas(), panel.x(*panel.preMinute), panel.lineY(*panel.prePoint), panel.x(minute), panel.lineY(indexValue));
     }
     *panel.prePoint = static_cast<float>(indexValue);
     *panel.preMinute = minute;
-}
-
-void MarketInfoView::strokeLine(double x0, double y0, double x1, double y1) {
-    currentCanvas()->beginPath();
-    currentCanvas()->moveTo(x0, y0);
-    currentCanvas()->addLineTo(x1, y1);
-    currentCanvas()->strokePath();
 }
 
 void MarketInfoView::drawCoordinate() {
@@ -175,8 +153,7 @@ void MarketInfoView::drawReferenceLine(const Panel& panel, float maxPoint) {
         return;
     }
     const double y = panel.lineY(panel.yesterday);
-    currentCanvas()->setStrokeColor(ui::Color::lightGray());
-    strokeLine(kReferenceLeft, y, kReferenceRight, y);
+    ui::strokeHorizontal(*currentCanvas(), ui::Color::lightGray(), kReferenceLeft, kReferenceRight, y);
 }
 
 // The nudges round values that sit exactly on a half cent the same way on every platform.

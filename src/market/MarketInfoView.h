@@ -118,7 +118,6 @@ private:
     Panel haSTCPanel();
     void drawMinuteBar(const Panel& panel, int minute, double barValue);
     void drawLinePoint(const Panel& panel, int minute, double indexValue);
-    void strokeLine(double x0, double y0, double x1, double y1);
     void drawReferenceLine(const Panel& panel, float maxPoint);
     void drawValueLabels(float maxPoint, float minPoint, const int (&baselines)[3], const double (&nudges)[3]);
 

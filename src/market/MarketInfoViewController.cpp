@@ -55,12 +55,6 @@ shell::LiveRefresh::Options refreshOptions(shell::QRMInfoAppDelegate& app) {
     return options;
 }
 
-void setTextColor(QLabel* label, const QColor& color) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-}
-
 } // namespace
 
 MarketInfoViewController::MarketInfoViewController(shell::QRMInfoAppDelegate& appDelegate)
@@ -271,8 +265,8 @@ void MarketInfoViewController::fillLabels(const ExchangeLabels& labels, const ne
     labels.quantity->setText(QStringLiteral("%1 %2").arg(record.text(7), QStringLiteral("Tr.")));
     const bool fall = record.doubleAt(1) < 0;
     const QColor color = fall ? ui::Color::red().toQColor() : ui::Color::green().toQColor();
-    setTextColor(labels.point, color);
-    setTextColor(labels.percent, color);
+    shell::setTextColor(labels.point, color);
+    shell::setTextColor(labels.percent, color);
     labels.percent->setText(fall ? QStringLiteral("%1(%2%)").arg(record.text(1), record.text(2))
                                  : QStringLiteral("+%1(+%2%)").arg(record.text(1), record.text(2)));
     labels.percent->setFont(ui::systemFont(12, true));

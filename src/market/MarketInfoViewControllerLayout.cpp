@@ -9,6 +9,7 @@
 #include "net/MyUrlRequest.h"
 #include "shell/ActivityIndicator.h"
 #include "shell/ContextMenuViewController.h"
+#include "shell/LiveBar.h"
 #include "shell/LiveRefresh.h"
 #include "shell/MainViewController.h"
 #include "shell/QRMInfoAppDelegate.h"
@@ -59,21 +60,15 @@ QWidget* MarketInfoViewController::loadView() {
 }
 
 void MarketInfoViewController::buildTopBar(QWidget* root) {
-    m_btGoBack = shell::makeBarButton(root, QStringLiteral("◀ Trở về"), QRect(4, 3, 76, 24));
+    const shell::LiveBar bar = shell::buildLiveBar(root, m_delegate.scheduler(), *m_live, QString());
+    m_btGoBack = bar.back;
     connectNavigation(m_btGoBack, [this] { goHome(); });
-    m_releadBt = new ui::LiveModeButton(root);
-    m_releadBt->setGeometry(86, 1, 28, 28);
-    m_releadBt->setToolTip(QStringLiteral("Trực tuyến"));
+    m_releadBt = bar.live;
     connect(m_releadBt, &QPushButton::clicked, this, &MarketInfoViewController::toggleAnimation);
-    m_live->setButton(m_releadBt);
-    m_actNetwork = new shell::ActivityIndicator(m_delegate.scheduler(), root);
-    m_actNetwork->setGeometry(120, 6, 18, 18);
-    m_titleLabel = shell::makeLabel(root, QString(), QRect(144, 3, 150, 24), 15, true);
-    m_titleLabel->setAlignment(Qt::AlignCenter);
-    m_timeLabel = shell::makeLabel(root, QString(), QRect(296, 3, 116, 24), 13, true);
-    m_timeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPushButton* menu = shell::makeBarButton(root, QStringLiteral("☰"), QRect(420, 3, 54, 24));
-    connectNavigation(menu, [this] { goMenu(); });
+    m_actNetwork = bar.activity;
+    m_titleLabel = bar.heading;
+    m_timeLabel = bar.date;
+    connectNavigation(bar.menu, [this] { goMenu(); });
 }
 
 void MarketInfoViewController::buildExchangeLabels(QWidget* root) {

@@ -1,6 +1,5 @@
 #include "market/MarketResultStyle.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QVariant>
 
@@ -8,7 +7,6 @@ namespace market {
 
 namespace {
 
-const char* const kTextColorProperty = "resultTextColor";
 const char* const kBackgroundProperty = "resultBackground";
 
 QString cssColor(const QColor& color) {
@@ -16,20 +14,6 @@ QString cssColor(const QColor& color) {
 }
 
 } // namespace
-
-QColor resultDarkGreen() {
-    return QColor::fromRgbF(0.13F, 0.55F, 0.13F);
-}
-
-void setTextColor(QLabel* label, const QColor& color) {
-    label->setProperty(kTextColorProperty, color);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(cssColor(color)));
-}
-
-QColor textColor(const QLabel* label) {
-    const QVariant color = label->property(kTextColorProperty);
-    return color.isValid() ? color.value<QColor>() : QColor(Qt::white);
-}
 
 void setButtonBackground(QPushButton* button, const QColor& background) {
     button->setProperty(kBackgroundProperty, background);

@@ -2,6 +2,7 @@
 
 #include "market/MarketResultViewController.h"
 #include "ui/Canvas.h"
+#include "ui/ChartPieces.h"
 #include "ui/Color.h"
 
 #include <QStringList>
@@ -19,15 +20,6 @@ constexpr double kBarSpan = 40;
 constexpr double kLineSpan = 80;
 constexpr int kLabelX = 165;
 
-struct PanelRect {
-    double x;
-    double y;
-    double width;
-    double height;
-};
-
-// The ground of both panels and of their label columns.
-constexpr PanelRect kGround[] = {{197, 30, 260, 100}, {140, 30, 55, 120}, {197, 150, 265, 90}, {140, 150, 55, 110}};
 
 } // namespace
 
@@ -52,10 +44,8 @@ void MarketResultView::clearChart() {
     if (!currentCanvas()) {
         return;
     }
-    currentCanvas()->setFillColor(0, 0, 0, 1);
-    for (const PanelRect& rect : kGround) {
-        currentCanvas()->fillRect(rect.x, rect.y, rect.width, rect.height);
-    }
+    // The ground of both panels and of their label columns.
+    ui::fillGround(*currentCanvas(), {{197, 30, 260, 100}, {140, 30, 55, 120}, {197, 150, 265, 90}, {140, 150, 55, 110}});
 }
 
 void MarketResultView::drawCoordinate() {
@@ -103,12 +93,12 @@ void MarketResultView::drawHoSEBar(int slot, double quantity, double index) {
     const double x = xOfSlot(slot);
     if (m_yHoSE_Scale > 0) {
         currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
-        strokeLine(x, 122, x, 117 - (quantity - m_minHoSEHeight) / m_yHoSE_Scale);
+        ui::strokeLine(*currentCanvas(), x, 122, x, 117 - (quantity - m_minHoSEHeight) / m_yHoSE_Scale);
     }
     m_preHoSEHeight = quantity;
     currentCanvas()->setStrokeColor(ui::Color::green());
     if (m_preHoSEPoint != 0 && m_yHoSE_PointScale > 0) {
-        strokeLine(xOfSlot(m_preHoSEMinute), 120 - (m_preHoSEPoint - m_minHoSEPoint) / m_yHoSE_PointScale, x,
+        ui::strokeLine(*currentCanvas(), xOfSlot(m_preHoSEMinute), 120 - (m_preHoSEPoint - m_minHoSEPoint) / m_yHoSE_PointScale, x,
                    120 - (index - m_minHoSEPoint) / m_yHoSE_PointScale);
     }
     m_preHoSEPoint = index;
@@ -119,23 +109,16 @@ void MarketResultView::drawHaSTCBar(int slot, double quantity, double index) {
     const double x = xOfSlot(slot);
     if (m_yHaSTC_Scale > 0) {
         currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
-        strokeLine(x, 238, x, 233 - (quantity - m_minHaSTCHeight) / m_yHaSTC_Scale);
+        ui::strokeLine(*currentCanvas(), x, 238, x, 233 - (quantity - m_minHaSTCHeight) / m_yHaSTC_Scale);
     }
     m_preHaSTCHeight = quantity;
     currentCanvas()->setStrokeColor(ui::Color::green());
     if (m_preHaSTCPoint != 0 && m_yHaSTC_PointScale > 0) {
-        strokeLine(xOfSlot(m_preHaSTCMinute), 236 - (m_preHaSTCPoint - m_minHaSTCPoint) / m_yHaSTC_PointScale, x,
+        ui::strokeLine(*currentCanvas(), xOfSlot(m_preHaSTCMinute), 236 - (m_preHaSTCPoint - m_minHaSTCPoint) / m_yHaSTC_PointScale, x,
                    236 - (index - m_minHaSTCPoint) / m_yHaSTC_PointScale);
     }
     m_preHaSTCPoint = index;
     m_preHaSTCMinute = slot;
-}
-
-void MarketResultView::strokeLine(double x0, double y0, double x1, double y1) {
-    currentCanvas()->beginPath();
-    currentCanvas()->moveTo(x0, y0);
-    currentCanvas()->addLineTo(x1, y1);
-    currentCanvas()->strokePath();
 }
 
 // The HoSE days were drawn newest first one slot apart, so the chosen day's place in that list
@@ -165,29 +148,20 @@ void MarketResultView::resetData() {
 }
 
 void MarketResultView::widenRanges(int exchange, double quantity, double index) {
-    const auto widen = [](float& maximum, float& minimum, double value) {
-        const auto v = static_cast<float>(value);
-        if (v > maximum) {
-            maximum = v;
-        }
-        if (v <= minimum) {
-            minimum = v;
-        }
-    };
     if (exchange == kHoSE) {
-        widen(m_maxHoSEHeight, m_minHoSEHeight, quantity);
-        widen(m_maxHoSEPoint, m_minHoSEPoint, index);
+        ui::widenRange(quantity, m_maxHoSEHeight, m_minHoSEHeight);
+        ui::widenRange(index, m_maxHoSEPoint, m_minHoSEPoint);
     } else if (exchange == kHaSTC) {
-        widen(m_maxHaSTCHeight, m_minHaSTCHeight, quantity);
-        widen(m_maxHaSTCPoint, m_minHaSTCPoint, index);
+        ui::widenRange(quantity, m_maxHaSTCHeight, m_minHaSTCHeight);
+        ui::widenRange(index, m_maxHaSTCPoint, m_minHaSTCPoint);
     }
 }
 
 void MarketResultView::updateScales() {
-    m_yHoSE_Scale = static_cast<float>((m_maxHoSEHeight - m_minHoSEHeight) / kBarSpan);
-    m_yHaSTC_Scale = static_cast<float>((m_maxHaSTCHeight - m_minHaSTCHeight) / kBarSpan);
-    m_yHoSE_PointScale = static_cast<float>((m_maxHoSEPoint - m_minHoSEPoint) / kLineSpan);
-    m_yHaSTC_PointScale = static_cast<float>((m_maxHaSTCPoint - m_minHaSTCPoint) / kLineSpan);
+    m_yHoSE_Scale = ui::scaleOf(m_maxHoSEHeight, m_minHoSEHeight, kBarSpan);
+    m_yHaSTC_Scale = ui::scaleOf(m_maxHaSTCHeight, m_minHaSTCHeight, kBarSpan);
+    m_yHoSE_PointScale = ui::scaleOf(m_maxHoSEPoint, m_minHoSEPoint, kLineSpan);
+    m_yHaSTC_PointScale = ui::scaleOf(m_maxHaSTCPoint, m_minHaSTCPoint, kLineSpan);
 }
 
 bool MarketResultView::hasIndexValues(int exchange) const {

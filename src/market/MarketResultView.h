@@ -71,7 +71,6 @@ protected:
 private:
     void drawHoSEBar(int slot, double quantity, double index);
     void drawHaSTCBar(int slot, double quantity, double index);
-    void strokeLine(double x0, double y0, double x1, double y1);
     void drawPanelLabels(double maximum, double minimum, int maxY, int minY, int lowY);
 
     MarketResultViewController& m_delegate;

@@ -8,6 +8,7 @@
 #include "shell/ContextMenuViewController.h"
 #include "shell/MainViewController.h"
 #include "shell/QRMInfoAppDelegate.h"
+#include "shell/ScreenStyle.h"
 #include "store/myDb.h"
 #include "ui/Fonts.h"
 #include "ui/Navigator.h"
@@ -190,9 +191,9 @@ void MarketResultViewController::showResultsOf(const MarketResultRecord& record)
     labels.totalValue->setFont(ui::systemFont(12, true));
     labels.totalValue->setText(m_appDelegate.getDecimalString(record.value) + QStringLiteral(" Tỷ."));
     const bool fall = record.differValue() < 0;
-    const QColor color = fall ? QColor(Qt::red) : resultDarkGreen();
-    setTextColor(labels.point, color);
-    setTextColor(labels.percent, color);
+    const QColor color = fall ? QColor(Qt::red) : shell::darkGreen();
+    shell::setTextColor(labels.point, color);
+    shell::setTextColor(labels.percent, color);
     const QString sign = fall ? QString() : QStringLiteral("+");
     labels.percent->setText(sign + record.differ + QLatin1Char('(') + sign + record.percent + QStringLiteral("%)"));
 }

@@ -6,8 +6,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVariant>
 
 namespace shell {
+
+namespace {
+
+const char* const kTextColorProperty = "screenTextColor";
+
+} // namespace
 
 void applyScreenBackground(QWidget* screen) {
     screen->setAttribute(Qt::WA_StyledBackground);
@@ -36,6 +43,21 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, i
     label->setFont(ui::systemFont(pointSize, bold));
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     return label;
+}
+
+QColor darkGreen() {
+    return QColor::fromRgbF(0.13F, 0.55F, 0.13F);
+}
+
+void setTextColor(QLabel* label, const QColor& color) {
+    label->setProperty(kTextColorProperty, color);
+    const QString css = color.alpha() == 0 ? QStringLiteral("transparent") : color.name(QColor::HexRgb);
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(css));
+}
+
+QColor textColor(const QLabel* label) {
+    const QVariant color = label->property(kTextColorProperty);
+    return color.isValid() ? color.value<QColor>() : QColor(Qt::white);
 }
 
 QLineEdit* makeField(QWidget* parent, const QString& placeholder, const QRect& geometry) {

@@ -8,6 +8,7 @@
 #include "shell/ContextMenuViewController.h"
 #include "shell/LiveRefresh.h"
 #include "shell/MainViewController.h"
+#include "shell/ScreenStyle.h"
 #include "shell/ShellFixture.h"
 #include "store/myDb.h"
 #include "ui/LiveModeButton.h"
@@ -42,10 +43,6 @@ QString feedAnswer(int day, const QStringList& records, int status = 0) {
         text += record + QLatin1Char(';');
     }
     return text;
-}
-
-QColor textColor(const QLabel* label) {
-    return label->palette().color(QPalette::WindowText);
 }
 
 } // namespace
@@ -150,8 +147,8 @@ TEST_F(MarketInfoTest, AFallReadsAsReceivedInRed) {
     const int day = app().currentDay();
     m_screen->parseMarKetInfo(feedAnswer(day, {indexRecord(2, "-2.5", "-0.51", 40, day)}));
     EXPECT_EQ(m_screen->hosePercent()->text(), QStringLiteral("-2.5(-0.51%)"));
-    EXPECT_EQ(textColor(m_screen->hosePercent()), QColor(Qt::red));
-    EXPECT_EQ(textColor(m_screen->hosePoint()), QColor(Qt::red));
+    EXPECT_EQ(shell::textColor(m_screen->hosePercent()), QColor(Qt::red));
+    EXPECT_EQ(shell::textColor(m_screen->hosePoint()), QColor(Qt::red));
     EXPECT_EQ(m_screen->hosePoint()->text(), QStringLiteral("1012.5"));
     EXPECT_EQ(m_screen->hoseTotalQuantity()->text(), QStringLiteral("56.7 Tr."));
     EXPECT_EQ(m_screen->hoseTotalValue()->text(), app().getDecimalString(1234.5) + QStringLiteral(" Tỷ."));
@@ -163,8 +160,8 @@ TEST_F(MarketInfoTest, NoChangeReadsAsARiseInGreen) {
     const int day = app().currentDay();
     m_screen->parseMarKetInfo(feedAnswer(day, {indexRecord(1, "0", "0", 40, day)}));
     EXPECT_EQ(m_screen->haSTCPercent()->text(), QStringLiteral("+0(+0%)"));
-    EXPECT_EQ(textColor(m_screen->haSTCPercent()), QColor(Qt::green));
-    EXPECT_EQ(textColor(m_screen->haSTCPoint()), QColor(Qt::green));
+    EXPECT_EQ(shell::textColor(m_screen->haSTCPercent()), QColor(Qt::green));
+    EXPECT_EQ(shell::textColor(m_screen->haSTCPoint()), QColor(Qt::green));
     EXPECT_FLOAT_EQ(m_screen->chartView()->yesterdayHaPoint(), 1000.0F);
     EXPECT_EQ(m_screen->hosePercent()->text(), QString());
 }

@@ -1,6 +1,7 @@
 #include "MarketResultFixture.h"
 #include "company/CompanyInfoViewController.h"
 #include "market/MarketResultStyle.h"
+#include "shell/ScreenStyle.h"
 #include "shell/ActivityIndicator.h"
 #include "shell/ContextMenuViewController.h"
 #include "shell/MainViewController.h"
@@ -33,15 +34,15 @@ TEST_F(MarketResultScreenTest, FallShowsRedLabelsAndTheChangeAsReceived) {
 
     EXPECT_EQ(screen.hosePoint()->text(), QStringLiteral("512.3"));
     EXPECT_EQ(screen.hosePercent()->text(), QStringLiteral("-3.2(-0.65%)"));
-    EXPECT_EQ(market::textColor(screen.hosePoint()), kRed);
-    EXPECT_EQ(market::textColor(screen.hosePercent()), kRed);
+    EXPECT_EQ(shell::textColor(screen.hosePoint()), kRed);
+    EXPECT_EQ(shell::textColor(screen.hosePercent()), kRed);
     EXPECT_EQ(screen.hoseTotalQuantity()->text(), app().getDecimalString(10) + QStringLiteral(" Tr."));
     EXPECT_EQ(screen.hoseTotalValue()->text(), app().getDecimalString(2500) + QStringLiteral(" Tỷ."));
 
     EXPECT_EQ(screen.haSTCPoint()->text(), QStringLiteral("98.7"));
     EXPECT_EQ(screen.haSTCPercent()->text(), QStringLiteral("+0.8(+0.82%)"));
-    EXPECT_EQ(market::textColor(screen.haSTCPercent()), market::resultDarkGreen());
-    EXPECT_EQ(market::resultDarkGreen(), QColor::fromRgbF(0.13F, 0.55F, 0.13F));
+    EXPECT_EQ(shell::textColor(screen.haSTCPercent()), shell::darkGreen());
+    EXPECT_EQ(shell::darkGreen(), QColor::fromRgbF(0.13F, 0.55F, 0.13F));
     EXPECT_EQ(screen.lbDate()->text(), app().dateFromDay(kToday));
 }
 
@@ -49,7 +50,7 @@ TEST_F(MarketResultScreenTest, NoChangeCountsAsARise) {
     store(kHoSE, kToday, 500, 10, QStringLiteral("0"), QStringLiteral("0"));
     market::MarketResultViewController& screen = openScreen();
     EXPECT_EQ(screen.hosePercent()->text(), QStringLiteral("+0(+0%)"));
-    EXPECT_EQ(market::textColor(screen.hosePoint()), market::resultDarkGreen());
+    EXPECT_EQ(shell::textColor(screen.hosePoint()), shell::darkGreen());
 }
 
 TEST_F(MarketResultScreenTest, LabelsShowTheChosenDayWhileTheRangesCoverTheDaysUpToToday) {
