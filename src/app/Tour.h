@@ -16,6 +16,13 @@ class MarketInfoViewController;
 namespace shell {
 class QRMInfoAppDelegate;
 }
+namespace ui {
+class ViewController;
+}
+namespace world {
+class GoldScreen;
+class PriceListScreen;
+} // namespace world
 
 namespace app {
 
@@ -38,6 +45,13 @@ private:
     QString walkCompanies(market::MarketInfoViewController& overview);
     QString refreshCompanyList(company::CompanyInfoViewController& list, const QString& name);
     void walkSettingsAndMenu();
+    QString walkWorld();
+    QString walkGold();
+    QString walkPrices();
+    /// Clicks a section of the main menu; true when it brought `expected` up.
+    bool openSection(const QString& objectName, ui::ViewController* expected);
+    QString refreshPriceList(world::PriceListScreen& list, const QString& name);
+    QString refreshGold(world::GoldScreen& gold, const QString& name);
 
     shell::QRMInfoAppDelegate& m_app;
     QWidget& m_window;

@@ -4,6 +4,7 @@
 #include "core/CalendarHelpers.h"
 #include "core/StartupStore.h"
 #include "market/MarketScreens.h"
+#include "world/WorldScreens.h"
 #include "net/NetworkActivity.h"
 #include "server/EmbeddedService.h"
 #include "server/Service.h"
@@ -169,6 +170,7 @@ int main(int argc, char** argv) {
                                           QStringLiteral(CORVASTEL_VERSION)};
     shell::QRMInfoAppDelegate appDelegate(environment);
     market::registerMarketScreens(appDelegate);
+    world::registerWorldScreens(appDelegate);
     QObject::connect(&window, &app::MainWindow::inViewChanged, &appDelegate, [&appDelegate](bool inView) {
         if (inView) {
             appDelegate.applicationDidBecomeActive();

@@ -375,7 +375,8 @@ void CompanyInfoViewController::parse_data_warning(const QByteArray& data) {
     const auto records = answer.allRecords();
     const bool warned = std::any_of(records.begin(), records.end(),
                                     [](const net::RecordView& record) { return record.size() == kWarningFields; });
-    if (!warned) {
+    // A late answer finds the user elsewhere: the warnings wait for the next check on the list.
+    if (!warned || m_delegate.navigator().topController() != this) {
         return;
     }
     dropClosedWarningScreens();

@@ -21,7 +21,6 @@ constexpr double kMarkerTop = 44;
 constexpr int kLabelX = 155;
 constexpr double kWhite = 1.0;
 
-
 QString priceLabel(double value) {
     return QString::asprintf("%6.2lf", value);
 }

@@ -53,7 +53,8 @@ void MarketInfoView::clearChart() {
     if (!currentCanvas()) {
         return;
     }
-    ui::fillGround(*currentCanvas(), {{197, 30, 260, 100}, {140, 30, 55, 120}, {197, 150, 265, 90}, {140, 150, 55, 110}});
+    ui::fillGround(*currentCanvas(),
+                   {{197, 30, 260, 100}, {140, 30, 55, 120}, {197, 150, 265, 90}, {140, 150, 55, 110}});
 }
 
 MarketInfoView::Panel MarketInfoView::hosePanel() {
@@ -129,7 +130,8 @@ void MarketInfoView::drawLinePoint(const Panel& panel, int minute, double indexV
     }
     currentCanvas()->setStrokeColor(indexValue >= panel.yesterday ? ui::Color::green() : ui::Color::red());
     if (*panel.prePoint != 0 && panel.hasLineScale()) {
-        ui::strokeLine(*currentCanvas(), panel.x(*panel.preMinute), panel.lineY(*panel.prePoint), panel.x(minute), panel.lineY(indexValue));
+        ui::strokeLine(*currentCanvas(), panel.x(*panel.preMinute), panel.lineY(*panel.prePoint), panel.x(minute),
+                       panel.lineY(indexValue));
     }
     *panel.prePoint = static_cast<float>(indexValue);
     *panel.preMinute = minute;

@@ -20,7 +20,6 @@ constexpr double kBarSpan = 40;
 constexpr double kLineSpan = 80;
 constexpr int kLabelX = 165;
 
-
 } // namespace
 
 MarketResultView::MarketResultView(MarketResultViewController& delegate, QWidget* parent)
@@ -45,7 +44,8 @@ void MarketResultView::clearChart() {
         return;
     }
     // The ground of both panels and of their label columns.
-    ui::fillGround(*currentCanvas(), {{197, 30, 260, 100}, {140, 30, 55, 120}, {197, 150, 265, 90}, {140, 150, 55, 110}});
+    ui::fillGround(*currentCanvas(),
+                   {{197, 30, 260, 100}, {140, 30, 55, 120}, {197, 150, 265, 90}, {140, 150, 55, 110}});
 }
 
 void MarketResultView::drawCoordinate() {
@@ -98,8 +98,9 @@ void MarketResultView::drawHoSEBar(int slot, double quantity, double index) {
     m_preHoSEHeight = quantity;
     currentCanvas()->setStrokeColor(ui::Color::green());
     if (m_preHoSEPoint != 0 && m_yHoSE_PointScale > 0) {
-        ui::strokeLine(*currentCanvas(), xOfSlot(m_preHoSEMinute), 120 - (m_preHoSEPoint - m_minHoSEPoint) / m_yHoSE_PointScale, x,
-                   120 - (index - m_minHoSEPoint) / m_yHoSE_PointScale);
+        ui::strokeLine(*currentCanvas(), xOfSlot(m_preHoSEMinute),
+                       120 - (m_preHoSEPoint - m_minHoSEPoint) / m_yHoSE_PointScale, x,
+                       120 - (index - m_minHoSEPoint) / m_yHoSE_PointScale);
     }
     m_preHoSEPoint = index;
     m_preHoSEMinute = slot;
@@ -114,8 +115,9 @@ void MarketResultView::drawHaSTCBar(int slot, double quantity, double index) {
     m_preHaSTCHeight = quantity;
     currentCanvas()->setStrokeColor(ui::Color::green());
     if (m_preHaSTCPoint != 0 && m_yHaSTC_PointScale > 0) {
-        ui::strokeLine(*currentCanvas(), xOfSlot(m_preHaSTCMinute), 236 - (m_preHaSTCPoint - m_minHaSTCPoint) / m_yHaSTC_PointScale, x,
-                   236 - (index - m_minHaSTCPoint) / m_yHaSTC_PointScale);
+        ui::strokeLine(*currentCanvas(), xOfSlot(m_preHaSTCMinute),
+                       236 - (m_preHaSTCPoint - m_minHaSTCPoint) / m_yHaSTC_PointScale, x,
+                       236 - (index - m_minHaSTCPoint) / m_yHaSTC_PointScale);
     }
     m_preHaSTCPoint = index;
     m_preHaSTCMinute = slot;

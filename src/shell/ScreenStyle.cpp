@@ -49,7 +49,11 @@ QColor darkGreen() {
     return QColor::fromRgbF(0.13F, 0.55F, 0.13F);
 }
 
+// A style sheet costs a restyle of the label: a colour that stays is not set again.
 void setTextColor(QLabel* label, const QColor& color) {
+    if (label->property(kTextColorProperty) == QVariant(color)) {
+        return;
+    }
     label->setProperty(kTextColorProperty, color);
     const QString css = color.alpha() == 0 ? QStringLiteral("transparent") : color.name(QColor::HexRgb);
     label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(css));

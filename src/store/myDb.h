@@ -139,13 +139,16 @@ public:
                        const QString& day);
     void updateFinanceData(const QString& id, const QString& quarter, const QString& year, const QString& TTS,
                            const QString& VCSH, const QString& DTT, const QString& LNST, const QString& layoutId);
-    void updateGoods(const QString& id, const QString& day, const QString& minute, const QString& price,
+    /// The price writers replace the stored row of the id; true when both statements ran.
+    bool updateGoods(const QString& id, const QString& day, const QString& minute, const QString& price,
                      const QString& updown, const QString& percent);
-    void updateWorldStock(const QString& id, const QString& day, const QString& minute, const QString& point,
+    bool updateWorldStock(const QString& id, const QString& day, const QString& minute, const QString& point,
                           const QString& updown, const QString& percent);
-    void updateExchange(const QString& id, const QString& day, const QString& minute, const QString& price,
+    bool updateExchange(const QString& id, const QString& day, const QString& minute, const QString& price,
                         const QString& buy, const QString& sell);
-    void addRealtimeGoldData(int feedId, const QString& day, const QString& data, int order);
+    /// Stores a gold answer of the feed under its order, replacing the feed's answers from that
+    /// order on; true when both statements ran.
+    bool addRealtimeGoldData(int feedId, const QString& day, const QString& data, int order);
 
     /// At most 20 articles, newest first; " " asks for the general news.
     QStringList getCompanyNews(const QString& id);
@@ -156,7 +159,8 @@ public:
     QStringList getWorldStock(int group);
     /// Group 1: ids 1-8; any other: ids 9 and above.
     QStringList getExchange(int group);
-    /// The stored answers of the feed on the latest day any gold feed has.
+    /// The stored answers of the feed's latest day, in order. Each feed has its own latest day:
+    /// the bank quotes in office hours only, while the world price moves around the clock.
     QStringList getRealtimeGoldData(int feedId);
 
     // ---- portfolios and watch list ---------------------------------------------------------

@@ -28,32 +28,35 @@ void myDb::updateFinanceData(const QString& id, const QString& quarter, const QS
           {id, quarter, year, TTS, VCSH, DTT, LNST, layoutId});
 }
 
-void myDb::updateGoods(const QString& id, const QString& day, const QString& minute, const QString& price,
+bool myDb::updateGoods(const QString& id, const QString& day, const QString& minute, const QString& price,
                        const QString& updown, const QString& percent) {
-    query(QStringLiteral("delete from realtime_goods where id=?1"), {id});
-    query(QStringLiteral("insert into realtime_goods (id,day,minute,price,updown,percent) values (?1,?2,?3,?4,?5,?6)"),
-          {id, day, minute, price, updown, percent});
+    return query(QStringLiteral("delete from realtime_goods where id=?1"), {id}) &&
+           query(QStringLiteral(
+                     "insert into realtime_goods (id,day,minute,price,updown,percent) values (?1,?2,?3,?4,?5,?6)"),
+                 {id, day, minute, price, updown, percent});
 }
 
-void myDb::updateWorldStock(const QString& id, const QString& day, const QString& minute, const QString& point,
+bool myDb::updateWorldStock(const QString& id, const QString& day, const QString& minute, const QString& point,
                             const QString& updown, const QString& percent) {
-    query(QStringLiteral("delete from realtime_worldstock where id=?1"), {id});
-    query(QStringLiteral(
-              "insert into realtime_worldstock (id,day,minute,point,updown,percent) values (?1,?2,?3,?4,?5,?6)"),
-          {id, day, minute, point, updown, percent});
+    return query(QStringLiteral("delete from realtime_worldstock where id=?1"), {id}) &&
+           query(QStringLiteral(
+                     "insert into realtime_worldstock (id,day,minute,point,updown,percent) values (?1,?2,?3,?4,?5,?6)"),
+                 {id, day, minute, point, updown, percent});
 }
 
-void myDb::updateExchange(const QString& id, const QString& day, const QString& minute, const QString& price,
+bool myDb::updateExchange(const QString& id, const QString& day, const QString& minute, const QString& price,
                           const QString& buy, const QString& sell) {
-    query(QStringLiteral("delete from realtime_exchange where id=?1"), {id});
-    query(QStringLiteral("insert into realtime_exchange (id,day,minute,price,buy,sell) values (?1,?2,?3,?4,?5,?6)"),
-          {id, day, minute, price, buy, sell});
+    return query(QStringLiteral("delete from realtime_exchange where id=?1"), {id}) &&
+           query(QStringLiteral(
+                     "insert into realtime_exchange (id,day,minute,price,buy,sell) values (?1,?2,?3,?4,?5,?6)"),
+                 {id, day, minute, price, buy, sell});
 }
 
-void myDb::addRealtimeGoldData(int feedId, const QString& day, const QString& data, int order) {
-    query(QStringLiteral("delete from realtime_gold where id=?1 and [order]>=?2"), {qint64{feedId}, qint64{order}});
-    query(QStringLiteral("insert into realtime_gold (id,day,data,[order]) values (?1,?2,?3,?4)"),
-          {qint64{feedId}, day, data, qint64{order}});
+bool myDb::addRealtimeGoldData(int feedId, const QString& day, const QString& data, int order) {
+    return query(QStringLiteral("delete from realtime_gold where id=?1 and [order]>=?2"),
+                 {qint64{feedId}, qint64{order}}) &&
+           query(QStringLiteral("insert into realtime_gold (id,day,data,[order]) values (?1,?2,?3,?4)"),
+                 {qint64{feedId}, day, data, qint64{order}});
 }
 
 QStringList myDb::getCompanyNews(const QString& id) {
@@ -101,7 +104,7 @@ QStringList myDb::getExchange(int group) {
 }
 
 QStringList myDb::getRealtimeGoldData(int feedId) {
-    return readRows(QStringLiteral("select data from realtime_gold where id=?1 and  day=((select max(day) from "
-                                   "realtime_gold)) order by [order]"),
+    return readRows(QStringLiteral("select data from realtime_gold where id=?1 and day=(select max(day) from "
+                                   "realtime_gold where id=?1) order by [order]"),
                     {qint64{feedId}});
 }

@@ -4,6 +4,7 @@
 #include "company/CompanyRealTimeViewcontroller.h"
 #include "company/DirectoryWarningViewController.h"
 #include "shell/LiveRefresh.h"
+#include "shell/MainViewController.h"
 #include "ui/Color.h"
 
 #include <QImage>
@@ -245,6 +246,17 @@ TEST_F(CompanyWarningTest, AFiveFieldRecordOpensTheWarningScreenWithTheWholeAnsw
     auto* warning = list().warningScreen();
     ASSERT_NE(warning, nullptr);
     EXPECT_EQ(navigator().topController(), warning);
+}
+
+// The check answers late on a slow link: by then the user may be on another section, which a
+// warning screen must not cover.
+TEST_F(CompanyWarningTest, AWarningArrivingAfterTheUserLeftTheListOpensNothing) {
+    logIn();
+    open(kHoSE, kToday, true);
+    navigator().popToRoot(false);
+    list().parse_data_warning(QByteArray("KTRPW:0:9000;\n1,41,77,25.5,25.5;"));
+    EXPECT_EQ(list().warningScreen(), nullptr);
+    EXPECT_EQ(navigator().topController(), static_cast<ui::ViewController*>(app().mainViewController()));
 }
 
 TEST_F(CompanyWarningTest, AnErrorStatusOfTheCheckSwitchesLiveModeOff) {

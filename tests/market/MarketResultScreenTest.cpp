@@ -1,10 +1,10 @@
 #include "MarketResultFixture.h"
 #include "company/CompanyInfoViewController.h"
 #include "market/MarketResultStyle.h"
-#include "shell/ScreenStyle.h"
 #include "shell/ActivityIndicator.h"
 #include "shell/ContextMenuViewController.h"
 #include "shell/MainViewController.h"
+#include "shell/ScreenStyle.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -98,3 +98,12 @@ TEST_F(StoreTest, GoldAnswersOfTheLatestDayInOrder) {
     db().addRealtimeGoldData(2, QStringLiteral("9000"), QStringLiteral("fresh"), 0);
     EXPECT_EQ(db().getRealtimeGoldData(2), QStringList{QStringLiteral("fresh")});
 }
+
+// The bank quotes in office hours only: before its first quote of the day it still has the
+// previous day's answers, which must not vanish because the world feed has moved on.
+TEST_F(StoreTest, EachGoldFeedReadsItsOwnLatestDay) {
+    db().addRealtimeGoldData(1, QStringLiteral("8999"), QStringLiteral("bank yesterday"), 0);
+    db().addRealtimeGoldData(2, QStringLiteral("9000"), QStringLiteral("world today"), 0);
+    EXPECT_EQ(db().getRealtimeGoldData(1), QStringList{QStringLiteral("bank yesterday")});
+    EXPECT_EQ(db().getRealtimeGoldData(2), QStringList{QStringLiteral("world today")});
+}

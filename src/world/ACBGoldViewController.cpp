@@ -1,0 +1,115 @@
+#include "world/ACBGoldViewController.h"
+
+#include "net/AnswerReader.h"
+#include "shell/QRMInfoAppDelegate.h"
+#include "shell/ScreenStyle.h"
+#include "ui/Fonts.h"
+#include "world/ACBGoldView.h"
+#include "world/WorldGoldViewController.h"
+
+#include <QLabel>
+
+#include <cmath>
+
+namespace world {
+
+namespace {
+
+constexpr int kMinuteFields = 4;
+constexpr int kQuoteFields = 9;
+
+// A caption of the white band, dark on white.
+void addCaption(QWidget* root, const QString& text, const QRect& frame) {
+    QLabel* caption = shell::makeLabel(root, text, frame, 12);
+    caption->setStyleSheet(QStringLiteral("color: #4a5568; background: transparent;"));
+}
+
+} // namespace
+
+ACBGoldViewController::ACBGoldViewController(shell::QRMInfoAppDelegate& appDelegate)
+    : GoldScreen(appDelegate, kFeedId,
+                 Look{QStringLiteral("Giá vàng ACB"), QStringLiteral("Vàng thế giới"),
+                      QStringLiteral("Giá (nghìn đồng/lượng)")}) {}
+
+ACBGoldViewController::~ACBGoldViewController() = default;
+
+GoldDayView* ACBGoldViewController::makeChart() {
+    m_view = new ACBGoldView;
+    return m_view;
+}
+
+ACBGoldView* ACBGoldViewController::goldView() {
+    view();
+    return m_view;
+}
+
+void ACBGoldViewController::buildQuoteLabels(QWidget* root) {
+    addCaption(root, QStringLiteral("Giá trị (tr.đ)"), QRect(4, 58, 90, 20));
+    m_lbValue = makeQuoteLabel(root, QRect(94, 58, 110, 20), QColor(0x1b, 0x24, 0x30), Qt::AlignLeft);
+    addCaption(root, QStringLiteral("Khối lượng (lượng)"), QRect(210, 58, 120, 20));
+    m_lbQuantity = makeQuoteLabel(root, QRect(330, 58, 146, 20), QColor(0x1b, 0x24, 0x30), Qt::AlignLeft);
+    m_lbPrice = makeQuoteLabel(root, QRect(214, 84, 110, 18), Qt::white, Qt::AlignRight);
+    lbPercent()->setFont(ui::systemFont(14));
+}
+
+QString ACBGoldViewController::requestUrl(int revision) const {
+    return appDelegate().endpoints().bankGold(revision);
+}
+
+// Minute record: id, minute, price, bar value. Quote record: id, change, percent, minute, price,
+// previous day's price, traded value, traded amount, day.
+void ACBGoldViewController::parseToGetInfo(const QString& text) {
+    view();
+    const net::Answer answer(text);
+    setErr(!answer.isSuccess());
+    if (isErr()) {
+        return;
+    }
+    GoldQuote& shown = quote();
+    for (const net::RecordView& record : answer.allRecords()) {
+        if (record.size() == kMinuteFields) {
+            m_view->widenHeight(record.doubleAt(3));
+            m_view->widenPrice(record.doubleAt(2));
+        } else if (record.size() == kQuoteFields) {
+            shown.seen = true;
+            shown.value = core::getDecimalString(std::trunc(record.doubleAt(6)));
+            shown.quantity = core::getDecimalString(record.doubleAt(7));
+            shown.price = core::getDecimalString(record.doubleAt(4));
+            const double change = record.doubleAt(1);
+            setChange(change, QString::number(static_cast<int>(change)), record.text(2));
+            m_view->setYesterdayPoint(static_cast<float>(std::fabs(record.doubleAt(5))));
+            markTime(record.intAt(8), record.intAt(3));
+        }
+    }
+}
+
+void ACBGoldViewController::showQuote(const GoldQuote& quote) {
+    m_lbValue->setText(quote.value);
+    m_lbQuantity->setText(quote.quantity);
+    m_lbPrice->setText(quote.price);
+    lbPercent()->setText(quote.percent);
+    shell::setTextColor(lbPercent(), quote.color);
+}
+
+void ACBGoldViewController::ParseText(const QString& text) {
+    const net::Answer answer(text);
+    if (!answer.isSuccess()) {
+        setErr(true);
+        return;
+    }
+    for (const net::RecordView& record : answer.allRecords()) {
+        if (record.size() == kMinuteFields) {
+            m_view->drawBar(record.intAt(1), record.doubleAt(3), record.doubleAt(2));
+        }
+    }
+}
+
+void ACBGoldViewController::goWorldGold() {
+    goOtherGold();
+}
+
+ui::ViewController* ACBGoldViewController::otherGoldScreen() {
+    return appDelegate().cachedScreen<WorldGoldViewController>();
+}
+
+} // namespace world

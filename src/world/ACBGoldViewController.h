@@ -1,0 +1,47 @@
+#pragma once
+
+#include "world/GoldScreen.h"
+
+namespace world {
+
+class ACBGoldView;
+
+/// The bank's gold price through the day: the latest price, its change, the day's traded value
+/// and amount, and the chart of the price over a bar per quote.
+class ACBGoldViewController final : public GoldScreen {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ACBGoldViewController)
+
+public:
+    /// The feed id of the bank's answers in the store.
+    static constexpr int kFeedId = 1;
+
+    explicit ACBGoldViewController(shell::QRMInfoAppDelegate& appDelegate);
+    ~ACBGoldViewController() override;
+
+    void parseToGetInfo(const QString& text) override;
+    void ParseText(const QString& text) override;
+    /// To the world gold screen (or back to it).
+    void goWorldGold();
+
+    ACBGoldView* goldView();
+    QLabel* lbPrice() const { return m_lbPrice; }
+    QLabel* lbValue() const { return m_lbValue; }
+    QLabel* lbQuantity() const { return m_lbQuantity; }
+
+protected:
+    GoldDayView* makeChart() override;
+    QString requestUrl(int revision) const override;
+    void buildQuoteLabels(QWidget* root) override;
+    void showQuote(const GoldQuote& quote) override;
+    bool updateStopsAnimation() const override { return true; }
+    ui::ViewController* otherGoldScreen() override;
+
+private:
+    ACBGoldView* m_view = nullptr;
+    QLabel* m_lbPrice = nullptr;
+    QLabel* m_lbValue = nullptr;
+    QLabel* m_lbQuantity = nullptr;
+};
+
+} // namespace world

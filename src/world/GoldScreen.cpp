@@ -1,0 +1,307 @@
+#include "world/GoldScreen.h"
+
+#include "net/AnswerReader.h"
+#include "net/MyUrlRequest.h"
+#include "shell/ActivityIndicator.h"
+#include "shell/ContextMenuViewController.h"
+#include "shell/LiveRefresh.h"
+#include "shell/MainViewController.h"
+#include "shell/QRMInfoAppDelegate.h"
+#include "shell/ScreenStyle.h"
+#include "store/Transaction.h"
+#include "store/myDb.h"
+#include "ui/Fonts.h"
+#include "ui/LiveModeButton.h"
+#include "ui/Navigator.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace world {
+
+namespace {
+
+const QString kDarkText = QStringLiteral("color: #1b2430; background: transparent;");
+constexpr int kAxisY = 236;
+constexpr int kBottomBarY = 264;
+
+} // namespace
+
+GoldScreen::GoldScreen(shell::QRMInfoAppDelegate& appDelegate, int feedId, Look look)
+    : m_delegate(appDelegate)
+    , m_feedId(feedId)
+    , m_look(std::move(look)) {
+    shell::LiveRefresh::Options options;
+    options.holdsCurrentDay = [this] {
+        return holdsCurrentDay();
+    };
+    m_live = std::make_unique<shell::LiveRefresh>(
+        appDelegate, *this, [this] { targetMethod(); }, std::move(options));
+}
+
+GoldScreen::~GoldScreen() = default;
+
+// ---- layout ----------------------------------------------------------------------------------
+
+// The chart is the root, so chart coordinates are screen coordinates: a white band on top holds
+// the bar and the title, the black panel below holds the quote, the chart and the buttons.
+QWidget* GoldScreen::loadView() {
+    m_chart = makeChart();
+    m_chart->resize(480, 320);
+    m_chart->setDelegate(this);
+    m_bar = shell::buildLiveBar(m_chart, m_delegate.scheduler(), *m_live, m_look.heading);
+    m_bar.heading->setFont(ui::systemFont(16, true));
+    m_bar.heading->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    m_bar.date->setStyleSheet(kDarkText);
+    connectNavigation(m_bar.back, [this] { goBack(); });
+    connect(m_bar.live, &QPushButton::clicked, this, &GoldScreen::toggleAnimation);
+    connectNavigation(m_bar.menu, [this] { goMenu(); });
+
+    m_switch = shell::makeBarButton(m_chart, m_look.switchCaption, QRect(4, 32, 120, 24));
+    m_switch->setFont(ui::systemFont(14, true));
+    connectNavigation(m_switch, [this] { goOtherGold(); });
+    m_lbUser = shell::makeLabel(m_chart, QString(), QRect(130, 34, 170, 20), 13);
+    m_lbUser->setStyleSheet(kDarkText);
+    QLabel* unit = shell::makeLabel(m_chart, m_look.unit, QRect(64, 84, 150, 18), 11);
+    unit->setStyleSheet(QStringLiteral("color: #8c8c8c; background: transparent;"));
+    m_lbPercent = makeQuoteLabel(m_chart, QRect(330, 84, 146, 18), Qt::red, Qt::AlignRight);
+    buildQuoteLabels(m_chart);
+    buildTimeAxis(m_chart);
+    buildBottomBar(m_chart);
+    return m_chart;
+}
+
+void GoldScreen::viewDidLoad() {
+    m_live->stop();
+}
+
+QLabel* GoldScreen::makeQuoteLabel(QWidget* root, const QRect& frame, const QColor& color, Qt::Alignment alignment) {
+    QLabel* label = shell::makeLabel(root, QString(), frame, 14, true);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    shell::setTextColor(label, color);
+    return label;
+}
+
+// The hours under the chart, centred on their x.
+void GoldScreen::buildTimeAxis(QWidget* root) {
+    constexpr int kHours[] = {0, 6, 12, 18, 24};
+    constexpr int kHalfWidth = 18;
+    for (const int hour : kHours) {
+        const int x = static_cast<int>(GoldDayView::xOfMinute(hour * 60));
+        QLabel* label = shell::makeLabel(root, QStringLiteral("%1h").arg(hour),
+                                         QRect(x - kHalfWidth, kAxisY, 2 * kHalfWidth, 16), 10);
+        label->setAlignment(Qt::AlignCenter);
+        label->setStyleSheet(QStringLiteral("color: #8c8c8c; background: transparent;"));
+    }
+}
+
+void GoldScreen::buildBottomBar(QWidget* root) {
+    QPushButton* home = shell::makeBarButton(root, QStringLiteral("Trang chủ"), QRect(64, kBottomBarY, 90, 26));
+    connectNavigation(home, [this] { goHome(); });
+    QPushButton* reloadButton = shell::makeBarButton(root, QStringLiteral("Tải lại"), QRect(160, kBottomBarY, 80, 26));
+    connect(reloadButton, &QPushButton::clicked, this, &GoldScreen::reload);
+}
+
+GoldDayView* GoldScreen::chartView() {
+    view();
+    return m_chart;
+}
+
+// ---- appearance ------------------------------------------------------------------------------
+
+void GoldScreen::viewWillAppear(bool /*animated*/) {
+    view();
+    m_delegate.setBRealTime(false);
+    m_delegate.setILastRevisionWorldGold(0);
+    refreshUserLabel();
+    startLoad();
+}
+
+void GoldScreen::refreshUserLabel() {
+    const bool shown = m_delegate.account_visible() != 0 && m_delegate.isAuthenticated();
+    m_lbUser->setText(shown ? QStringLiteral("[ %1 ]").arg(m_delegate.username()) : QString());
+}
+
+bool GoldScreen::handleKey(int qtKey) {
+    if (qtKey == Qt::Key_L) {
+        toggleAnimation();
+        return true;
+    }
+    return ui::ViewController::handleKey(qtKey);
+}
+
+void GoldScreen::reloadScreen() {
+    reload();
+}
+
+bool GoldScreen::holdsCurrentDay() const {
+    return !m_texts.isEmpty() &&
+           net::leadingInt(net::Answer(m_texts.constFirst()).headerField(2)) == m_delegate.currentDay();
+}
+
+// ---- data ------------------------------------------------------------------------------------
+
+void GoldScreen::startLoad() {
+    view();
+    if (m_delegate.bRealTime()) {
+        if (isRequestOutstanding()) {
+            return;
+        }
+        m_live->animationLoop();
+        m_live->startRefresh();
+        sendRequest(m_delegate.iLastRevisionWorldGold());
+    } else {
+        m_live->stop();
+    }
+    prepareToDisplay();
+}
+
+void GoldScreen::prepareToDisplay() {
+    view();
+    m_texts = m_delegate.db()->getRealtimeGoldData(m_feedId);
+    m_delegate.realDataArrGold() = m_texts;
+    if (m_texts.isEmpty()) {
+        return;
+    }
+    m_quote = GoldQuote{};
+    for (const QString& text : std::as_const(m_texts)) {
+        parseToGetInfo(text);
+    }
+    if (m_quote.seen) {
+        showQuote(m_quote);
+    }
+    if (!m_quote.date.isEmpty()) {
+        m_bar.date->setText(m_quote.date);
+    }
+    m_chart->setNeedsDisplay();
+}
+
+void GoldScreen::reload() {
+    if (isRequestOutstanding()) {
+        return;
+    }
+    m_delegate.setILastRevisionWorldGold(0);
+    m_order = 0;
+    sendRequest(0);
+}
+
+void GoldScreen::targetMethod() {
+    sendRequest(m_delegate.iLastRevisionWorldGold());
+}
+
+void GoldScreen::toggleAnimation() {
+    m_order = 0;
+    m_delegate.setILastRevisionWorldGold(0);
+    m_delegate.setBRealTime(!m_delegate.bRealTime());
+    startLoad();
+}
+
+void GoldScreen::sendRequest(int revision) {
+    view();
+    if (!m_myUrlRequest) {
+        m_myUrlRequest = m_delegate.makeRequest();
+    }
+    m_myUrlRequest->setMyReqType(kRequestKind);
+    m_myUrlRequest->setDelegate(this);
+    m_myUrlRequest->ResquestLink(requestUrl(revision));
+    m_bar.activity->startAnimating();
+}
+
+bool GoldScreen::isRequestOutstanding() const {
+    return m_bar.activity != nullptr && m_bar.activity->isAnimating();
+}
+
+int GoldScreen::animationCount() const {
+    return m_live->animationCount();
+}
+
+void GoldScreen::DidFinishRequest(std::optional<QByteArray> data) {
+    view();
+    m_bar.activity->stopAnimating();
+    if (data) {
+        storeAnswer(QString::fromUtf8(*data));
+    } else {
+        m_delegate.showConnectionError();
+    }
+    prepareToDisplay();
+}
+
+// Only a success is kept, under the day its header names.
+void GoldScreen::storeAnswer(const QString& text) {
+    const net::Answer answer(text);
+    m_isErr = answer.headerFieldCount() < 2 || !answer.isSuccess();
+    if (m_isErr) {
+        return;
+    }
+    myDb& db = *m_delegate.db();
+    store::Transaction transaction(db);
+    if (db.addRealtimeGoldData(m_feedId, answer.headerText(2), text, m_order) && transaction.commit()) {
+        ++m_order;
+    }
+}
+
+void GoldScreen::parseForDraw() {
+    if (m_texts.isEmpty()) {
+        return;
+    }
+    m_chart->updateScales();
+    for (const QString& text : std::as_const(m_texts)) {
+        ParseText(text);
+    }
+}
+
+void GoldScreen::markTime(int day, int minute) {
+    if (day == m_delegate.currentDay()) {
+        m_delegate.setILastRevisionWorldGold(minute);
+        m_quote.date = m_delegate.timeFromMinuteFrom0h00(minute);
+    } else {
+        m_quote.date = m_delegate.dateFromDay(day);
+    }
+}
+
+void GoldScreen::setChange(double change, const QString& changeText, const QString& percentText) {
+    const bool rise = change > 0;
+    m_quote.color = rise ? shell::darkGreen() : QColor(Qt::red);
+    m_quote.percent = rise ? QStringLiteral("+%1(+%2%)").arg(changeText, percentText)
+                           : QStringLiteral("%1(%2%)").arg(changeText, percentText);
+}
+
+// ---- navigation ------------------------------------------------------------------------------
+
+void GoldScreen::goOtherGold() {
+    ui::Navigator& navigator = m_delegate.navigator();
+    ui::ViewController* other = otherGoldScreen();
+    const QList<ui::ViewController*> stack = navigator.viewControllers();
+    if (stack.size() >= 2 && stack.at(stack.size() - 2) == other) {
+        navigator.pop(false);
+    } else {
+        navigator.push(other, false);
+    }
+}
+
+void GoldScreen::goBack() {
+    m_delegate.navigator().pop(true);
+}
+
+void GoldScreen::goHome() {
+    m_delegate.navigator().popToRoot(true);
+}
+
+void GoldScreen::goMenu() {
+    m_delegate.menu()->showOver(this, QString(), view());
+}
+
+// The update question stops this screen's refresh first: the update replaces the store.
+void GoldScreen::menuContextCallBack(int item) {
+    if (item == 0) {
+        m_delegate.setBRealTime(false);
+        if (updateStopsAnimation()) {
+            m_live->stop();
+        } else {
+            m_live->stopRefresh();
+        }
+    }
+    m_delegate.mainViewController()->performGeneralMenuItem(item);
+}
+
+} // namespace world

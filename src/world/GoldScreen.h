@@ -1,0 +1,160 @@
+#pragma once
+
+#include "net/RequestDelegate.h"
+#include "shell/ContextMenuParent.h"
+#include "shell/LiveBar.h"
+#include "ui/ViewController.h"
+#include "world/GoldDayView.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QLabel;
+class QPushButton;
+
+namespace net {
+class MyUrlRequest;
+}
+namespace shell {
+class LiveRefresh;
+class QRMInfoAppDelegate;
+} // namespace shell
+
+namespace world {
+
+/// What the quote labels of a gold screen show, gathered from the day's answers in order so
+/// that the labels are set once, from the latest quote.
+struct GoldQuote {
+    QString price;
+    QString percent;
+    QColor color;
+    QString value;
+    QString quantity;
+    QString date;
+    bool seen = false;
+};
+
+/// A gold price screen: the latest quote and the day's chart, rebuilt from every answer of the
+/// day kept in the store under the screen's feed. A refresh asks only for what is newer than
+/// the last minute received, a revision shared by the bank and the world gold screens. The
+/// two screens open each other.
+class GoldScreen : public ui::ViewController,
+                   public net::RequestDelegate,
+                   public shell::ContextMenuParent,
+                   public GoldChartDelegate {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(GoldScreen)
+
+public:
+    /// Kind tag of the screen's requests.
+    static constexpr int kRequestKind = 1;
+
+    ~GoldScreen() override;
+
+    void viewWillAppear(bool animated) override;
+    /// L switches live mode, besides the common keys.
+    bool handleKey(int qtKey) override;
+    void reloadScreen() override;
+
+    /// With live mode on, starts the refresh and asks for what is new; then shows the stored day.
+    void startLoad();
+    /// Reads the feed's stored answers of the day into the labels and redraws the chart.
+    void prepareToDisplay();
+    /// Asks for the whole day again; nothing while an answer is awaited.
+    void reload();
+    /// The refresh tick: what is newer than the revision.
+    void targetMethod();
+    void toggleAnimation();
+    void DidFinishRequest(std::optional<QByteArray> data) override;
+    /// One stored answer into the quote and the chart's ranges.
+    virtual void parseToGetInfo(const QString& text) = 0;
+    void parseForDraw() override;
+    /// One stored answer's minutes into the chart.
+    virtual void ParseText(const QString& text) = 0;
+
+    void goBack();
+    void goHome();
+    void goMenu();
+    void menuContextCallBack(int item) override;
+
+    int feedId() const { return m_feedId; }
+    int order() const { return m_order; }
+    bool isErr() const { return m_isErr; }
+    bool isRequestOutstanding() const;
+    int animationCount() const;
+    shell::LiveRefresh& liveRefresh() const { return *m_live; }
+    const QStringList& storedTexts() const { return m_texts; }
+    GoldDayView* chartView();
+    QLabel* lbDate() const { return m_bar.date; }
+    QLabel* lbUser() const { return m_lbUser; }
+    QLabel* lbPercent() const { return m_lbPercent; }
+    ui::LiveModeButton* releadBt() const { return m_bar.live; }
+    QPushButton* switchButton() const { return m_switch; }
+
+protected:
+    struct Look {
+        QString heading;
+        QString switchCaption;
+        QString unit;
+    };
+
+    GoldScreen(shell::QRMInfoAppDelegate& appDelegate, int feedId, Look look);
+
+    QWidget* loadView() override;
+    void viewDidLoad() override;
+
+    virtual GoldDayView* makeChart() = 0;
+    virtual QString requestUrl(int revision) const = 0;
+    /// The labels of the screen's own quote figures, on the white band or the chart.
+    virtual void buildQuoteLabels(QWidget* root) = 0;
+    /// Shows the gathered quote on the screen's labels.
+    virtual void showQuote(const GoldQuote& quote) = 0;
+    /// Whether a context-menu update also stops the frames (the bank screen) or only the refresh.
+    virtual bool updateStopsAnimation() const = 0;
+    /// The other gold screen (made on first use).
+    virtual ui::ViewController* otherGoldScreen() = 0;
+
+    /// Opens the other gold screen, or goes back to it when it is the one beneath this one, so
+    /// that switching to and fro never deepens the stack.
+    void goOtherGold();
+
+    void setErr(bool isErr) { m_isErr = isErr; }
+    GoldQuote& quote() { return m_quote; }
+    /// Sets the shown date of the data and, for data of today, the revision.
+    void markTime(int day, int minute);
+    /// The percent label's text and colour for a change: dark green with plus signs for a rise.
+    void setChange(double change, const QString& changeText, const QString& percentText);
+    shell::QRMInfoAppDelegate& appDelegate() const { return m_delegate; }
+    /// A label of the quote: plain text, in `color`, bold system 14.
+    QLabel* makeQuoteLabel(QWidget* root, const QRect& frame, const QColor& color, Qt::Alignment alignment);
+
+private:
+    void sendRequest(int revision);
+    void storeAnswer(const QString& text);
+    void refreshUserLabel();
+    void buildTimeAxis(QWidget* root);
+    void buildBottomBar(QWidget* root);
+    bool holdsCurrentDay() const;
+
+    shell::QRMInfoAppDelegate& m_delegate;
+    int m_feedId;
+    Look m_look;
+    std::unique_ptr<shell::LiveRefresh> m_live;
+    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
+    GoldDayView* m_chart = nullptr;
+    shell::LiveBar m_bar;
+    QLabel* m_lbUser = nullptr;
+    QLabel* m_lbPercent = nullptr;
+    QPushButton* m_switch = nullptr;
+    // This screen's stored answers: the application's shared list may meanwhile hold the other
+    // feed's, if that screen's answer arrives after the user switched.
+    QStringList m_texts;
+    GoldQuote m_quote;
+    int m_order = 0;
+    bool m_isErr = false;
+};
+
+} // namespace world

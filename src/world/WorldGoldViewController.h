@@ -1,0 +1,43 @@
+#pragma once
+
+#include "world/GoldScreen.h"
+
+namespace world {
+
+class WorldGoldView;
+
+/// The world gold price through the day: the latest price and its change, and the chart of the
+/// price minute by minute.
+class WorldGoldViewController final : public GoldScreen {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WorldGoldViewController)
+
+public:
+    /// The feed id of the world answers in the store.
+    static constexpr int kFeedId = 2;
+
+    explicit WorldGoldViewController(shell::QRMInfoAppDelegate& appDelegate);
+    ~WorldGoldViewController() override;
+
+    void parseToGetInfo(const QString& text) override;
+    void ParseText(const QString& text) override;
+    /// To the bank gold screen (or back to it).
+    void goACB();
+
+    WorldGoldView* goldView();
+    QLabel* lbValue() const { return m_lbValue; }
+
+protected:
+    GoldDayView* makeChart() override;
+    QString requestUrl(int revision) const override;
+    void buildQuoteLabels(QWidget* root) override;
+    void showQuote(const GoldQuote& quote) override;
+    bool updateStopsAnimation() const override { return false; }
+    ui::ViewController* otherGoldScreen() override;
+
+private:
+    WorldGoldView* m_view = nullptr;
+    QLabel* m_lbValue = nullptr;
+};
+
+} // namespace world
