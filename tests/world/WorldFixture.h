@@ -1,0 +1,60 @@
+#pragma once
+
+#include "server/ScriptedServer.h"
+#include "shell/ShellFixture.h"
+#include "store/myDb.h"
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+/// The application started against a scripted service (the update question declined), today
+/// fixed at day 9000, with helpers to answer and to open the world screens.
+class WorldTest : public ShellTest {
+protected:
+    static constexpr int kToday = 9000;
+
+    void SetUp() override {
+        ShellTest::SetUp();
+        {
+            myDb db(path());
+            db.initDb();
+            db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
+        }
+        start(QString::fromStdString(m_server.baseUrl()));
+        alerts().press(0);
+        app().setCurrentDay(kToday);
+        // A screen's first look of the day asks once; unless a test answers otherwise, the
+        // service refuses, which stores nothing and shows no alert.
+        m_server.set("/KTRPW/realtime.aspx", answer(body(1, kToday, {})));
+    }
+
+    /// An answer of the service: the header with status and day, then one record a line.
+    static std::string body(int status, int day, const std::vector<std::string>& records) {
+        std::string text = "KTRPW:" + std::to_string(status) + ":" + std::to_string(day) + ";";
+        for (const std::string& record : records) {
+            text += "\n" + record + ";";
+        }
+        return text;
+    }
+
+    /// The screen pushed over the main menu (which shows it and loads it).
+    template <typename Screen> Screen& open() {
+        auto* screen = app().cachedScreen<Screen>();
+        navigator().push(screen, false);
+        return *screen;
+    }
+
+    int requestsWith(const std::string& part) const {
+        int count = 0;
+        for (const std::string& target : m_server.requestTargets()) {
+            count += target.find(part) != std::string::npos ? 1 : 0;
+        }
+        return count;
+    }
+
+    sim::ScriptedServer m_server;
+};
+
+} // namespace testsupport
