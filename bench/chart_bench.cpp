@@ -1,5 +1,5 @@
-// Redrawing the market overview from a whole morning of stored answers, and reading one answer
-// of the whole morning.
+// Redrawing the market overview from a whole morning of stored answers, reading one answer of
+// the whole morning, and redrawing the bank gold chart from a whole day of stored answers.
 #include "market/MarketInfoView.h"
 #include "market/MarketInfoViewController.h"
 #include "net/NetworkActivity.h"
@@ -9,6 +9,8 @@
 #include "ui/ManualScheduler.h"
 #include "ui/Navigator.h"
 #include "ui/QPainterCanvas.h"
+#include "world/ACBGoldViewController.h"
+#include "world/GoldDayView.h"
 
 #include <QApplication>
 #include <QImage>
@@ -28,6 +30,7 @@ namespace {
 constexpr int kLastMinute = 150;
 constexpr int kHoSEFirst = 32;
 constexpr int kHoSELast = 105;
+constexpr int kMinutesPerDay = 1440;
 
 // A smooth, deterministic index path and per-minute traded quantity for an exchange.
 double indexAt(int stockId, int minute) {
@@ -104,6 +107,24 @@ struct Overview {
         screen->view();
     }
 
+    /// One bank gold answer a minute from 00:00 to 24:00, each holding the minute since the one
+    /// before and the quote, stored as the gold screen stores them.
+    void storeGoldDay() {
+        const int day = app->currentDay();
+        for (int minute = 0; minute < kMinutesPerDay; ++minute) {
+            const double price = 41500 + 120 * std::sin(minute / 47.0) + 35 * std::cos(minute / 5.3);
+            const int amount = 40 + (minute * 37) % 260;
+            const QString text = QStringLiteral("KTRPW:0:%1;\n1,%2,%3,%4;\n1,-20,-0.05,%2,%3,41520,%5,%6,%1;\n")
+                                     .arg(day)
+                                     .arg(minute)
+                                     .arg(price, 0, 'f', 0)
+                                     .arg(amount)
+                                     .arg(1000.0 + minute * 7, 0, 'f', 1)
+                                     .arg(minute * 3);
+            app->db()->addRealtimeGoldData(world::ACBGoldViewController::kFeedId, QString::number(day), text, minute);
+        }
+    }
+
     /// One answer a minute from 08:30 to 11:00, each stored as the overview stores it.
     void storeMorning() {
         const int day = app->currentDay();
@@ -156,6 +177,27 @@ void BM_MarketAnswerParse(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * text.size() * qint64(sizeof(QChar)));
 }
 BENCHMARK(BM_MarketAnswerParse)->Unit(benchmark::kMicrosecond);
+
+void BM_GoldDayRedraw(benchmark::State& state) {
+    Overview overview;
+    overview.storeGoldDay();
+    auto* gold = overview.app->cachedScreen<world::ACBGoldViewController>();
+    gold->view();
+    QImage image(960, 640, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        gold->prepareToDisplay();
+        QPainter painter(&image);
+        painter.scale(2, 2);
+        painter.fillRect(QRect(0, 0, 480, 320), Qt::white);
+        ui::QPainterCanvas canvas(painter);
+        gold->chartView()->render(canvas);
+    }
+    if (gold->storedTexts().size() != kMinutesPerDay) {
+        state.SkipWithError("the day was not stored");
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+BENCHMARK(BM_GoldDayRedraw)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -65,30 +65,28 @@ void ACBGoldViewController::parseToGetInfo(const QString& text) {
     if (isErr()) {
         return;
     }
-    GoldQuote& shown = quote();
     for (const net::RecordView& record : answer.allRecords()) {
         if (record.size() == kMinuteFields) {
             m_view->widenHeight(record.doubleAt(3));
             m_view->widenPrice(record.doubleAt(2));
         } else if (record.size() == kQuoteFields) {
-            shown.seen = true;
-            shown.value = core::getDecimalString(std::trunc(record.doubleAt(6)));
-            shown.quantity = core::getDecimalString(record.doubleAt(7));
-            shown.price = core::getDecimalString(record.doubleAt(4));
-            const double change = record.doubleAt(1);
-            setChange(change, QString::number(static_cast<int>(change)), record.text(2));
+            noteQuote(text);
             m_view->setYesterdayPoint(static_cast<float>(std::fabs(record.doubleAt(5))));
             markTime(record.intAt(8), record.intAt(3));
         }
     }
 }
 
-void ACBGoldViewController::showQuote(const GoldQuote& quote) {
-    m_lbValue->setText(quote.value);
-    m_lbQuantity->setText(quote.quantity);
-    m_lbPrice->setText(quote.price);
-    lbPercent()->setText(quote.percent);
-    shell::setTextColor(lbPercent(), quote.color);
+int ACBGoldViewController::quoteFieldCount() const {
+    return kQuoteFields;
+}
+
+void ACBGoldViewController::showQuote(const net::RecordView& quote) {
+    m_lbValue->setText(core::getDecimalString(std::trunc(quote.doubleAt(6))));
+    m_lbQuantity->setText(core::getDecimalString(quote.doubleAt(7)));
+    m_lbPrice->setText(core::getDecimalString(quote.doubleAt(4)));
+    const double change = quote.doubleAt(1);
+    showChange(change, QString::number(static_cast<int>(change)), quote.text(2));
 }
 
 void ACBGoldViewController::ParseText(const QString& text) {

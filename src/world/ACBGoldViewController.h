@@ -33,7 +33,8 @@ protected:
     GoldDayView* makeChart() override;
     QString requestUrl(int revision) const override;
     void buildQuoteLabels(QWidget* root) override;
-    void showQuote(const GoldQuote& quote) override;
+    int quoteFieldCount() const override;
+    void showQuote(const net::RecordView& quote) override;
     bool updateStopsAnimation() const override { return true; }
     ui::ViewController* otherGoldScreen() override;
 

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace world {
 
 namespace {
@@ -163,17 +165,30 @@ void GoldScreen::prepareToDisplay() {
     if (m_texts.isEmpty()) {
         return;
     }
-    m_quote = GoldQuote{};
+    m_quoteSource.clear();
+    m_dateMinute = -1;
     for (const QString& text : std::as_const(m_texts)) {
         parseToGetInfo(text);
     }
-    if (m_quote.seen) {
-        showQuote(m_quote);
-    }
-    if (!m_quote.date.isEmpty()) {
-        m_bar.date->setText(m_quote.date);
-    }
+    showLatest();
     m_chart->setNeedsDisplay();
+}
+
+void GoldScreen::showLatest() {
+    if (!m_quoteSource.isEmpty()) {
+        const net::Answer answer(m_quoteSource);
+        const std::vector<net::RecordView> records = answer.allRecords();
+        const auto latest = std::find_if(records.rbegin(), records.rend(), [this](const net::RecordView& record) {
+            return record.size() == quoteFieldCount();
+        });
+        if (latest != records.rend()) {
+            showQuote(*latest);
+        }
+    }
+    if (m_dateMinute >= 0) {
+        m_bar.date->setText(m_dateDay == m_delegate.currentDay() ? m_delegate.timeFromMinuteFrom0h00(m_dateMinute)
+                                                                 : m_delegate.dateFromDay(m_dateDay));
+    }
 }
 
 void GoldScreen::reload() {
@@ -253,17 +268,18 @@ void GoldScreen::parseForDraw() {
 void GoldScreen::markTime(int day, int minute) {
     if (day == m_delegate.currentDay()) {
         m_delegate.setILastRevisionWorldGold(minute);
-        m_quote.date = m_delegate.timeFromMinuteFrom0h00(minute);
-    } else {
-        m_quote.date = m_delegate.dateFromDay(day);
     }
+    m_dateDay = day;
+    m_dateMinute = minute;
 }
 
-void GoldScreen::setChange(double change, const QString& changeText, const QString& percentText) {
+QColor GoldScreen::showChange(double change, const QString& changeText, const QString& percentText) {
     const bool rise = change > 0;
-    m_quote.color = rise ? shell::darkGreen() : QColor(Qt::red);
-    m_quote.percent = rise ? QStringLiteral("+%1(+%2%)").arg(changeText, percentText)
-                           : QStringLiteral("%1(%2%)").arg(changeText, percentText);
+    const QColor color = rise ? shell::darkGreen() : QColor(Qt::red);
+    m_lbPercent->setText(rise ? QStringLiteral("+%1(+%2%)").arg(changeText, percentText)
+                              : QStringLiteral("%1(%2%)").arg(changeText, percentText));
+    shell::setTextColor(m_lbPercent, color);
+    return color;
 }
 
 // ---- navigation ------------------------------------------------------------------------------

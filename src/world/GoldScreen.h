@@ -17,25 +17,14 @@ class QPushButton;
 
 namespace net {
 class MyUrlRequest;
-}
+class RecordView;
+} // namespace net
 namespace shell {
 class LiveRefresh;
 class QRMInfoAppDelegate;
 } // namespace shell
 
 namespace world {
-
-/// What the quote labels of a gold screen show, gathered from the day's answers in order so
-/// that the labels are set once, from the latest quote.
-struct GoldQuote {
-    QString price;
-    QString percent;
-    QColor color;
-    QString value;
-    QString quantity;
-    QString date;
-    bool seen = false;
-};
 
 /// A gold price screen: the latest quote and the day's chart, rebuilt from every answer of the
 /// day kept in the store under the screen's feed. A refresh asks only for what is newer than
@@ -110,8 +99,10 @@ protected:
     virtual QString requestUrl(int revision) const = 0;
     /// The labels of the screen's own quote figures, on the white band or the chart.
     virtual void buildQuoteLabels(QWidget* root) = 0;
-    /// Shows the gathered quote on the screen's labels.
-    virtual void showQuote(const GoldQuote& quote) = 0;
+    /// The field count of the screen's quote record.
+    virtual int quoteFieldCount() const = 0;
+    /// Shows the latest quote record of the day on the screen's labels.
+    virtual void showQuote(const net::RecordView& quote) = 0;
     /// Whether a context-menu update also stops the frames (the bank screen) or only the refresh.
     virtual bool updateStopsAnimation() const = 0;
     /// The other gold screen (made on first use).
@@ -122,17 +113,22 @@ protected:
     void goOtherGold();
 
     void setErr(bool isErr) { m_isErr = isErr; }
-    GoldQuote& quote() { return m_quote; }
-    /// Sets the shown date of the data and, for data of today, the revision.
+    /// The answer text holding the latest quote so far. The labels are filled once, from the
+    /// last quote of the day, however many answers the day has.
+    void noteQuote(const QString& text) { m_quoteSource = text; }
+    /// The time of the data: today's minute also becomes the revision; the label shows it
+    /// when the day's answers are all read.
     void markTime(int day, int minute);
-    /// The percent label's text and colour for a change: dark green with plus signs for a rise.
-    void setChange(double change, const QString& changeText, const QString& percentText);
+    /// The change as the percent label shows it: dark green with plus signs for a rise, red
+    /// otherwise; returns the colour.
+    QColor showChange(double change, const QString& changeText, const QString& percentText);
     shell::QRMInfoAppDelegate& appDelegate() const { return m_delegate; }
     /// A label of the quote: plain text, in `color`, bold system 14.
     QLabel* makeQuoteLabel(QWidget* root, const QRect& frame, const QColor& color, Qt::Alignment alignment);
 
 private:
     void sendRequest(int revision);
+    void showLatest();
     void storeAnswer(const QString& text);
     void refreshUserLabel();
     void buildTimeAxis(QWidget* root);
@@ -152,7 +148,9 @@ private:
     // This screen's stored answers: the application's shared list may meanwhile hold the other
     // feed's, if that screen's answer arrives after the user switched.
     QStringList m_texts;
-    GoldQuote m_quote;
+    QString m_quoteSource;
+    int m_dateDay = 0;
+    int m_dateMinute = -1;
     int m_order = 0;
     bool m_isErr = false;
 };

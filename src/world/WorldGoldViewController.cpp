@@ -54,25 +54,25 @@ void WorldGoldViewController::parseToGetInfo(const QString& text) {
         return;
     }
     const int day = net::leadingInt(answer.headerField(2));
-    GoldQuote& shown = quote();
     for (const net::RecordView& record : answer.allRecords()) {
         if (record.size() == kMinuteFields) {
             markTime(day, record.intAt(1));
             m_view->widenPrice(record.doubleAt(2));
         } else if (record.size() == kQuoteFields) {
-            shown.seen = true;
-            setChange(record.doubleAt(1), record.text(1), record.text(2));
-            shown.price = core::getDecimalString(record.doubleAt(4));
+            noteQuote(text);
             m_view->setYesterdayPoint(static_cast<float>(std::fabs(record.doubleAt(5))));
         }
     }
 }
 
-void WorldGoldViewController::showQuote(const GoldQuote& quote) {
-    m_lbValue->setText(quote.price);
-    lbPercent()->setText(quote.percent);
-    shell::setTextColor(m_lbValue, quote.color);
-    shell::setTextColor(lbPercent(), quote.color);
+int WorldGoldViewController::quoteFieldCount() const {
+    return kQuoteFields;
+}
+
+void WorldGoldViewController::showQuote(const net::RecordView& quote) {
+    const QColor color = showChange(quote.doubleAt(1), quote.text(1), quote.text(2));
+    m_lbValue->setText(core::getDecimalString(quote.doubleAt(4)));
+    shell::setTextColor(m_lbValue, color);
 }
 
 void WorldGoldViewController::ParseText(const QString& text) {
