@@ -168,8 +168,7 @@ void CompanyInfoViewController::viewWillDisappear(bool /*animated*/) {
 void CompanyInfoViewController::refreshUserLabel() {
     m_lbUser->setFont(ui::systemFont(13));
     m_lbUser->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const bool shown = m_delegate.account_visible() != 0 && m_delegate.isAuthenticated();
-    m_lbUser->setText(shown ? QStringLiteral("[ %1 ]").arg(m_delegate.username()) : QString());
+    m_lbUser->setText(m_delegate.userLabelText());
 }
 
 bool CompanyInfoViewController::handleKey(int qtKey) {

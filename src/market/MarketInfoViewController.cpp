@@ -89,14 +89,9 @@ void MarketInfoViewController::viewWillAppear(bool /*animated*/) {
 }
 
 void MarketInfoViewController::refreshUserLabel() {
-    if (m_delegate.account_visible() != 0) {
-        m_lbUser->setFont(ui::systemFont(13));
-        m_lbUser->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        m_lbUser->setText(m_delegate.isAuthenticated() ? QStringLiteral("[ %1 ]").arg(m_delegate.username())
-                                                       : QString());
-    } else {
-        m_lbUser->setText(QString());
-    }
+    m_lbUser->setFont(ui::systemFont(13));
+    m_lbUser->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_lbUser->setText(m_delegate.userLabelText());
 }
 
 bool MarketInfoViewController::handleKey(int qtKey) {

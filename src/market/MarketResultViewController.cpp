@@ -123,8 +123,7 @@ void MarketResultViewController::showUser() {
     QLabel* user = layout().lbUser;
     user->setFont(ui::systemFont(13));
     user->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const bool shown = m_appDelegate.account_visible() != 0 && m_appDelegate.isAuthenticated();
-    user->setText(shown ? QStringLiteral("[ %1 ]").arg(m_appDelegate.username()) : QString());
+    user->setText(m_appDelegate.userLabelText());
 }
 
 bool MarketResultViewController::handleKey(int qtKey) {

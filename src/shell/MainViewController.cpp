@@ -155,8 +155,7 @@ void MainViewController::refreshUserLabel() {
     if (!m_lbUser) {
         return;
     }
-    const bool show = m_appDelegate.account_visible() != 0 && m_appDelegate.isAuthenticated();
-    m_lbUser->setText(show ? QStringLiteral("[ %1 ]").arg(m_appDelegate.username()) : QString());
+    m_lbUser->setText(m_appDelegate.userLabelText());
 }
 
 void MainViewController::clearUserLabel() {

@@ -143,6 +143,11 @@ net::MyUrlRequest& QRMInfoAppDelegate::ensureMyUrlRequest() {
     return *m_myUrlRequest;
 }
 
+QString QRMInfoAppDelegate::userLabelText() const {
+    const bool shown = m_account_visible != 0 && m_isAuthenticated;
+    return shown ? QStringLiteral("[ %1 ]").arg(m_username) : QString();
+}
+
 void QRMInfoAppDelegate::showConnectionError() {
     m_env.alerts->show(QString(), QStringLiteral("Lỗi kết nối dữ liệu"), {QStringLiteral("OK")});
 }

@@ -105,6 +105,9 @@ public:
     const net::Endpoints& endpoints() const { return m_endpoints; }
     /// A request object for a screen, on the program's network and activity counter.
     std::unique_ptr<net::MyUrlRequest> makeRequest() const;
+    /// The user label of the screens: "[ name ]" while the account is to be shown and the user
+    /// is logged in, else empty.
+    QString userLabelText() const;
     /// The common failure alert of every receiver.
     void showConnectionError();
     /// Logs out: forgets the session and the user name, empties the local portfolio copy.

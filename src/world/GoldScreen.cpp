@@ -1,9 +1,6 @@
 #include "world/GoldScreen.h"
 
 #include "net/AnswerReader.h"
-#include "net/MyUrlRequest.h"
-#include "shell/ActivityIndicator.h"
-#include "shell/ContextMenuViewController.h"
 #include "shell/LiveRefresh.h"
 #include "shell/MainViewController.h"
 #include "shell/QRMInfoAppDelegate.h"
@@ -11,7 +8,6 @@
 #include "store/Transaction.h"
 #include "store/myDb.h"
 #include "ui/Fonts.h"
-#include "ui/LiveModeButton.h"
 #include "ui/Navigator.h"
 
 #include <QLabel>
@@ -24,22 +20,16 @@ namespace world {
 namespace {
 
 const QString kDarkText = QStringLiteral("color: #1b2430; background: transparent;");
+const QString kGreyText = QStringLiteral("color: #8c8c8c; background: transparent;");
 constexpr int kAxisY = 236;
 constexpr int kBottomBarY = 264;
 
 } // namespace
 
 GoldScreen::GoldScreen(shell::QRMInfoAppDelegate& appDelegate, int feedId, Look look)
-    : m_delegate(appDelegate)
+    : LiveScreen(appDelegate)
     , m_feedId(feedId)
-    , m_look(std::move(look)) {
-    shell::LiveRefresh::Options options;
-    options.holdsCurrentDay = [this] {
-        return holdsCurrentDay();
-    };
-    m_live = std::make_unique<shell::LiveRefresh>(
-        appDelegate, *this, [this] { targetMethod(); }, std::move(options));
-}
+    , m_look(std::move(look)) {}
 
 GoldScreen::~GoldScreen() = default;
 
@@ -51,30 +41,24 @@ QWidget* GoldScreen::loadView() {
     m_chart = makeChart();
     m_chart->resize(480, 320);
     m_chart->setDelegate(this);
-    m_bar = shell::buildLiveBar(m_chart, m_delegate.scheduler(), *m_live, m_look.heading);
-    m_bar.heading->setFont(ui::systemFont(16, true));
-    m_bar.heading->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
-    m_bar.date->setStyleSheet(kDarkText);
-    connectNavigation(m_bar.back, [this] { goBack(); });
-    connect(m_bar.live, &QPushButton::clicked, this, &GoldScreen::toggleAnimation);
-    connectNavigation(m_bar.menu, [this] { goMenu(); });
+    buildLiveBar(m_chart, m_look.heading);
+    bar().heading->setFont(ui::systemFont(16, true));
+    bar().heading->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    bar().date->setStyleSheet(kDarkText);
 
     m_switch = shell::makeBarButton(m_chart, m_look.switchCaption, QRect(4, 32, 120, 24));
     m_switch->setFont(ui::systemFont(14, true));
     connectNavigation(m_switch, [this] { goOtherGold(); });
-    m_lbUser = shell::makeLabel(m_chart, QString(), QRect(130, 34, 170, 20), 13);
-    m_lbUser->setStyleSheet(kDarkText);
+    QLabel* user = shell::makeLabel(m_chart, QString(), QRect(130, 34, 170, 20), 13);
+    user->setStyleSheet(kDarkText);
+    setUserLabel(user);
     QLabel* unit = shell::makeLabel(m_chart, m_look.unit, QRect(64, 84, 150, 18), 11);
-    unit->setStyleSheet(QStringLiteral("color: #8c8c8c; background: transparent;"));
+    unit->setStyleSheet(kGreyText);
     m_lbPercent = makeQuoteLabel(m_chart, QRect(330, 84, 146, 18), Qt::red, Qt::AlignRight);
     buildQuoteLabels(m_chart);
     buildTimeAxis(m_chart);
     buildBottomBar(m_chart);
     return m_chart;
-}
-
-void GoldScreen::viewDidLoad() {
-    m_live->stop();
 }
 
 QLabel* GoldScreen::makeQuoteLabel(QWidget* root, const QRect& frame, const QColor& color, Qt::Alignment alignment) {
@@ -93,7 +77,7 @@ void GoldScreen::buildTimeAxis(QWidget* root) {
         QLabel* label = shell::makeLabel(root, QStringLiteral("%1h").arg(hour),
                                          QRect(x - kHalfWidth, kAxisY, 2 * kHalfWidth, 16), 10);
         label->setAlignment(Qt::AlignCenter);
-        label->setStyleSheet(QStringLiteral("color: #8c8c8c; background: transparent;"));
+        label->setStyleSheet(kGreyText);
     }
 }
 
@@ -112,56 +96,38 @@ GoldDayView* GoldScreen::chartView() {
 // ---- appearance ------------------------------------------------------------------------------
 
 void GoldScreen::viewWillAppear(bool /*animated*/) {
-    view();
-    m_delegate.setBRealTime(false);
-    m_delegate.setILastRevisionWorldGold(0);
-    refreshUserLabel();
+    beginAppearance();
+    appDelegate().setILastRevisionWorldGold(0);
     startLoad();
-}
-
-void GoldScreen::refreshUserLabel() {
-    const bool shown = m_delegate.account_visible() != 0 && m_delegate.isAuthenticated();
-    m_lbUser->setText(shown ? QStringLiteral("[ %1 ]").arg(m_delegate.username()) : QString());
-}
-
-bool GoldScreen::handleKey(int qtKey) {
-    if (qtKey == Qt::Key_L) {
-        toggleAnimation();
-        return true;
-    }
-    return ui::ViewController::handleKey(qtKey);
-}
-
-void GoldScreen::reloadScreen() {
-    reload();
 }
 
 bool GoldScreen::holdsCurrentDay() const {
     return !m_texts.isEmpty() &&
-           net::leadingInt(net::Answer(m_texts.constFirst()).headerField(2)) == m_delegate.currentDay();
+           net::leadingInt(net::Answer(m_texts.constFirst()).headerField(2)) == appDelegate().currentDay();
 }
 
 // ---- data ------------------------------------------------------------------------------------
 
 void GoldScreen::startLoad() {
     view();
-    if (m_delegate.bRealTime()) {
+    if (appDelegate().bRealTime()) {
         if (isRequestOutstanding()) {
             return;
         }
-        m_live->animationLoop();
-        m_live->startRefresh();
-        sendRequest(m_delegate.iLastRevisionWorldGold());
+        liveRefresh().animationLoop();
+        liveRefresh().startRefresh();
+        requestSince(appDelegate().iLastRevisionWorldGold());
     } else {
-        m_live->stop();
+        liveRefresh().stop();
     }
     prepareToDisplay();
 }
 
 void GoldScreen::prepareToDisplay() {
     view();
-    m_texts = m_delegate.db()->getRealtimeGoldData(m_feedId);
-    m_delegate.realDataArrGold() = m_texts;
+    shell::QRMInfoAppDelegate& app = appDelegate();
+    m_texts = app.db()->getRealtimeGoldData(m_feedId);
+    app.realDataArrGold() = m_texts;
     if (m_texts.isEmpty()) {
         return;
     }
@@ -186,8 +152,9 @@ void GoldScreen::showLatest() {
         }
     }
     if (m_dateMinute >= 0) {
-        m_bar.date->setText(m_dateDay == m_delegate.currentDay() ? m_delegate.timeFromMinuteFrom0h00(m_dateMinute)
-                                                                 : m_delegate.dateFromDay(m_dateDay));
+        const shell::QRMInfoAppDelegate& app = appDelegate();
+        lbDate()->setText(m_dateDay == app.currentDay() ? app.timeFromMinuteFrom0h00(m_dateMinute)
+                                                        : app.dateFromDay(m_dateDay));
     }
 }
 
@@ -195,48 +162,33 @@ void GoldScreen::reload() {
     if (isRequestOutstanding()) {
         return;
     }
-    m_delegate.setILastRevisionWorldGold(0);
+    appDelegate().setILastRevisionWorldGold(0);
     m_order = 0;
-    sendRequest(0);
+    requestSince(0);
 }
 
 void GoldScreen::targetMethod() {
-    sendRequest(m_delegate.iLastRevisionWorldGold());
+    requestSince(appDelegate().iLastRevisionWorldGold());
 }
 
 void GoldScreen::toggleAnimation() {
     m_order = 0;
-    m_delegate.setILastRevisionWorldGold(0);
-    m_delegate.setBRealTime(!m_delegate.bRealTime());
+    appDelegate().setILastRevisionWorldGold(0);
+    appDelegate().setBRealTime(!appDelegate().bRealTime());
     startLoad();
 }
 
-void GoldScreen::sendRequest(int revision) {
-    view();
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = m_delegate.makeRequest();
-    }
-    m_myUrlRequest->setMyReqType(kRequestKind);
-    m_myUrlRequest->setDelegate(this);
-    m_myUrlRequest->ResquestLink(requestUrl(revision));
-    m_bar.activity->startAnimating();
-}
-
-bool GoldScreen::isRequestOutstanding() const {
-    return m_bar.activity != nullptr && m_bar.activity->isAnimating();
-}
-
-int GoldScreen::animationCount() const {
-    return m_live->animationCount();
+void GoldScreen::requestSince(int revision) {
+    LiveScreen::sendRequest(requestUrl(revision), kRequestKind);
 }
 
 void GoldScreen::DidFinishRequest(std::optional<QByteArray> data) {
     view();
-    m_bar.activity->stopAnimating();
+    stopIndicator();
     if (data) {
         storeAnswer(QString::fromUtf8(*data));
     } else {
-        m_delegate.showConnectionError();
+        appDelegate().showConnectionError();
     }
     prepareToDisplay();
 }
@@ -248,7 +200,7 @@ void GoldScreen::storeAnswer(const QString& text) {
     if (m_isErr) {
         return;
     }
-    myDb& db = *m_delegate.db();
+    myDb& db = *appDelegate().db();
     store::Transaction transaction(db);
     if (db.addRealtimeGoldData(m_feedId, answer.headerText(2), text, m_order) && transaction.commit()) {
         ++m_order;
@@ -266,8 +218,8 @@ void GoldScreen::parseForDraw() {
 }
 
 void GoldScreen::markTime(int day, int minute) {
-    if (day == m_delegate.currentDay()) {
-        m_delegate.setILastRevisionWorldGold(minute);
+    if (day == appDelegate().currentDay()) {
+        appDelegate().setILastRevisionWorldGold(minute);
     }
     m_dateDay = day;
     m_dateMinute = minute;
@@ -285,7 +237,7 @@ QColor GoldScreen::showChange(double change, const QString& changeText, const QS
 // ---- navigation ------------------------------------------------------------------------------
 
 void GoldScreen::goOtherGold() {
-    ui::Navigator& navigator = m_delegate.navigator();
+    ui::Navigator& navigator = appDelegate().navigator();
     ui::ViewController* other = otherGoldScreen();
     const QList<ui::ViewController*> stack = navigator.viewControllers();
     if (stack.size() >= 2 && stack.at(stack.size() - 2) == other) {
@@ -295,29 +247,17 @@ void GoldScreen::goOtherGold() {
     }
 }
 
-void GoldScreen::goBack() {
-    m_delegate.navigator().pop(true);
-}
-
-void GoldScreen::goHome() {
-    m_delegate.navigator().popToRoot(true);
-}
-
-void GoldScreen::goMenu() {
-    m_delegate.menu()->showOver(this, QString(), view());
-}
-
 // The update question stops this screen's refresh first: the update replaces the store.
 void GoldScreen::menuContextCallBack(int item) {
     if (item == 0) {
-        m_delegate.setBRealTime(false);
+        appDelegate().setBRealTime(false);
         if (updateStopsAnimation()) {
-            m_live->stop();
+            liveRefresh().stop();
         } else {
-            m_live->stopRefresh();
+            liveRefresh().stopRefresh();
         }
     }
-    m_delegate.mainViewController()->performGeneralMenuItem(item);
+    LiveScreen::menuContextCallBack(item);
 }
 
 } // namespace world

@@ -1,28 +1,18 @@
 #pragma once
 
-#include "net/RequestDelegate.h"
-#include "shell/ContextMenuParent.h"
-#include "shell/LiveBar.h"
-#include "ui/ViewController.h"
+#include "shell/LiveScreen.h"
 #include "world/GoldDayView.h"
 
 #include <QColor>
 #include <QString>
 #include <QStringList>
 
-#include <memory>
-
 class QLabel;
 class QPushButton;
 
 namespace net {
-class MyUrlRequest;
 class RecordView;
-} // namespace net
-namespace shell {
-class LiveRefresh;
-class QRMInfoAppDelegate;
-} // namespace shell
+}
 
 namespace world {
 
@@ -30,10 +20,7 @@ namespace world {
 /// day kept in the store under the screen's feed. A refresh asks only for what is newer than
 /// the last minute received, a revision shared by the bank and the world gold screens. The
 /// two screens open each other.
-class GoldScreen : public ui::ViewController,
-                   public net::RequestDelegate,
-                   public shell::ContextMenuParent,
-                   public GoldChartDelegate {
+class GoldScreen : public shell::LiveScreen, public GoldChartDelegate {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GoldScreen)
 
@@ -44,19 +31,16 @@ public:
     ~GoldScreen() override;
 
     void viewWillAppear(bool animated) override;
-    /// L switches live mode, besides the common keys.
-    bool handleKey(int qtKey) override;
-    void reloadScreen() override;
 
     /// With live mode on, starts the refresh and asks for what is new; then shows the stored day.
     void startLoad();
     /// Reads the feed's stored answers of the day into the labels and redraws the chart.
     void prepareToDisplay();
     /// Asks for the whole day again; nothing while an answer is awaited.
-    void reload();
+    void reload() override;
     /// The refresh tick: what is newer than the revision.
-    void targetMethod();
-    void toggleAnimation();
+    void targetMethod() override;
+    void toggleAnimation() override;
     void DidFinishRequest(std::optional<QByteArray> data) override;
     /// One stored answer into the quote and the chart's ranges.
     virtual void parseToGetInfo(const QString& text) = 0;
@@ -64,23 +48,14 @@ public:
     /// One stored answer's minutes into the chart.
     virtual void ParseText(const QString& text) = 0;
 
-    void goBack();
-    void goHome();
-    void goMenu();
     void menuContextCallBack(int item) override;
 
     int feedId() const { return m_feedId; }
     int order() const { return m_order; }
     bool isErr() const { return m_isErr; }
-    bool isRequestOutstanding() const;
-    int animationCount() const;
-    shell::LiveRefresh& liveRefresh() const { return *m_live; }
     const QStringList& storedTexts() const { return m_texts; }
     GoldDayView* chartView();
-    QLabel* lbDate() const { return m_bar.date; }
-    QLabel* lbUser() const { return m_lbUser; }
     QLabel* lbPercent() const { return m_lbPercent; }
-    ui::LiveModeButton* releadBt() const { return m_bar.live; }
     QPushButton* switchButton() const { return m_switch; }
 
 protected:
@@ -93,7 +68,7 @@ protected:
     GoldScreen(shell::QRMInfoAppDelegate& appDelegate, int feedId, Look look);
 
     QWidget* loadView() override;
-    void viewDidLoad() override;
+    bool holdsCurrentDay() const override;
 
     virtual GoldDayView* makeChart() = 0;
     virtual QString requestUrl(int revision) const = 0;
@@ -122,27 +97,19 @@ protected:
     /// The change as the percent label shows it: dark green with plus signs for a rise, red
     /// otherwise; returns the colour.
     QColor showChange(double change, const QString& changeText, const QString& percentText);
-    shell::QRMInfoAppDelegate& appDelegate() const { return m_delegate; }
     /// A label of the quote: plain text, in `color`, bold system 14.
     QLabel* makeQuoteLabel(QWidget* root, const QRect& frame, const QColor& color, Qt::Alignment alignment);
 
 private:
-    void sendRequest(int revision);
+    void requestSince(int revision);
     void showLatest();
     void storeAnswer(const QString& text);
-    void refreshUserLabel();
     void buildTimeAxis(QWidget* root);
     void buildBottomBar(QWidget* root);
-    bool holdsCurrentDay() const;
 
-    shell::QRMInfoAppDelegate& m_delegate;
     int m_feedId;
     Look m_look;
-    std::unique_ptr<shell::LiveRefresh> m_live;
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
     GoldDayView* m_chart = nullptr;
-    shell::LiveBar m_bar;
-    QLabel* m_lbUser = nullptr;
     QLabel* m_lbPercent = nullptr;
     QPushButton* m_switch = nullptr;
     // This screen's stored answers: the application's shared list may meanwhile hold the other

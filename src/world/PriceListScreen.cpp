@@ -1,17 +1,11 @@
 #include "world/PriceListScreen.h"
 
 #include "net/AnswerReader.h"
-#include "net/MyUrlRequest.h"
-#include "shell/ActivityIndicator.h"
-#include "shell/ContextMenuViewController.h"
 #include "shell/LiveRefresh.h"
-#include "shell/MainViewController.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenStyle.h"
 #include "store/Transaction.h"
 #include "store/myDb.h"
-#include "ui/LiveModeButton.h"
-#include "ui/Navigator.h"
 #include "ui/RowTable.h"
 
 #include <QLabel>
@@ -34,18 +28,9 @@ constexpr int kBottomButtonStep = 79;
 
 PriceListScreen::PriceListScreen(shell::QRMInfoAppDelegate& appDelegate, QString heading,
                                  const PriceRowLayout& rowLayout)
-    : m_delegate(appDelegate)
+    : LiveScreen(appDelegate)
     , m_heading(std::move(heading))
-    , m_rows(rowLayout) {
-    shell::LiveRefresh::Options options;
-    // A first visit of the day would otherwise list nothing (or yesterday's prices) until the
-    // user found the reload button.
-    options.holdsCurrentDay = [this] {
-        return holdsCurrentDay();
-    };
-    m_live = std::make_unique<shell::LiveRefresh>(
-        appDelegate, *this, [this] { targetMethod(); }, std::move(options));
-}
+    , m_rows(rowLayout) {}
 
 PriceListScreen::~PriceListScreen() = default;
 
@@ -55,10 +40,7 @@ QWidget* PriceListScreen::loadView() {
     auto* root = new QWidget;
     root->resize(480, 320);
     shell::applyScreenBackground(root);
-    m_bar = shell::buildLiveBar(root, m_delegate.scheduler(), *m_live, m_heading);
-    connectNavigation(m_bar.back, [this] { goBack(); });
-    connect(m_bar.live, &QPushButton::clicked, this, &PriceListScreen::toggleAnimation);
-    connectNavigation(m_bar.menu, [this] { goMenu(); });
+    buildLiveBar(root, m_heading);
 
     m_tbView = new ui::RowTable(root);
     m_tbView->setGeometry(0, kTableTop, 480, kTableHeight);
@@ -70,13 +52,9 @@ QWidget* PriceListScreen::loadView() {
     connectNavigation(home, [this] { goHome(); });
     QPushButton* reloadButton = addBottomButton(root, QStringLiteral("Tải lại"), 1);
     connect(reloadButton, &QPushButton::clicked, this, &PriceListScreen::reload);
-    m_lbUser = shell::makeLabel(root, QString(), QRect(4 + 4 * kBottomButtonStep, kBottomBarY, 160, 26), 13);
+    setUserLabel(shell::makeLabel(root, QString(), QRect(4 + 4 * kBottomButtonStep, kBottomBarY, 160, 26), 13));
     buildContent(root);
     return root;
-}
-
-void PriceListScreen::viewDidLoad() {
-    m_live->stop();
 }
 
 QLabel* PriceListScreen::addColumnHeading(QWidget* root, const QString& text, const QRect& frame,
@@ -95,31 +73,14 @@ QPushButton* PriceListScreen::addBottomButton(QWidget* root, const QString& capt
 // ---- appearance ------------------------------------------------------------------------------
 
 void PriceListScreen::viewWillAppear(bool /*animated*/) {
-    view();
-    m_delegate.setBRealTime(false);
-    refreshUserLabel();
+    beginAppearance();
     startLoad();
 }
 
-void PriceListScreen::refreshUserLabel() {
-    const bool shown = m_delegate.account_visible() != 0 && m_delegate.isAuthenticated();
-    m_lbUser->setText(shown ? QStringLiteral("[ %1 ]").arg(m_delegate.username()) : QString());
-}
-
-bool PriceListScreen::handleKey(int qtKey) {
-    if (qtKey == Qt::Key_L) {
-        toggleAnimation();
-        return true;
-    }
-    return ui::ViewController::handleKey(qtKey);
-}
-
-void PriceListScreen::reloadScreen() {
-    reload();
-}
-
+// A first visit of the day would otherwise list nothing (or yesterday's prices) until the user
+// found the reload button.
 bool PriceListScreen::holdsCurrentDay() const {
-    const int today = m_delegate.currentDay();
+    const int today = appDelegate().currentDay();
     return std::any_of(m_stored.cbegin(), m_stored.cend(),
                        [today](const QString& row) { return readStoredPrice(row).day >= today; });
 }
@@ -127,15 +88,14 @@ bool PriceListScreen::holdsCurrentDay() const {
 // ---- data ------------------------------------------------------------------------------------
 
 void PriceListScreen::startLoad() {
-    view();
     showStoredRows();
-    if (!m_delegate.bRealTime()) {
-        m_live->stop();
+    if (!appDelegate().bRealTime()) {
+        liveRefresh().stop();
         return;
     }
-    m_live->animationLoop();
-    m_live->startRefresh();
-    sendRequest();
+    liveRefresh().animationLoop();
+    liveRefresh().startRefresh();
+    reload();
 }
 
 void PriceListScreen::showStoredRows() {
@@ -147,50 +107,29 @@ void PriceListScreen::showStoredRows() {
 }
 
 void PriceListScreen::setDateText(const QString& text) {
-    m_bar.date->setText(text);
+    lbDate()->setText(text);
 }
 
-// Neither the reload nor the tick waits for an answer under way: the request object drops it.
 void PriceListScreen::reload() {
-    sendRequest();
+    sendRequest(requestUrl(), kRequestKind);
 }
 
 void PriceListScreen::targetMethod() {
-    sendRequest();
+    reload();
 }
 
 void PriceListScreen::toggleAnimation() {
-    m_delegate.setBRealTime(!m_delegate.bRealTime());
+    appDelegate().setBRealTime(!appDelegate().bRealTime());
     startLoad();
 }
 
-void PriceListScreen::sendRequest() {
-    view();
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = m_delegate.makeRequest();
-    }
-    m_myUrlRequest->setMyReqType(kRequestKind);
-    m_myUrlRequest->setDelegate(this);
-    m_myUrlRequest->ResquestLink(requestUrl());
-    m_bar.activity->startAnimating();
-}
-
-bool PriceListScreen::isRequestOutstanding() const {
-    return m_bar.activity != nullptr && m_bar.activity->isAnimating();
-}
-
-int PriceListScreen::animationCount() const {
-    return m_live->animationCount();
-}
-
 void PriceListScreen::DidFinishRequest(std::optional<QByteArray> data) {
-    view();
-    m_bar.activity->stopAnimating();
+    stopIndicator();
     if (data) {
         parseAndSaveToDb(QString::fromUtf8(*data));
         return;
     }
-    m_delegate.showConnectionError();
+    appDelegate().showConnectionError();
     if (rereadsAfterFailure()) {
         showStoredRows();
     }
@@ -200,7 +139,7 @@ void PriceListScreen::DidFinishRequest(std::optional<QByteArray> data) {
 void PriceListScreen::parseAndSaveToDb(const QString& text) {
     const net::Answer answer(text);
     if (answer.isSuccess()) {
-        myDb& db = *m_delegate.db();
+        myDb& db = *appDelegate().db();
         store::Transaction transaction(db);
         bool stored = true;
         for (const net::RecordView& record : answer.allRecords()) {
@@ -213,24 +152,6 @@ void PriceListScreen::parseAndSaveToDb(const QString& text) {
         }
     }
     showStoredRows();
-}
-
-// ---- navigation ------------------------------------------------------------------------------
-
-void PriceListScreen::goBack() {
-    m_delegate.navigator().pop(true);
-}
-
-void PriceListScreen::goHome() {
-    m_delegate.navigator().popToRoot(true);
-}
-
-void PriceListScreen::goMenu() {
-    m_delegate.menu()->showOver(this, QString(), view());
-}
-
-void PriceListScreen::menuContextCallBack(int item) {
-    m_delegate.mainViewController()->performGeneralMenuItem(item);
 }
 
 } // namespace world

@@ -1,28 +1,18 @@
 #pragma once
 
-#include "net/RequestDelegate.h"
-#include "shell/ContextMenuParent.h"
-#include "shell/LiveBar.h"
-#include "ui/ViewController.h"
+#include "shell/LiveScreen.h"
 #include "world/PriceRows.h"
 
 #include <QString>
-
-#include <memory>
-#include <optional>
+#include <QStringList>
 
 class QLabel;
 class QPushButton;
 class myDb;
 
 namespace net {
-class MyUrlRequest;
 class RecordView;
-} // namespace net
-namespace shell {
-class LiveRefresh;
-class QRMInfoAppDelegate;
-} // namespace shell
+}
 namespace ui {
 class RowTable;
 }
@@ -32,7 +22,7 @@ namespace world {
 /// A list of the latest prices of one feed (world indices, commodities, exchange rates). What
 /// the store holds is listed at once; the reload asks the service once and live mode asks every
 /// refresh period; a success answer is stored whole and the list read again.
-class PriceListScreen : public ui::ViewController, public net::RequestDelegate, public shell::ContextMenuParent {
+class PriceListScreen : public shell::LiveScreen {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PriceListScreen)
 
@@ -42,41 +32,27 @@ public:
     /// Records of every price answer have this many fields.
     static constexpr int kRecordFields = 6;
 
-    PriceListScreen(shell::QRMInfoAppDelegate& appDelegate, QString heading, const PriceRowLayout& rowLayout);
     ~PriceListScreen() override;
 
     void viewWillAppear(bool animated) override;
-    /// L switches live mode, besides the common keys.
-    bool handleKey(int qtKey) override;
-    void reloadScreen() override;
 
     /// Lists the stored rows; with live mode on, starts the refresh and asks at once.
     void startLoad();
-    /// One request now.
-    void reload();
-    /// The refresh tick.
-    void targetMethod();
-    void toggleAnimation();
+    /// One request now; neither the reload nor the tick waits for an answer under way.
+    void reload() override;
+    void targetMethod() override;
+    void toggleAnimation() override;
     void DidFinishRequest(std::optional<QByteArray> data) override;
     void parseAndSaveToDb(const QString& text);
 
-    void goBack();
-    void goHome();
-    void goMenu();
-    void menuContextCallBack(int item) override;
-
-    bool isRequestOutstanding() const;
-    int animationCount() const;
-    shell::LiveRefresh& liveRefresh() const { return *m_live; }
     const std::vector<PriceRow>& rows() const { return m_rows.rows(); }
-    QLabel* lbDate() const { return m_bar.date; }
-    QLabel* lbUser() const { return m_lbUser; }
     ui::RowTable* tbView() const { return m_tbView; }
-    ui::LiveModeButton* releadBt() const { return m_bar.live; }
 
 protected:
+    PriceListScreen(shell::QRMInfoAppDelegate& appDelegate, QString heading, const PriceRowLayout& rowLayout);
+
     QWidget* loadView() override;
-    void viewDidLoad() override;
+    bool holdsCurrentDay() const override;
 
     /// The stored rows of the group shown, as the store gives them.
     virtual QStringList readStoredRows() = 0;
@@ -98,21 +74,11 @@ protected:
     QLabel* addColumnHeading(QWidget* root, const QString& text, const QRect& frame, Qt::Alignment alignment);
     /// A button of the bottom bar after Home and Reload (the group switches).
     QPushButton* addBottomButton(QWidget* root, const QString& caption, int slot);
-    shell::QRMInfoAppDelegate& appDelegate() const { return m_delegate; }
 
 private:
-    void sendRequest();
-    void refreshUserLabel();
-    bool holdsCurrentDay() const;
-
-    shell::QRMInfoAppDelegate& m_delegate;
     QString m_heading;
     PriceRows m_rows;
-    std::unique_ptr<shell::LiveRefresh> m_live;
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
-    shell::LiveBar m_bar;
     ui::RowTable* m_tbView = nullptr;
-    QLabel* m_lbUser = nullptr;
     QStringList m_stored;
 };
 
