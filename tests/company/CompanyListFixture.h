@@ -19,13 +19,7 @@ protected:
 
     void SetUp() override {
         ShellTest::SetUp();
-        {
-            myDb db(path());
-            db.initDb();
-            db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
-        }
-        start(QString::fromStdString(m_server.baseUrl()));
-        alerts().press(0);
+        startQuietly(m_server.baseUrl());
         app().setCurrentDay(kToday);
     }
 

@@ -14,13 +14,7 @@ class CompanyRealTimeTest : public testsupport::ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        {
-            myDb db(path());
-            db.initDb();
-            db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
-        }
-        start(QString::fromStdString(m_server.baseUrl()));
-        alerts().press(0);
+        startQuietly(m_server.baseUrl());
         day = app().currentDay();
         dayText = QString::number(day);
         app().db()->updateCompanyList(exchange, dayText, QStringLiteral("7"), QStringLiteral("ACB"),

@@ -39,13 +39,7 @@ class DirectoryWarningScreenTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        {
-            myDb db(path());
-            db.initDb();
-            db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
-        }
-        start(QString::fromStdString(m_server.baseUrl()));
-        alerts().press(0);
+        startQuietly(m_server.baseUrl());
         myDb& db = *app().db();
         db.updateCompanyList(QStringLiteral("2"), QStringLiteral("3650"), QStringLiteral("12"), QStringLiteral("ACB"),
                              QStringLiteral("Ngân hàng Á Châu"));
@@ -115,13 +109,7 @@ protected:
         ShellTest::SetUp();
         m_service = sim::startEmbeddedService("");
         ASSERT_NE(m_service, nullptr);
-        {
-            myDb db(path());
-            db.initDb();
-            db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
-        }
-        start(QString::fromStdString(m_service->baseUrl()));
-        alerts().press(0);
+        startQuietly(m_service->baseUrl());
     }
 
     void logInAsDemo() {

@@ -19,13 +19,7 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         m_preferences.values[QStringLiteral("Realtime")] = 30;
-        {
-            myDb db(path());
-            db.initDb();
-            db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
-        }
-        start(QStringLiteral("http://127.0.0.1:9"));
-        alerts().press(0);
+        startQuietly("http://127.0.0.1:9");
         navigator().push(&m_screen, false);
     }
 

@@ -94,13 +94,7 @@ class MarketInfoChartTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        {
-            myDb db(path());
-            db.initDb();
-            db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
-        }
-        start(QString::fromStdString(m_server.baseUrl()));
-        alerts().press(0);
+        startQuietly(m_server.baseUrl());
         m_screen = app().cachedScreen<MarketInfoViewController>();
         m_screen->view();
     }

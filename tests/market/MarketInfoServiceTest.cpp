@@ -26,13 +26,7 @@ protected:
             tradingDay = tradingDay.addDays(-1);
         }
         m_service->clock().setFixed(QDateTime(tradingDay, QTime(9, 40)));
-        {
-            myDb db(path());
-            db.initDb();
-            db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
-        }
-        start(QString::fromStdString(m_service->baseUrl()));
-        alerts().press(0);
+        startQuietly(m_service->baseUrl());
         app().setCurrentDay(core::dayNumberOf(QDateTime(tradingDay, QTime(12, 0))));
         m_screen = app().cachedScreen<MarketInfoViewController>();
     }

@@ -28,13 +28,7 @@ class AccountTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        {
-            myDb db(path());
-            db.initDb();
-            db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
-        }
-        start(QString::fromStdString(m_server.baseUrl()));
-        alerts().press(0);
+        startQuietly(m_server.baseUrl());
     }
 
     LoginViewController& openLogin(const QString& name, const QString& password) {
@@ -194,13 +188,7 @@ class ServiceAccountTest : public ShellTest {};
 TEST_F(ServiceAccountTest, DemoUserLogsInAgainstTheBuiltInService) {
     const std::unique_ptr<sim::Service> service = sim::startEmbeddedService(std::string());
     ASSERT_NE(service, nullptr);
-    {
-        myDb db(path());
-        db.initDb();
-        db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
-    }
-    start(QString::fromStdString(service->baseUrl()));
-    alerts().press(0);
+    startQuietly(service->baseUrl());
     app().mainViewController()->goLogin();
     LoginViewController& login = *app().loginViewController();
     login.uname()->setText(QStringLiteral("demo"));

@@ -4,6 +4,7 @@
 #include "net/NetworkActivity.h"
 #include "server/ScriptedServer.h"
 #include "shell/QRMInfoAppDelegate.h"
+#include "store/myDb.h"
 #include "support/TempDir.h"
 #include "ui/Alerts.h"
 #include "ui/ManualScheduler.h"
@@ -107,6 +108,19 @@ protected:
 
     shell::QRMInfoAppDelegate& start(const QString& baseUrl) {
         makeApp(baseUrl).applicationDidFinishLaunching();
+        return *m_app;
+    }
+
+    /// Starts against a service with the version check off and the update question declined,
+    /// as the screen tests want it.
+    shell::QRMInfoAppDelegate& startQuietly(const std::string& baseUrl) {
+        {
+            myDb db(path());
+            db.initDb();
+            db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
+        }
+        start(QString::fromStdString(baseUrl));
+        m_alerts->press(0);
         return *m_app;
     }
 

@@ -17,13 +17,7 @@ protected:
 
     void SetUp() override {
         ShellTest::SetUp();
-        {
-            myDb db(path());
-            db.initDb();
-            db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
-        }
-        start(QString::fromStdString(m_server.baseUrl()));
-        alerts().press(0);
+        startQuietly(m_server.baseUrl());
         app().setCurrentDay(kToday);
         // A screen's first look of the day asks once; unless a test answers otherwise, the
         // service refuses, which stores nothing and shows no alert.
