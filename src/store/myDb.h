@@ -154,6 +154,7 @@ public:
     QStringList getCompanyNews(const QString& id);
     QStringList getFincance(const QString& id);
     QStringList getFincanceData(const QString& id);
+    /// The stored commodity prices in the order of the commodity table.
     QStringList getGoods();
     /// Group 0: ids 1-5; any other: ids 6 and above.
     QStringList getWorldStock(int group);

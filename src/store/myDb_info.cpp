@@ -79,7 +79,7 @@ QStringList myDb::getFincanceData(const QString& id) {
 QStringList myDb::getGoods() {
     return readRows(QStringLiteral("select realtime_goods.id, goods.name, realtime_goods.day, realtime_goods.minute, "
                                    "realtime_goods.price, realtime_goods.updown, realtime_goods.percent from "
-                                   "realtime_goods,goods where goods.id=realtime_goods.id"),
+                                   "realtime_goods,goods where goods.id=realtime_goods.id order by goods.id"),
                     {});
 }
 

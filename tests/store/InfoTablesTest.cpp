@@ -57,6 +57,19 @@ TEST_F(StoreTest, LatestPricesKeepOneRowPerIdWithTheSeedNames) {
     EXPECT_EQ(db().getGoods(), QStringList{QStringLiteral("1,Dầu thô WTI,9000,601,70.2,0.6,0.8")});
 }
 
+// The list follows the commodity table, whatever order the service sent the prices in.
+TEST_F(StoreTest, CommoditiesInTheOrderOfTheirTable) {
+    for (const int id : {10, 3, 7, 1}) {
+        db().updateGoods(text(id), QStringLiteral("9000"), QStringLiteral("600"), QStringLiteral("1"),
+                         QStringLiteral("0"), QStringLiteral("0"));
+    }
+    QStringList ids;
+    for (const QString& row : db().getGoods()) {
+        ids.append(row.section(QLatin1Char(','), 0, 0));
+    }
+    EXPECT_EQ(ids, (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("7"), QStringLiteral("10")}));
+}
+
 TEST_F(StoreTest, WorldIndicesInTwoGroupsNewestFirst) {
     for (int id = 1; id <= 10; ++id) {
         db().updateWorldStock(text(id), QStringLiteral("9000"), text(600 + (id % 3)), QStringLiteral("100"),
