@@ -117,7 +117,7 @@ QString ExchangeViewController::rateText(const QString& stored) const {
     if (isZeroText(stored)) {
         return QStringLiteral("-");
     }
-    return m_continent == kACB ? core::getDecimalString(stored.toDouble()) : stored;
+    return m_continent == kACB ? core::getDecimalString(numberOf(stored)) : stored;
 }
 
 // The label takes the latest minute seen so far, or the date of a row from an earlier day;

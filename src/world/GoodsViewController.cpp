@@ -25,8 +25,8 @@ PriceRow goodsRow(const StoredPrice& price) {
     const QString& value = price.values.at(0);
     const QString& change = price.values.at(1);
     const bool unchanged = isZeroText(change);
-    const QColor color = change.toDouble() < 0 ? QColor(Qt::red) : QColor(Qt::green);
-    const QString priceText = isZeroText(value) ? QStringLiteral("--") : core::getDecimalString(value.toDouble());
+    const QColor color = numberOf(change) < 0 ? QColor(Qt::red) : QColor(Qt::green);
+    const QString priceText = isZeroText(value) ? QStringLiteral("--") : core::getDecimalString(numberOf(value));
     return PriceRow{QString(),
                     price.name,
                     {PriceCell{priceText}, PriceCell{unchanged ? QStringLiteral("--") : change, color},

@@ -71,8 +71,12 @@ StoredPrice readStoredPrice(const QString& row) {
     return price;
 }
 
+double numberOf(const QString& text) {
+    return net::leadingDouble(text);
+}
+
 bool isZeroText(const QString& text) {
-    return net::leadingDouble(text) == 0;
+    return numberOf(text) == 0;
 }
 
 } // namespace world

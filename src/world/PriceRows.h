@@ -71,6 +71,9 @@ struct StoredPrice {
 
 StoredPrice readStoredPrice(const QString& row);
 
+/// A stored figure as a number: the number at its start, 0 when it has none.
+double numberOf(const QString& text);
+
 /// Whether a stored figure reads as zero ("0", "0.00", "-0").
 bool isZeroText(const QString& text);
 

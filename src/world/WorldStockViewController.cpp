@@ -30,7 +30,7 @@ PriceCell changeCell(const QString& stored) {
     if (isZeroText(stored)) {
         return {QStringLiteral("--"), Qt::green};
     }
-    return {stored, stored.toDouble() < 0 ? QColor(Qt::red) : QColor(Qt::green)};
+    return {stored, numberOf(stored) < 0 ? QColor(Qt::red) : QColor(Qt::green)};
 }
 
 } // namespace
@@ -72,7 +72,7 @@ QString WorldStockViewController::flagOf(int id) {
 // Values are shown with two decimals when the service sent one ("234.5" reads "234.50"); a
 // whole value keeps its text, since a "0" after it would multiply it by ten.
 QString WorldStockViewController::valueText(const QString& stored) {
-    QString text = core::getDecimalString(stored.toDouble());
+    QString text = core::getDecimalString(numberOf(stored));
     const QString point = QLocale().decimalPoint();
     const qsizetype at = text.indexOf(point);
     if (at >= 0 && text.size() - at - point.size() == 1) {
