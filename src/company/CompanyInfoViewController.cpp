@@ -8,6 +8,7 @@
 #include "net/AnswerReader.h"
 #include "net/MyUrlRequest.h"
 #include "shell/ActivityIndicator.h"
+#include "shell/LiveBar.h"
 #include "shell/LiveRefresh.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenStyle.h"
@@ -69,21 +70,22 @@ QWidget* CompanyInfoViewController::loadView() {
 }
 
 void CompanyInfoViewController::buildTopBar(QWidget* root) {
-    m_btGoBack = shell::makeBarButton(root, QStringLiteral("◀ Trở về"), QRect(4, 3, 76, 24));
+    const shell::LiveBar bar = shell::buildLiveBar(root, m_delegate.scheduler(), *m_live, QString());
+    m_btGoBack = bar.back;
     connectNavigation(m_btGoBack, [this] { goBack(); });
-    m_releadBt = new ui::LiveModeButton(root);
-    m_releadBt->setGeometry(86, 1, 28, 28);
-    m_releadBt->setToolTip(QStringLiteral("Trực tuyến"));
+    m_releadBt = bar.live;
     connect(m_releadBt, &QPushButton::clicked, this, &CompanyInfoViewController::toggleAnimation);
-    m_live->setButton(m_releadBt);
-    m_actNetwork = new shell::ActivityIndicator(m_delegate.scheduler(), root);
-    m_actNetwork->setGeometry(120, 6, 18, 18);
-    m_lbStock = shell::makeLabel(root, QString(), QRect(146, 3, 70, 24), 15, true);
+    m_actNetwork = bar.activity;
+    // The exchange's name in place of a title, and room for the long date of the list.
+    m_lbStock = bar.heading;
+    m_lbStock->setGeometry(146, 3, 70, 24);
+    m_lbStock->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_lbStock->setStyleSheet(QStringLiteral("color: #ffd54a; background: transparent;"));
-    m_lbDate = shell::makeLabel(root, QString(), QRect(220, 3, 190, 24), 13);
-    m_lbDate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lbDate = bar.date;
+    m_lbDate->setGeometry(220, 3, 190, 24);
+    m_lbDate->setFont(ui::systemFont(13));
     // The context menu of this screen only holds category and watch-list items.
-    m_btMenu = shell::makeBarButton(root, QStringLiteral("☰"), QRect(420, 3, 54, 24));
+    m_btMenu = bar.menu;
     m_btMenu->setEnabled(false);
 }
 

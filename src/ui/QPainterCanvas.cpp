@@ -31,31 +31,37 @@ void QPainterCanvas::addLineTo(double x, double y) {
     }
 }
 
-// Charts stroke thousands of single segments (bars, steps of a price line): those go straight
-// to drawLine, which rasterises a segment several times faster than a general path.
+// Charts stroke thousands of single segments (bars, steps of a price line): those skip the
+// general path, which rasterises a segment several times slower.
 void QPainterCanvas::strokePath() {
-    const QPen pen(m_stroke, m_lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     if (m_path.elementCount() == 2 && m_path.elementAt(1).isLineTo()) {
-        const QPointF from = m_path.elementAt(0);
-        const QPointF to = m_path.elementAt(1);
-        if (from.x() == to.x()) {
-            // A vertical segment with flat ends is the rectangle it covers.
-            const double half = m_lineWidth / 2;
-            m_painter.setRenderHint(QPainter::Antialiasing, false);
-            m_painter.fillRect(QRectF(QPointF(from.x() - half, std::min(from.y(), to.y())),
-                                      QPointF(from.x() + half, std::max(from.y(), to.y()))),
-                               m_stroke);
-            m_painter.setRenderHint(QPainter::Antialiasing, true);
-        } else {
-            if (m_painter.pen() != pen) {
-                m_painter.setPen(pen);
-            }
-            m_painter.drawLine(QLineF(from, to));
-        }
+        strokeSegment(m_path.elementAt(0), m_path.elementAt(1));
     } else {
-        m_painter.strokePath(m_path, pen);
+        m_painter.strokePath(m_path, strokePen());
     }
     m_path.clear();
+}
+
+void QPainterCanvas::strokeSegment(const QPointF& from, const QPointF& to) {
+    if (from.x() == to.x()) {
+        // A vertical segment with flat ends is the rectangle it covers.
+        const double half = m_lineWidth / 2;
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
+        m_painter.fillRect(QRectF(QPointF(from.x() - half, std::min(from.y(), to.y())),
+                                  QPointF(from.x() + half, std::max(from.y(), to.y()))),
+                           m_stroke);
+        m_painter.setRenderHint(QPainter::Antialiasing, true);
+        return;
+    }
+    const QPen pen = strokePen();
+    if (m_painter.pen() != pen) {
+        m_painter.setPen(pen);
+    }
+    m_painter.drawLine(QLineF(from, to));
+}
+
+QPen QPainterCanvas::strokePen() const {
+    return {m_stroke, m_lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin};
 }
 
 void QPainterCanvas::setFillColor(double r, double g, double b, double a) {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPainterPath>
+#include <QPen>
 
 class QPainter;
 
@@ -28,6 +29,9 @@ public:
     void showTextAtPoint(double x, double y, const QString& text) override;
 
 private:
+    QPen strokePen() const;
+    void strokeSegment(const QPointF& from, const QPointF& to);
+
     QPainter& m_painter;
     QPainterPath m_path;
     double m_lineWidth = 1;

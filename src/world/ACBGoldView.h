@@ -25,8 +25,6 @@ public:
 
     float maxHeight() const { return m_maxHeight; }
     float minHeight() const { return m_minHeight; }
-    float yScale() const { return m_yScale; }
-    double preHeight() const { return m_preHeight; }
 
 protected:
     void resetPass() override;

@@ -130,8 +130,8 @@ std::vector<PriceRow> ExchangeViewController::buildRows(const QStringList& store
         const StoredPrice price = readStoredPrice(stored.at(r));
         m_minute = std::max(m_minute, price.minute);
         if (r > 0) {
-            setDateText(price.day < app.currentDay() ? app.dateFromDay(price.day)
-                                                     : app.timeFromMinuteFrom0h00(m_minute));
+            lbDate()->setText(price.day < app.currentDay() ? app.dateFromDay(price.day)
+                                                           : app.timeFromMinuteFrom0h00(m_minute));
         }
         rows.push_back(PriceRow{iconOf(price.id),
                                 price.name,

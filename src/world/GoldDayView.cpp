@@ -46,7 +46,6 @@ void GoldDayView::updateScales() {
 }
 
 void GoldDayView::setNeedsDisplay() {
-    ++m_displayRequests;
     update();
 }
 

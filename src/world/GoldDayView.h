@@ -50,15 +50,9 @@ public:
     virtual void drawBar(int minute, double barValue, double price) = 0;
 
     void setNeedsDisplay();
-    int displayRequests() const { return m_displayRequests; }
 
     float maxPoint() const { return m_maxPoint; }
-    float minPoint() const { return m_minPoint; }
-    float yPointScale() const { return m_yPointScale; }
-    float yesterdayPoint() const { return m_yesterdayPoint; }
     void setYesterdayPoint(float point) { m_yesterdayPoint = point; }
-    double prePoint() const { return m_prePoint; }
-    int preMinute() const { return m_preMinute; }
 
 protected:
     void drawChart(ui::Canvas& canvas) override;
@@ -82,7 +76,6 @@ private:
     float m_yesterdayPoint = 0;
     double m_prePoint = 0;
     int m_preMinute = 0;
-    int m_displayRequests = 0;
 };
 
 } // namespace world

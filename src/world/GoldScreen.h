@@ -50,7 +50,6 @@ public:
 
     void menuContextCallBack(int item) override;
 
-    int feedId() const { return m_feedId; }
     int order() const { return m_order; }
     bool isErr() const { return m_isErr; }
     const QStringList& storedTexts() const { return m_texts; }

@@ -5,6 +5,8 @@
 #include "shell/QRMInfoAppDelegate.h"
 #include "store/myDb.h"
 
+#include <QLabel>
+
 #include <algorithm>
 
 namespace world {
@@ -64,8 +66,8 @@ std::vector<PriceRow> GoodsViewController::buildRows(const QStringList& stored) 
         const int twoAbove = days.size() >= 2 ? days.at(days.size() - 2) : 0;
         const int shownDay = std::max(price.day, twoAbove);
         days.push_back(price.day);
-        setDateText(shownDay == app.currentDay() ? app.timeFromMinuteFrom0h00(price.minute)
-                                                 : app.dateFromDay(shownDay));
+        lbDate()->setText(shownDay == app.currentDay() ? app.timeFromMinuteFrom0h00(price.minute)
+                                                       : app.dateFromDay(shownDay));
         rows.push_back(goodsRow(price));
     }
     return rows;

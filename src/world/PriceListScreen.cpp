@@ -106,10 +106,6 @@ void PriceListScreen::showStoredRows() {
     m_tbView->setVisible(m_rows.rowCount() > 0);
 }
 
-void PriceListScreen::setDateText(const QString& text) {
-    lbDate()->setText(text);
-}
-
 void PriceListScreen::reload() {
     sendRequest(requestUrl(), kRequestKind);
 }

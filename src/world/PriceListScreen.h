@@ -68,8 +68,6 @@ protected:
 
     /// Reads the stored rows of the group shown and lists them.
     void showStoredRows();
-    /// Sets the label that says when the latest data are from.
-    void setDateText(const QString& text);
     /// A column heading above the table, lined up with a row frame.
     QLabel* addColumnHeading(QWidget* root, const QString& text, const QRect& frame, Qt::Alignment alignment);
     /// A button of the bottom bar after Home and Reload (the group switches).

@@ -142,8 +142,8 @@ std::vector<PriceRow> WorldStockViewController::buildRows(const QStringList& sto
     for (qsizetype r = 0; r < stored.size(); ++r) {
         const StoredPrice price = readStoredPrice(stored.at(r));
         if (r == 1) {
-            setDateText(price.day == app.currentDay() ? app.timeFromMinuteFrom0h00(price.minute)
-                                                      : app.dateFromDay(price.day));
+            lbDate()->setText(price.day == app.currentDay() ? app.timeFromMinuteFrom0h00(price.minute)
+                                                            : app.dateFromDay(price.day));
         }
         rows.push_back(PriceRow{flagOf(price.id),
                                 price.name,

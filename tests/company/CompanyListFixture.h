@@ -67,13 +67,7 @@ protected:
         return waitFor([this] { return !list().isRequestOutstanding(); });
     }
 
-    int requestsWith(const std::string& part) const {
-        int count = 0;
-        for (const std::string& target : m_server.requestTargets()) {
-            count += target.find(part) != std::string::npos ? 1 : 0;
-        }
-        return count;
-    }
+    int requestsWith(const std::string& part) const { return m_server.requestsWith(part); }
 
     sim::ScriptedServer m_server;
 };

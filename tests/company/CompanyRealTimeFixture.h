@@ -64,15 +64,7 @@ protected:
         return waitFor([this] { return !m_screen->isRequestOutstanding(); });
     }
 
-    int companyRequests() const {
-        int count = 0;
-        for (const std::string& target : m_server.requestTargets()) {
-            if (target.find("type=9") != std::string::npos) {
-                ++count;
-            }
-        }
-        return count;
-    }
+    int companyRequests() const { return m_server.requestsWith("type=9"); }
 
     std::string lastTarget() const { return m_server.requestTargets().back(); }
 

@@ -5,6 +5,7 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -43,6 +44,13 @@ std::string ScriptedServer::baseUrl() const {
 std::vector<std::string> ScriptedServer::requestTargets() const {
     std::lock_guard lock(m_mutex);
     return m_targets;
+}
+
+int ScriptedServer::requestsWith(const std::string& part) const {
+    std::lock_guard lock(m_mutex);
+    return static_cast<int>(std::count_if(m_targets.begin(), m_targets.end(), [&part](const std::string& target) {
+        return target.find(part) != std::string::npos;
+    }));
 }
 
 bool ScriptedServer::lookup(const std::string& target, ScriptedAnswer& answer) const {

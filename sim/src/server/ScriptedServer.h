@@ -43,6 +43,8 @@ public:
 
     /// Every request's raw path and query, as received, oldest first.
     std::vector<std::string> requestTargets() const;
+    /// How many requests so far have `part` in their path or query.
+    int requestsWith(const std::string& part) const;
 
 private:
     void serve(const httplib::Request& request, httplib::Response& response);
