@@ -4,13 +4,14 @@
 #include "core/CalendarHelpers.h"
 #include "core/StartupStore.h"
 #include "market/MarketScreens.h"
-#include "world/WorldScreens.h"
 #include "net/NetworkActivity.h"
+#include "news/NewsScreens.h"
 #include "server/EmbeddedService.h"
 #include "server/Service.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "store/myDb.h"
 #include "ui/QtScheduler.h"
+#include "world/WorldScreens.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -171,6 +172,7 @@ int main(int argc, char** argv) {
     shell::QRMInfoAppDelegate appDelegate(environment);
     market::registerMarketScreens(appDelegate);
     world::registerWorldScreens(appDelegate);
+    news::registerNewsScreens(appDelegate);
     QObject::connect(&window, &app::MainWindow::inViewChanged, &appDelegate, [&appDelegate](bool inView) {
         if (inView) {
             appDelegate.applicationDidBecomeActive();

@@ -1,5 +1,7 @@
 #include "company/CompanyRealTimeViewcontroller.h"
 
+#include "company/CompanyFinancialNewsViewController.h"
+#include "company/CompanyHeadNewsViewController.h"
 #include "company/CompanyRealTimeView.h"
 #include "company/CompanyResultViewController.h"
 #include "company/QuotePanel.h"
@@ -77,17 +79,15 @@ void CompanyRealTimeViewcontroller::buildTopBar(QWidget* root) {
     m_live->setButton(m_releadBt);
     m_actNetwork = new shell::ActivityIndicator(m_delegate.scheduler(), root);
     m_actNetwork->setGeometry(116, 6, 18, 18);
-    // The tabs: this screen, the trading results, then the two that come with later screens.
+    // The tabs: this screen, the trading results, the financial statements and the news.
     QPushButton* realTime = shell::makeBarButton(root, QStringLiteral("Trực tuyến"), QRect(140, 3, 82, 24));
     realTime->setEnabled(false);
     m_btKQGD = shell::makeBarButton(root, QStringLiteral("KQGD"), QRect(226, 3, 70, 24));
     connectNavigation(m_btKQGD, [this] { goKQGD(); });
     m_btTC = shell::makeBarButton(root, QStringLiteral("Tài chính"), QRect(300, 3, 84, 24));
     connectNavigation(m_btTC, [this] { goFinance(); });
-    m_btTC->setEnabled(false);
     m_btTin = shell::makeBarButton(root, QStringLiteral("Tin tức"), QRect(388, 3, 88, 24));
     connectNavigation(m_btTin, [this] { goHeadNews(); });
-    m_btTin->setEnabled(false);
 }
 
 // The trading-hours captions under the panel, one per exchange; only the company's is shown.
@@ -150,6 +150,9 @@ void CompanyRealTimeViewcontroller::viewWillDisappear(bool /*animated*/) {
 }
 
 bool CompanyRealTimeViewcontroller::handleKey(int qtKey) {
+    if (CompanyTabScreen* tab = shownTab(); tab != nullptr && tab->handleKey(qtKey)) {
+        return true;
+    }
     if (qtKey == Qt::Key_L) {
         toggleAnimation();
         return true;
@@ -343,25 +346,42 @@ void CompanyRealTimeViewcontroller::ParseText(const QString& text) {
 
 // ---- tabs and navigation ---------------------------------------------------------------------
 
+void CompanyRealTimeViewcontroller::showTab(CompanyTabScreen& tab) {
+    removeViews();
+    tab.setRtController(this);
+    QWidget* view = tab.view();
+    QWidget* host = this->view();
+    view->setParent(host);
+    view->setGeometry(host->rect());
+    view->show();
+    view->raise();
+    tab.resetPressCount();
+}
+
 void CompanyRealTimeViewcontroller::goKQGD() {
     m_delegate.setBRealTime(false);
     auto* result = m_delegate.cachedScreen<CompanyResultViewController>();
     result->setCode(m_code);
-    result->setRtController(this);
-    QWidget* tab = result->view();
-    QWidget* host = view();
-    tab->setParent(host);
-    tab->setGeometry(host->rect());
-    tab->show();
-    tab->raise();
-    result->resetPressCount();
+    showTab(*result);
     result->setDayView(m_delegate.currentDay());
     result->startLoad();
 }
 
-void CompanyRealTimeViewcontroller::goFinance() {}
+void CompanyRealTimeViewcontroller::goFinance() {
+    m_delegate.setBRealTime(false);
+    auto* finance = m_delegate.cachedScreen<CompanyFinancialNewsViewController>();
+    finance->set_id(m_id);
+    showTab(*finance);
+    finance->prepareToShow();
+}
 
-void CompanyRealTimeViewcontroller::goHeadNews() {}
+void CompanyRealTimeViewcontroller::goHeadNews() {
+    m_delegate.setBRealTime(false);
+    auto* companyNews = m_delegate.cachedScreen<CompanyHeadNewsViewController>();
+    companyNews->set_id(m_id);
+    showTab(*companyNews);
+    companyNews->reload();
+}
 
 void CompanyRealTimeViewcontroller::tabCallBack(const QString& tab) {
     m_delegate.setBRealTime(false);
@@ -383,25 +403,39 @@ void CompanyRealTimeViewcontroller::tabCallBack(const QString& tab) {
     }
 }
 
+std::array<CompanyTabScreen*, 3> CompanyRealTimeViewcontroller::existingTabs() const {
+    return {m_delegate.existingScreen<CompanyResultViewController>(),
+            m_delegate.existingScreen<CompanyFinancialNewsViewController>(),
+            m_delegate.existingScreen<CompanyHeadNewsViewController>()};
+}
+
 void CompanyRealTimeViewcontroller::removeViews() {
-    ui::ViewController* result = m_delegate.existingScreen<CompanyResultViewController>();
-    if (!result || !result->isViewLoaded() || !isViewLoaded()) {
-        return;
-    }
-    QWidget* tab = result->view();
-    if (tab->parentWidget() == view()) {
-        tab->hide();
-        tab->setParent(nullptr);
+    QWidget* host = loadedView();
+    for (CompanyTabScreen* tab : existingTabs()) {
+        if (tab == nullptr || host == nullptr || tab->loadedView() == nullptr) {
+            continue;
+        }
+        QWidget* view = tab->loadedView();
+        if (view->parentWidget() == host) {
+            tab->stopTimers();
+            view->hide();
+            view->setParent(nullptr);
+        }
     }
 }
 
-bool CompanyRealTimeViewcontroller::isResultTabShown() const {
-    ui::ViewController* result = m_delegate.existingScreen<CompanyResultViewController>();
-    if (!result || !result->isViewLoaded() || !isViewLoaded()) {
-        return false;
+CompanyTabScreen* CompanyRealTimeViewcontroller::shownTab() const {
+    for (CompanyTabScreen* tab : existingTabs()) {
+        if (tab != nullptr && tab->isShownOver(loadedView())) {
+            return tab;
+        }
     }
-    QWidget* tab = result->view();
-    return tab->parentWidget() == m_chart && !tab->isHidden();
+    return nullptr;
+}
+
+bool CompanyRealTimeViewcontroller::isResultTabShown() const {
+    CompanyTabScreen* tab = shownTab();
+    return tab != nullptr && tab == m_delegate.existingScreen<CompanyResultViewController>();
 }
 
 void CompanyRealTimeViewcontroller::goPrev() {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 
 class QLabel;
@@ -28,11 +29,13 @@ class LiveModeButton;
 namespace company {
 
 class CompanyRealTimeView;
+class CompanyTabScreen;
 class QuotePanel;
 
 /// One company's real-time quote and intraday chart. In live mode it asks for the company's new
 /// points and its latest quote at every refresh, stores them and redraws from the store. It also
-/// hosts the company tabs: the trading results ("KQGD") are laid over its view.
+/// hosts the company tabs, laid over its view: the trading results ("KQGD"), the financial
+/// statements ("Taichinh") and the news ("Tintuc").
 class CompanyRealTimeViewcontroller final : public ui::ViewController, public net::RequestDelegate {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompanyRealTimeViewcontroller)
@@ -46,7 +49,8 @@ public:
 
     void viewWillAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
-    /// L switches live mode, besides the common keys.
+    /// A tab laid over the screen takes the keys first; then L switches live mode, besides the
+    /// common keys.
     bool handleKey(int qtKey) override;
     void reloadScreen() override;
 
@@ -77,11 +81,13 @@ public:
 
     // ---- tabs and navigation ---------------------------------------------------------------
     void goKQGD();
-    /// Financial statements and company news come with later screens: nothing yet.
     void goFinance();
     void goHeadNews();
     void tabCallBack(const QString& tab);
+    /// Takes every tab off the screen.
     void removeViews();
+    /// The tab laid over the screen now, or null.
+    CompanyTabScreen* shownTab() const;
     void goPrev();
     void goNext();
     void goHome();
@@ -120,6 +126,8 @@ private:
     void showTime(int minute, int day);
     void showExchange(bool hose);
     void stopIndicator();
+    void showTab(CompanyTabScreen& tab);
+    std::array<CompanyTabScreen*, 3> existingTabs() const;
 
     shell::QRMInfoAppDelegate& m_delegate;
     std::unique_ptr<shell::LiveRefresh> m_live;

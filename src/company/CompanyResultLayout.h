@@ -15,22 +15,12 @@ namespace company {
 
 class QuotePanel;
 
-/// The controls of the trading-results tab, laid out over its chart: the top bar (back, the
-/// tabs, the date), the network state and the day steps left of the chart, the quote panel
-/// under it and the bottom bar (home, reload, the category and context menus).
+/// The controls of the trading-results tab between its bars, laid out over its chart: the
+/// network state and the day steps left of the chart, and the quote panel under it.
 struct CompanyResultLayout {
     QuotePanel* panel = nullptr;
-    QLabel* lbDate = nullptr;
     QLabel* lbNetwork = nullptr;
     shell::ActivityIndicator* actNetwork = nullptr;
-    QPushButton* btGoBack = nullptr;
-    QPushButton* btHome = nullptr;
-    QPushButton* btReload = nullptr;
-    QPushButton* btRt = nullptr;
-    QPushButton* btTC = nullptr;
-    QPushButton* btTin = nullptr;
-    QPushButton* btCategory = nullptr;
-    QPushButton* btMenu = nullptr;
     QPushButton* leftButton = nullptr;
     QPushButton* rightButton = nullptr;
 

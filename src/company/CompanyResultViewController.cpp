@@ -33,7 +33,8 @@ shell::LiveRefresh::Options refreshOptions() {
 } // namespace
 
 CompanyResultViewController::CompanyResultViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : m_appDelegate(appDelegate)
+    : CompanyTabScreen(appDelegate)
+    , m_appDelegate(appDelegate)
     , m_live(std::make_unique<shell::LiveRefresh>(
           appDelegate, *this, [this] { targetMethod(); }, refreshOptions())) {
     connect(&m_appDelegate, &shell::QRMInfoAppDelegate::companyResultsLoaded, this,
@@ -47,6 +48,7 @@ CompanyResultViewController::~CompanyResultViewController() = default;
 QWidget* CompanyResultViewController::loadView() {
     m_chart = new CompanyResultView(*this);
     m_chart->setChartBackground(QColor(0x0b, 0x11, 0x1b));
+    buildBars(m_chart, CompanyTab::Results);
     m_layout = CompanyResultLayout::build(m_chart, m_appDelegate.scheduler());
     return m_chart;
 }
@@ -60,15 +62,6 @@ void CompanyResultViewController::connectActions() {
     const auto bind = [this](QPushButton* button, void (CompanyResultViewController::*action)()) {
         connect(button, &QPushButton::clicked, this, action);
     };
-    const auto bindNavigation = [this](QPushButton* button, void (CompanyResultViewController::*action)()) {
-        connectNavigation(button, [this, action] { (this->*action)(); });
-    };
-    bindNavigation(m_layout.btGoBack, &CompanyResultViewController::goBack);
-    bindNavigation(m_layout.btHome, &CompanyResultViewController::goHome);
-    bind(m_layout.btReload, &CompanyResultViewController::reload);
-    bindNavigation(m_layout.btRt, &CompanyResultViewController::goRealtime);
-    bindNavigation(m_layout.btTC, &CompanyResultViewController::goFinance);
-    bindNavigation(m_layout.btTin, &CompanyResultViewController::goHeadNews);
     // The left arrow goes back in time (the earlier day), the right one forward.
     bind(m_layout.leftButton, &CompanyResultViewController::goNext);
     bind(m_layout.rightButton, &CompanyResultViewController::goPrev);
@@ -79,17 +72,19 @@ const CompanyResultLayout& CompanyResultViewController::layout() {
     return m_layout;
 }
 
+const CompanyTabBar& CompanyResultViewController::bars() {
+    view();
+    return tabBar();
+}
+
+const CompanyTabBottomBar& CompanyResultViewController::bottom() {
+    view();
+    return bottomBar();
+}
+
 CompanyResultView* CompanyResultViewController::chartView() {
     view();
     return m_chart;
-}
-
-void CompanyResultViewController::setRtController(CompanyRealTimeViewcontroller* host) {
-    m_rtController = host;
-}
-
-CompanyRealTimeViewcontroller* CompanyResultViewController::rtController() const {
-    return m_rtController;
 }
 
 int CompanyResultViewController::currentDay() const {
@@ -100,10 +95,6 @@ void CompanyResultViewController::viewWillAppear(bool /*animated*/) {
     m_appDelegate.setBRealTime(false);
     m_dayView = currentDay();
     startLoad();
-}
-
-void CompanyResultViewController::reloadScreen() {
-    reload();
 }
 
 bool CompanyResultViewController::handleKey(int qtKey) {
@@ -154,8 +145,8 @@ void CompanyResultViewController::showDetail(const QStringList& detail) {
     m_id = detail.at(1);
     // The store answers with the latest day not after the one asked for.
     m_dayView = detail.at(3).toInt();
-    m_layout.lbDate->setFont(ui::systemFont(13));
-    m_layout.lbDate->setText(m_appDelegate.dateFromDay(m_dayView));
+    tabBar().lbDate->setFont(ui::systemFont(13));
+    tabBar().lbDate->setText(m_appDelegate.dateFromDay(m_dayView));
 }
 
 void CompanyResultViewController::parsetoGetInfo(const QString& row) {
@@ -305,24 +296,6 @@ void CompanyResultViewController::goHeadNews() {
 
 void CompanyResultViewController::goBack() {
     leaveTab(QStringLiteral("Back"));
-}
-
-// The view comes off the host's screen first, so that the host's answer finds it uncovered.
-void CompanyResultViewController::leaveTab(const QString& tab) {
-    m_live->stop();
-    if (isViewLoaded()) {
-        view()->hide();
-        view()->setParent(nullptr);
-    }
-    if (m_rtController) {
-        m_rtController->tabCallBack(tab);
-    }
-}
-
-void CompanyResultViewController::goHome() {
-    m_live->stop();
-    ui::Navigator* navigator = m_rtController ? m_rtController->navigationController() : nullptr;
-    (navigator ? *navigator : m_appDelegate.navigator()).popToRoot(true);
 }
 
 } // namespace company

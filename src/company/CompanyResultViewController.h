@@ -1,11 +1,10 @@
 #pragma once
 
 #include "company/CompanyResultLayout.h"
+#include "company/CompanyTabScreen.h"
 #include "net/RequestDelegate.h"
-#include "ui/ViewController.h"
 
 #include <QList>
-#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -20,13 +19,12 @@ class QRMInfoAppDelegate;
 
 namespace company {
 
-class CompanyRealTimeViewcontroller;
 class CompanyResultView;
 
 /// The trading-results tab (KQGD) of the company real-time screen: the quote panel of a chosen
 /// stored day and the chart of the 31 days up to today, with day steps by buttons, keys and
 /// swipes and a reload of the chosen day from the service. Its view is laid over the host's.
-class CompanyResultViewController final : public ui::ViewController, public net::RequestDelegate {
+class CompanyResultViewController final : public CompanyTabScreen, public net::RequestDelegate {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompanyResultViewController)
 
@@ -37,8 +35,6 @@ public:
     // ---- set by the host -------------------------------------------------------------------
     void setCode(const QString& code) { m_code = code; }
     const QString& code() const { return m_code; }
-    void setRtController(CompanyRealTimeViewcontroller* host);
-    CompanyRealTimeViewcontroller* rtController() const;
     void setDayView(int day) { m_dayView = day; }
     int dayView() const { return m_dayView; }
     /// The company id, taken from the stored quote.
@@ -46,7 +42,6 @@ public:
     int currentDay() const;
 
     void viewWillAppear(bool animated) override;
-    void reloadScreen() override;
     /// Left: the earlier day, Right: the later day; the other keys as any screen.
     bool handleKey(int qtKey) override;
     /// Only the day keys (the tab's view passes its key presses here).
@@ -70,10 +65,12 @@ public:
     /// The next earlier stored day; nothing at the earliest.
     void goNext();
     void reload();
+    void refreshFromService() override { reload(); }
 
     // ---- live refresh of the company's quote -----------------------------------------------
     void initTimer();
     void stopTimer();
+    void stopTimers() override { stopTimer(); }
     bool isRefreshing() const;
     void targetMethod();
     void DidFinishRequest(std::optional<QByteArray> data) override;
@@ -84,21 +81,20 @@ public:
     void goFinance();
     void goHeadNews();
     void goBack();
-    void goHome();
 
     CompanyResultView* chartView();
     QuotePanel* panel() { return layout().panel; }
-    QLabel* lbDate() { return layout().lbDate; }
+    QLabel* lbDate() { return bars().lbDate; }
     QLabel* lbNetwork() { return layout().lbNetwork; }
     shell::ActivityIndicator* actNetwork() { return layout().actNetwork; }
-    QPushButton* btGoBack() { return layout().btGoBack; }
-    QPushButton* btHome() { return layout().btHome; }
-    QPushButton* btReload() { return layout().btReload; }
-    QPushButton* btRt() { return layout().btRt; }
-    QPushButton* btTC() { return layout().btTC; }
-    QPushButton* btTin() { return layout().btTin; }
-    QPushButton* btCategory() { return layout().btCategory; }
-    QPushButton* btMenu() { return layout().btMenu; }
+    QPushButton* btGoBack() { return bars().btGoBack; }
+    QPushButton* btHome() { return bottom().btHome; }
+    QPushButton* btReload() { return bottom().btReload; }
+    QPushButton* btRt() { return bars().btRt; }
+    QPushButton* btTC() { return bars().btTC; }
+    QPushButton* btTin() { return bars().btTin; }
+    QPushButton* btCategory() { return bottom().btCategory; }
+    QPushButton* btMenu() { return bottom().btMenu; }
     QPushButton* leftButton() { return layout().leftButton; }
     QPushButton* rightButton() { return layout().rightButton; }
 
@@ -108,14 +104,14 @@ protected:
 
 private:
     const CompanyResultLayout& layout();
+    const CompanyTabBar& bars();
+    const CompanyTabBottomBar& bottom();
     void connectActions();
     void showDetail(const QStringList& detail);
-    void leaveTab(const QString& tab);
     void companyResultsLoaded(bool stored);
     void marketResultsLoaded();
 
     shell::QRMInfoAppDelegate& m_appDelegate;
-    QPointer<CompanyRealTimeViewcontroller> m_rtController;
     CompanyResultView* m_chart = nullptr;
     CompanyResultLayout m_layout;
     std::unique_ptr<shell::LiveRefresh> m_live;

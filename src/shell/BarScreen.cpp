@@ -27,8 +27,8 @@ QWidget* BarScreen::loadView() {
     heading->setAlignment(Qt::AlignCenter);
     m_btHome = makeBarButton(root, QStringLiteral("Trang chủ"), QRect(322, 5, 92, 26));
     connectNavigation(m_btHome, [this] { goHome(); });
-    QPushButton* menu = makeBarButton(root, QStringLiteral("☰"), QRect(420, 5, 54, 26));
-    connectNavigation(menu, [this] { goMenu(); });
+    m_btMenu = makeBarButton(root, QStringLiteral("☰"), QRect(420, 5, 54, 26));
+    connectNavigation(m_btMenu, [this] { goMenu(); });
     buildContent(root);
     return root;
 }

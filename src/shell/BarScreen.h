@@ -20,8 +20,8 @@ public:
     BarScreen(QRMInfoAppDelegate& appDelegate, QString heading);
     ~BarScreen() override;
 
-    void goBack();
-    void goHome();
+    virtual void goBack();
+    virtual void goHome();
     void goMenu();
     void menuContextCallBack(int item) override;
 
@@ -31,11 +31,13 @@ protected:
     virtual void buildContent(QWidget* root) = 0;
     QRMInfoAppDelegate& appDelegate() const { return m_appDelegate; }
     QPushButton* homeButton() const { return m_btHome; }
+    QPushButton* menuButton() const { return m_btMenu; }
 
 private:
     QRMInfoAppDelegate& m_appDelegate;
     QString m_heading;
     QPushButton* m_btHome = nullptr;
+    QPushButton* m_btMenu = nullptr;
 };
 
 } // namespace shell

@@ -199,13 +199,9 @@ void MainViewController::goLogin() {
 
 void MainViewController::performGeneralMenuItem(int item) {
     ui::Navigator& navigator = m_appDelegate.navigator();
-    const auto openSection = [this, &navigator](const char* objectName) {
+    const auto openFromRoot = [this, &navigator](const char* objectName) {
         navigator.popToRoot(false);
-        for (const Section& section : m_sections) {
-            if (section.objectName == QLatin1String(objectName) && section.open) {
-                section.open();
-            }
-        }
+        openSection(QLatin1String(objectName));
     };
     switch (item) {
     case 0:
@@ -215,13 +211,13 @@ void MainViewController::performGeneralMenuItem(int item) {
         navigator.popToRoot(false);
         break;
     case 2:
-        openSection("btTin");
+        openFromRoot("btTin");
         break;
     case 3:
-        openSection("btTheodoi");
+        openFromRoot("btTheodoi");
         break;
     case 4:
-        openSection("btDanhmuc");
+        openFromRoot("btDanhmuc");
         break;
     case 5:
         navigator.popToRoot(false);
@@ -229,6 +225,14 @@ void MainViewController::performGeneralMenuItem(int item) {
         break;
     default:
         break;
+    }
+}
+
+void MainViewController::openSection(const QString& objectName) {
+    for (const Section& section : m_sections) {
+        if (section.objectName == objectName && section.open) {
+            section.open();
+        }
     }
 }
 

@@ -48,6 +48,8 @@ public:
     /// The items every general context menu shares: update, home, news, watch list,
     /// portfolios, settings.
     void performGeneralMenuItem(int item);
+    /// Opens a section's screen as its button does; nothing while the section has none.
+    void openSection(const QString& objectName);
 
     // ---- the full update ---------------------------------------------------------------
     /// Asks whether to update all data.

@@ -153,6 +153,8 @@ public:
     /// At most 20 articles, newest first; " " asks for the general news.
     QStringList getCompanyNews(const QString& id);
     QStringList getFincance(const QString& id);
+    /// The company's statement periods, newest first (by year, then quarter; a whole year, quarter
+    /// 5, before the quarters of that year).
     QStringList getFincanceData(const QString& id);
     /// The stored commodity prices in the order of the commodity table.
     QStringList getGoods();

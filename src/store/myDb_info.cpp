@@ -72,7 +72,10 @@ QStringList myDb::getFincance(const QString& id) {
 }
 
 QStringList myDb::getFincanceData(const QString& id) {
-    return readRows(QStringLiteral("select id,quarter,year,TTS,VCSH,DTT,LNST,layoutId from financedata where id=?1"),
+    // Newest first, a year's whole-year row (quarter 5) before its quarters: the statements are
+    // paged two periods at a time from the newest, whatever order the service sent them in.
+    return readRows(QStringLiteral("select id,quarter,year,TTS,VCSH,DTT,LNST,layoutId from financedata where id=?1 "
+                                   "order by cast(year as integer) desc, cast(quarter as integer) desc"),
                     {id});
 }
 

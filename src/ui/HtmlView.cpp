@@ -18,6 +18,11 @@ QString HtmlView::escaped(const QString& serviceText) {
     return text;
 }
 
+// An empty answer rather than none: for none, the document would read a local file itself.
+QVariant HtmlView::loadResource(int /*type*/, const QUrl& /*name*/) {
+    return QVariant(QByteArray());
+}
+
 void HtmlView::onAnchorClicked(const QUrl& url) {
     Q_EMIT linkActivated(url);
     if (m_linkHandler) {

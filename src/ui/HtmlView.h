@@ -7,8 +7,8 @@
 
 namespace ui {
 
-/// An HTML page view. It runs no scripts and never follows a link itself: a clicked link is
-/// reported, and the program opens it in the system browser.
+/// An HTML page view. It runs no scripts, loads no resource and never follows a link itself: a
+/// clicked link is reported, and the program opens it in the system browser.
 class HtmlView final : public QTextBrowser {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HtmlView)
@@ -23,6 +23,11 @@ public:
 
 Q_SIGNALS:
     void linkActivated(const QUrl& url);
+
+protected:
+    /// Nothing is ever loaded for a page (no image, no style sheet, local or remote): the program
+    /// builds every page whole.
+    QVariant loadResource(int type, const QUrl& name) override;
 
 private:
     void onAnchorClicked(const QUrl& url);

@@ -21,6 +21,10 @@ ViewController::~ViewController() {
     delete m_view.data();
 }
 
+QWidget* ViewController::loadedView() const {
+    return m_view.data();
+}
+
 QWidget* ViewController::view() {
     if (m_view.isNull()) {
         m_view = loadView();

@@ -28,6 +28,8 @@ public:
     /// The root widget; loads it (loadView, then viewDidLoad) on first use.
     QWidget* view();
     bool isViewLoaded() const { return !m_view.isNull(); }
+    /// The root widget when it exists; null before the first view().
+    QWidget* loadedView() const;
 
     virtual void viewWillAppear(bool animated);
     virtual void viewDidAppear(bool animated);

@@ -93,8 +93,6 @@ TEST_F(CompanyRealTimeTest, TimerTicksWhateverTheLiveModeUntilTheScreenIsLeft) {
 TEST_F(CompanyRealTimeTest, TabsLayTheResultsOverAndTakeThemOff) {
     storeQuote(QStringLiteral("20"));
     navigator().push(m_screen, false);
-    EXPECT_FALSE(m_screen->btTC()->isEnabled());
-    EXPECT_FALSE(m_screen->btTin()->isEnabled());
     app().setBRealTime(true);
     m_screen->tabCallBack(QStringLiteral("KQGD"));
     EXPECT_FALSE(app().bRealTime());

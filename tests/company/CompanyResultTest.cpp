@@ -418,10 +418,10 @@ TEST_F(CompanyResultTest, AQuoteOnTheHeadersLineIsStoredToo) {
 
 // ---- tabs ----------------------------------------------------------------------------------
 
-TEST_F(CompanyResultTest, LaterTabsAndMenusAreShownDisabled) {
+TEST_F(CompanyResultTest, CategoryMenusAreShownDisabled) {
     CompanyResultViewController& tab = openTab();
-    EXPECT_FALSE(tab.btTC()->isEnabled());
-    EXPECT_FALSE(tab.btTin()->isEnabled());
+    EXPECT_TRUE(tab.btTC()->isEnabled());
+    EXPECT_TRUE(tab.btTin()->isEnabled());
     EXPECT_FALSE(tab.btCategory()->isEnabled());
     EXPECT_FALSE(tab.btMenu()->isEnabled());
     EXPECT_TRUE(tab.btRt()->isEnabled());

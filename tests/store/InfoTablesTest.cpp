@@ -45,8 +45,29 @@ TEST_F(StoreTest, FinanceRowsRoundTrip) {
     db().updateFinanceData(QStringLiteral("7"), QStringLiteral("2"), QStringLiteral("2026"), QStringLiteral("102"),
                            QStringLiteral("52"), QStringLiteral("32"), QStringLiteral("7"), QStringLiteral("2"));
     EXPECT_EQ(db().getFincanceData(QStringLiteral("7")),
-              (QStringList{QStringLiteral("7,1,2026,101,51,31,6,2"), QStringLiteral("7,2,2026,102,52,32,7,2")}));
+              (QStringList{QStringLiteral("7,2,2026,102,52,32,7,2"), QStringLiteral("7,1,2026,101,51,31,6,2")}));
     EXPECT_TRUE(db().getFincance(QStringLiteral("8")).isEmpty());
+}
+
+// A quarter the service publishes later is stored after the older ones, yet must be read first;
+// a year's whole-year row (quarter 5) comes before that year's quarters, and years compare as
+// numbers.
+TEST_F(StoreTest, StatementPeriodsAreReadNewestFirst) {
+    const auto store = [this](const char* quarter, const char* year) {
+        db().updateFinanceData(QStringLiteral("7"), QLatin1String(quarter), QLatin1String(year), QStringLiteral("1"),
+                               QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("0"));
+    };
+    store("4", "2025");
+    store("5", "2025");
+    store("1", "2026");
+    store("3", "999");
+    store("2", "2026");
+    QStringList periods;
+    for (const QString& row : db().getFincanceData(QStringLiteral("7"))) {
+        periods.append(row.section(QLatin1Char(','), 1, 2));
+    }
+    EXPECT_EQ(periods, (QStringList{QStringLiteral("2,2026"), QStringLiteral("1,2026"), QStringLiteral("5,2025"),
+                                    QStringLiteral("4,2025"), QStringLiteral("3,999")}));
 }
 
 TEST_F(StoreTest, LatestPricesKeepOneRowPerIdWithTheSeedNames) {

@@ -1,6 +1,9 @@
 #include "ui/HtmlView.h"
 
+#include <QImage>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -30,4 +33,19 @@ TEST(HtmlView, LinksAreReportedNotFollowed) {
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(handled, QUrl(QStringLiteral("https://example.com/tin")));
     EXPECT_TRUE(view.source().isEmpty());
+}
+
+// A page never reaches outside itself: not even a picture on the local disk is read for it.
+TEST(HtmlView, LoadsNoResource) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dot.png"));
+    QImage dot(2, 2, QImage::Format_RGB32);
+    dot.fill(Qt::red);
+    ASSERT_TRUE(dot.save(path));
+    const QUrl url = QUrl::fromLocalFile(path);
+    HtmlView view;
+    view.setHtml(QStringLiteral("<img src=\"%1\">").arg(url.toString()));
+    const QVariant loaded = view.document()->resource(QTextDocument::ImageResource, url);
+    EXPECT_TRUE(loaded.value<QByteArray>().isEmpty());
+    EXPECT_TRUE(loaded.value<QImage>().isNull());
 }

@@ -1,0 +1,177 @@
+#include "company/CompanyHeadNewsViewController.h"
+
+#include "company/CompanyNewsDetailViewController.h"
+#include "company/CompanyRealTimeViewcontroller.h"
+#include "net/Endpoints.h"
+#include "net/MyUrlRequest.h"
+#include "news/NewsAnswer.h"
+#include "news/NewsListView.h"
+#include "shell/ActivityIndicator.h"
+#include "shell/LiveRefresh.h"
+#include "shell/QRMInfoAppDelegate.h"
+#include "shell/ScreenStyle.h"
+#include "store/myDb.h"
+#include "ui/LiveModeButton.h"
+#include "ui/Navigator.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace company {
+
+namespace {
+
+constexpr int kHeaderY = 32;
+constexpr int kListTop = 56;
+constexpr int kListBottom = 284;
+
+shell::LiveRefresh::Options refreshOptions() {
+    // The tick asks whatever the live mode, as the reload does; the timer runs only in live mode.
+    shell::LiveRefresh::Options options;
+    options.tickNeedsLiveMode = false;
+    return options;
+}
+
+} // namespace
+
+CompanyHeadNewsViewController::CompanyHeadNewsViewController(shell::QRMInfoAppDelegate& appDelegate)
+    : CompanyTabScreen(appDelegate)
+    , m_live(std::make_unique<shell::LiveRefresh>(
+          appDelegate, *this, [this] { targetMethod(); }, refreshOptions())) {}
+
+CompanyHeadNewsViewController::~CompanyHeadNewsViewController() = default;
+
+QWidget* CompanyHeadNewsViewController::loadView() {
+    auto* root = new QWidget;
+    root->resize(480, 320);
+    shell::applyScreenBackground(root);
+    buildBars(root, CompanyTab::News, true);
+    m_live->setButton(bottomBar().live);
+    connect(bottomBar().live, &QPushButton::clicked, this, &CompanyHeadNewsViewController::switchLiveMode);
+    m_lbStock = shell::makeLabel(root, QString(), QRect(6, kHeaderY, 58, 22), 16, true);
+    shell::setTextColor(m_lbStock, QColor(0xf0, 0xc0, 0x40));
+    m_stock = shell::makeLabel(root, QString(), QRect(66, kHeaderY, 48, 22), 12);
+    shell::setTextColor(m_stock, QColor(0x9a, 0xa7, 0xb8));
+    m_actNetwork = new shell::ActivityIndicator(appDelegate().scheduler(), root);
+    m_actNetwork->setGeometry(454, kHeaderY + 2, 18, 18);
+    m_list = new news::NewsListView(
+        root, QStringLiteral("Chưa có tin nào của công ty này.\nNhấn \"Tải lại\" để tải tin mới."));
+    m_list->setGeometry(0, kListTop, 480, kListBottom - kListTop);
+    connect(m_list, &news::NewsListView::articleChosen, this, &CompanyHeadNewsViewController::openArticle);
+    return root;
+}
+
+news::NewsListView* CompanyHeadNewsViewController::newsList() {
+    view();
+    return m_list;
+}
+
+QLabel* CompanyHeadNewsViewController::stock() {
+    view();
+    return m_stock;
+}
+
+// ---- showing ---------------------------------------------------------------------------------
+
+void CompanyHeadNewsViewController::reload() {
+    startLoad();
+}
+
+void CompanyHeadNewsViewController::startLoad() {
+    view();
+    myDb& db = *appDelegate().db();
+    m_lbStock->setText(db.getCodeFromId(m_id));
+    m_stock->setText(db.getStockMarkFromId(m_id).toInt() == 2 ? QStringLiteral("HoSE") : QStringLiteral("HNX"));
+    showStoredNews();
+    if (!appDelegate().bRealTime()) {
+        m_live->stop();
+        return;
+    }
+    m_live->animationLoop();
+    m_live->startRefresh();
+    sendRequest();
+}
+
+void CompanyHeadNewsViewController::showStoredNews() {
+    m_list->showRows(appDelegate().db()->getCompanyNews(m_id));
+}
+
+// ---- requests --------------------------------------------------------------------------------
+
+void CompanyHeadNewsViewController::targetMethod() {
+    sendRequest();
+}
+
+void CompanyHeadNewsViewController::toggleAnimation() {
+    sendRequest();
+}
+
+void CompanyHeadNewsViewController::switchLiveMode() {
+    appDelegate().setBRealTime(!appDelegate().bRealTime());
+    startLoad();
+}
+
+void CompanyHeadNewsViewController::sendRequest() {
+    view();
+    if (!m_myUrlRequest) {
+        m_myUrlRequest = appDelegate().makeRequest();
+    }
+    m_myUrlRequest->setMyReqType(kRequestKind);
+    m_myUrlRequest->setDelegate(this);
+    m_myUrlRequest->ResquestLink(appDelegate().endpoints().companyNews(m_id));
+    m_actNetwork->startAnimating();
+}
+
+bool CompanyHeadNewsViewController::isRequestOutstanding() const {
+    return m_actNetwork != nullptr && m_actNetwork->isAnimating();
+}
+
+void CompanyHeadNewsViewController::stopTimers() {
+    m_live->stop();
+}
+
+void CompanyHeadNewsViewController::DidFinishRequest(std::optional<QByteArray> data) {
+    view();
+    m_actNetwork->stopAnimating();
+    if (data) {
+        parseAndSaveToDb(QString::fromUtf8(*data));
+        return;
+    }
+    appDelegate().showConnectionError();
+    showStoredNews();
+}
+
+// An error status changes nothing. After a success answer the tab's own company's news are read
+// again, even when the answer brought none (the store still holds the earlier ones) or came for
+// a company the user has since left.
+void CompanyHeadNewsViewController::parseAndSaveToDb(const QString& text) {
+    if (news::storeNewsAnswer(*appDelegate().db(), text).success) {
+        showStoredNews();
+    }
+}
+
+// ---- navigation ------------------------------------------------------------------------------
+
+void CompanyHeadNewsViewController::openArticle(const QString& rowText) {
+    CompanyRealTimeViewcontroller* host = rtController();
+    ui::Navigator* navigator = host != nullptr ? host->navigationController() : nullptr;
+    if (navigator == nullptr || navigator->topController() != host) {
+        return;
+    }
+    stopTimers();
+    m_article = std::make_unique<CompanyNewsDetailViewController>(appDelegate());
+    m_article->setRtController(host);
+    m_article->setNews(rowText);
+    host->setBLockView(true);
+    navigator->push(m_article.get(), true);
+}
+
+bool CompanyHeadNewsViewController::handleKey(int qtKey) {
+    if (qtKey == Qt::Key_L) {
+        switchLiveMode();
+        return true;
+    }
+    return CompanyTabScreen::handleKey(qtKey);
+}
+
+} // namespace company

@@ -1,0 +1,95 @@
+#include "company/CompanyTabBar.h"
+
+#include "shell/ScreenStyle.h"
+#include "ui/LiveModeButton.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <array>
+
+namespace company {
+
+namespace {
+
+struct TabSlot {
+    CompanyTab tab;
+    const char16_t* name;
+    QRect frame;
+};
+
+const std::array<TabSlot, 4> kSlots{{
+    {CompanyTab::RealTime, u"Trực tuyến", QRect(80, 3, 84, 24)},
+    {CompanyTab::Results, u"KQGD", QRect(168, 3, 56, 24)},
+    {CompanyTab::Finance, u"Tài chính", QRect(228, 3, 80, 24)},
+    {CompanyTab::News, u"Tin tức", QRect(312, 3, 70, 24)},
+}};
+
+constexpr int kBottomY = 288;
+
+} // namespace
+
+QPushButton* CompanyTabBar::button(CompanyTab tab) const {
+    switch (tab) {
+    case CompanyTab::RealTime:
+        return btRt;
+    case CompanyTab::Results:
+        return btKQGD;
+    case CompanyTab::Finance:
+        return btTC;
+    case CompanyTab::News:
+        return btTin;
+    }
+    return nullptr;
+}
+
+CompanyTabBar buildCompanyTabBar(QWidget* root, CompanyTab shown) {
+    CompanyTabBar bar;
+    bar.btGoBack = shell::makeBarButton(root, QStringLiteral("◀ Trở về"), QRect(4, 3, 72, 24));
+    for (const TabSlot& slot : kSlots) {
+        if (slot.tab == shown) {
+            bar.title = shell::makeLabel(root, QString::fromUtf16(slot.name), slot.frame, 14, true);
+            bar.title->setAlignment(Qt::AlignCenter);
+            shell::setTextColor(bar.title, QColor(0xf0, 0xc0, 0x40));
+            continue;
+        }
+        QPushButton* button = shell::makeBarButton(root, QString::fromUtf16(slot.name), slot.frame);
+        switch (slot.tab) {
+        case CompanyTab::RealTime:
+            bar.btRt = button;
+            break;
+        case CompanyTab::Results:
+            bar.btKQGD = button;
+            break;
+        case CompanyTab::Finance:
+            bar.btTC = button;
+            break;
+        case CompanyTab::News:
+            bar.btTin = button;
+            break;
+        }
+    }
+    bar.lbDate = shell::makeLabel(root, QString(), QRect(386, 3, 90, 24), 13);
+    bar.lbDate->setAlignment(Qt::AlignCenter);
+    return bar;
+}
+
+CompanyTabBottomBar buildCompanyTabBottomBar(QWidget* root, bool withLiveButton) {
+    CompanyTabBottomBar bar;
+    bar.btHome = shell::makeBarButton(root, QStringLiteral("Trang chủ"), QRect(4, kBottomY, 90, 28));
+    bar.btReload = shell::makeBarButton(root, QStringLiteral("Tải lại"), QRect(100, kBottomY, 80, 28));
+    if (withLiveButton) {
+        bar.live = new ui::LiveModeButton(root);
+        bar.live->setGeometry(186, kBottomY, 28, 28);
+        bar.live->setToolTip(QStringLiteral("Trực tuyến"));
+    }
+    bar.btCategory = shell::makeBarButton(root, QStringLiteral("Danh mục"), QRect(330, kBottomY, 96, 28));
+    bar.btMenu = shell::makeBarButton(root, QStringLiteral("☰"), QRect(432, kBottomY, 44, 28));
+    // Both menus act only on the user's categories and watch list, which come with the portfolio
+    // and watch-list screens.
+    bar.btCategory->setEnabled(false);
+    bar.btMenu->setEnabled(false);
+    return bar;
+}
+
+} // namespace company
