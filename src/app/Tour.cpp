@@ -74,6 +74,9 @@ QString Tour::run() {
         failure = walkMarket();
     }
     if (failure.isEmpty()) {
+        failure = walkHeadlines();
+    }
+    if (failure.isEmpty()) {
         failure = walkWorld();
     }
     if (failure.isEmpty()) {
@@ -218,8 +221,9 @@ QString Tour::walkCompanies(market::MarketInfoViewController& overview) {
     snap(QStringLiteral("company-realtime"));
     quote->goKQGD();
     snap(QStringLiteral("company-results"));
+    failure = walkCompanyTabs(*quote);
     m_app.navigator().popToRoot(false);
-    return {};
+    return failure;
 }
 
 void Tour::walkSettingsAndMenu() {

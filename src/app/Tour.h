@@ -8,8 +8,10 @@
 class QWidget;
 
 namespace company {
+class CompanyFinancialNewsViewController;
 class CompanyInfoViewController;
-}
+class CompanyRealTimeViewcontroller;
+} // namespace company
 namespace market {
 class MarketInfoViewController;
 }
@@ -52,6 +54,10 @@ private:
     bool openSection(const QString& objectName, ui::ViewController* expected);
     QString refreshPriceList(world::PriceListScreen& list, const QString& name);
     QString refreshGold(world::GoldScreen& gold, const QString& name);
+    QString walkCompanyTabs(company::CompanyRealTimeViewcontroller& quote);
+    QString refreshFinance(company::CompanyFinancialNewsViewController& finance);
+    QString snapFinanceOfLayout(company::CompanyRealTimeViewcontroller& quote, int layoutId, const QString& name);
+    QString walkHeadlines();
 
     shell::QRMInfoAppDelegate& m_app;
     QWidget& m_window;

@@ -93,7 +93,7 @@ void CompanyFinancialNewsViewController::buildRatioRow(QWidget* root) {
 void CompanyFinancialNewsViewController::buildStatementArea(QWidget* root) {
     m_webView = new ui::HtmlView(root);
     m_webView->setGeometry(38, 84, 404, 178);
-    m_webView->setFont(ui::systemFont(13));
+    m_webView->setFont(ui::systemFont(12));
     m_webView->setStyleSheet(QStringLiteral("background: black; color: white;"));
     m_webView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_webView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

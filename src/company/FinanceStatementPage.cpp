@@ -53,11 +53,13 @@ const LayoutRows* rowsOf(StatementLayout layout) {
     return nullptr;
 }
 
-// The table's opening: its double percent signs are in the page as written, not a format.
+// The table's opening. The page as first written said width="95%%" and "100%%"; a browser reads
+// those as 95% and 100%, while Qt's rich text drops them and shrinks the table to its text, so
+// the widths are written as a browser reads them.
 const QString kPageStart = QStringLiteral(
     R"(<html><head><style type="text/css">table {font-size: 100%;border-collapse:collapse;}</style></head>)"
-    R"(<body style="background-color:black;color:white;"><table width="95%%" border="1"><tr><td>)"
-    R"(<table width="100%%" cellspacing="0" cellpadding="0" border="0">)");
+    R"(<body style="background-color:black;color:white;"><table width="95%" border="1"><tr><td>)"
+    R"(<table width="100%" cellspacing="0" cellpadding="0" border="0">)");
 const QString kPageEnd = QStringLiteral("</table></td></tr></table></body></html>");
 
 QString figureText(const QString& stored) {

@@ -19,7 +19,8 @@ constexpr int kTimeFontSize = 12;
 constexpr int kMaxTitleLines = 2;
 constexpr int kBottomMargin = 3;
 const QRect kIconFrame(6, 10, 24, 24);
-const QRect kDisclosureFrame(450, 10, 20, 20);
+// Left of where a scroll bar comes, so that a long list's bar does not cover the arrows.
+const QRect kDisclosureFrame(440, 10, 20, 20);
 const QColor kTimeColor(0xf4, 0xd6, 0x00);
 
 } // namespace

@@ -18,7 +18,7 @@ public:
     static constexpr int kRowHeight = 45;
     static constexpr int kTextLeft = 35;
     /// The title stops short of the disclosure arrow, so that neither covers the other.
-    static constexpr int kTitleWidth = 410;
+    static constexpr int kTitleWidth = 400;
     static constexpr int kTitleTop = 4;
     static constexpr int kTimeHeight = 15;
 
