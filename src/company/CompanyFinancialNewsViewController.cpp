@@ -4,8 +4,6 @@
 #include "company/FinanceStatementPage.h"
 #include "net/AnswerReader.h"
 #include "net/Endpoints.h"
-#include "net/MyUrlRequest.h"
-#include "shell/ActivityIndicator.h"
 #include "shell/LiveRefresh.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenStyle.h"
@@ -21,7 +19,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <array>
 #include <optional>
 
 namespace company {
@@ -30,14 +27,7 @@ namespace {
 
 const QString kNone = QStringLiteral("-");
 const QColor kRise(33, 140, 33);
-constexpr int kQuoteRowY = 32;
-constexpr int kRatioRowY = 58;
-
-QLabel* makeCaption(QWidget* root, const QString& text, const QRect& frame) {
-    QLabel* caption = shell::makeLabel(root, text, frame, 12);
-    shell::setTextColor(caption, QColor(0x9a, 0xa7, 0xb8));
-    return caption;
-}
+const QColor kCodeColour(0xf0, 0xc0, 0x40);
 
 } // namespace
 
@@ -50,64 +40,30 @@ CompanyFinancialNewsViewController::~CompanyFinancialNewsViewController() = defa
 // ---- layout ----------------------------------------------------------------------------------
 
 QWidget* CompanyFinancialNewsViewController::loadView() {
-    auto* root = new QWidget;
-    root->resize(480, 320);
-    shell::applyScreenBackground(root);
-    buildBars(root, CompanyTab::Finance, true);
-    m_live->setButton(bottomBar().live);
-    connect(bottomBar().live, &QPushButton::clicked, this, &CompanyFinancialNewsViewController::toggleAnimation);
-    buildQuoteRow(root);
-    buildRatioRow(root);
-    buildStatementArea(root);
+    QWidget* root = makeRoot(CompanyTab::Finance, m_live.get(), [this] { toggleAnimation(); });
+    m_layout = CompanyFinanceLayout::build(root, appDelegate().scheduler());
+    setActivityIndicator(m_layout.actNetwork);
+    connectControls();
     return root;
 }
 
-void CompanyFinancialNewsViewController::buildQuoteRow(QWidget* root) {
-    m_lbStock = shell::makeLabel(root, kNone, QRect(6, kQuoteRowY, 58, 22), 16, true);
-    shell::setTextColor(m_lbStock, QColor(0xf0, 0xc0, 0x40));
-    m_stock = makeCaption(root, QString(), QRect(66, kQuoteRowY, 48, 22));
-    m_stockPoint = shell::makeLabel(root, kNone, QRect(116, kQuoteRowY, 70, 22), 13, true);
-    m_stockPoint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_percent = shell::makeLabel(root, kNone, QRect(194, kQuoteRowY, 150, 22), 13, true);
-    m_lbFold = shell::makeLabel(root, QStringLiteral("Quỹ đầu tư"), QRect(346, kQuoteRowY, 100, 22), 13, true);
-    shell::setTextColor(m_lbFold, QColor(0xf0, 0xc0, 0x40));
-    m_lbFold->hide();
-    m_actNetwork = new shell::ActivityIndicator(appDelegate().scheduler(), root);
-    m_actNetwork->setGeometry(454, kQuoteRowY + 2, 18, 18);
-}
-
-void CompanyFinancialNewsViewController::buildRatioRow(QWidget* root) {
-    const std::array<std::pair<QString, QLabel**>, 4> ratios{{{QStringLiteral("EPS"), &m_eps},
-                                                              {QStringLiteral("P/E"), &m_pe},
-                                                              {QStringLiteral("BV"), &m_bv},
-                                                              {QStringLiteral("P/B"), &m_pb}}};
-    int x = 6;
-    for (const auto& [caption, label] : ratios) {
-        makeCaption(root, caption, QRect(x, kRatioRowY, 32, 20));
-        *label = shell::makeLabel(root, kNone, QRect(x + 32, kRatioRowY, 82, 20), 14, true);
-        x += 118;
-    }
-}
-
-// The older periods are to the left: the left arrow and a swipe to the right go back in time.
-void CompanyFinancialNewsViewController::buildStatementArea(QWidget* root) {
-    m_webView = new ui::HtmlView(root);
-    m_webView->setGeometry(38, 84, 404, 178);
-    m_webView->setFont(ui::systemFont(12));
-    m_webView->setStyleSheet(QStringLiteral("background: black; color: white;"));
-    m_webView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_webView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+// The left arrow and a swipe to the right go back in time, as on a time line.
+void CompanyFinancialNewsViewController::connectControls() {
     new ui::SwipeWatcher(
-        m_webView->viewport(), [this] { goFoward(); }, [this] { goPrev(); });
-    m_leftButton = shell::makeBarButton(root, QStringLiteral("◀"), QRect(4, 140, 30, 56));
-    m_leftButton->setToolTip(QStringLiteral("Kỳ trước"));
-    connect(m_leftButton, &QPushButton::clicked, this, &CompanyFinancialNewsViewController::goFoward);
-    m_rightButton = shell::makeBarButton(root, QStringLiteral("▶"), QRect(446, 140, 30, 56));
-    m_rightButton->setToolTip(QStringLiteral("Kỳ sau"));
-    connect(m_rightButton, &QPushButton::clicked, this, &CompanyFinancialNewsViewController::goPrev);
-    m_pageCtrl = new ui::PageIndicator(root);
-    m_pageCtrl->setGeometry(140, 264, 200, 18);
-    connect(m_pageCtrl, &ui::PageIndicator::pageChanged, this, &CompanyFinancialNewsViewController::pageChange);
+        m_layout.webView->viewport(), [this] { goFoward(); }, [this] { goPrev(); });
+    connect(m_layout.leftButton, &QPushButton::clicked, this, &CompanyFinancialNewsViewController::goFoward);
+    connect(m_layout.rightButton, &QPushButton::clicked, this, &CompanyFinancialNewsViewController::goPrev);
+    connect(m_layout.pageCtrl, &ui::PageIndicator::pageChanged, this, &CompanyFinancialNewsViewController::pageChange);
+}
+
+const CompanyFinanceLayout& CompanyFinancialNewsViewController::layout() {
+    view();
+    return m_layout;
+}
+
+QLabel* CompanyFinancialNewsViewController::lbDate() {
+    view();
+    return tabBar().lbDate;
 }
 
 // ---- showing ---------------------------------------------------------------------------------
@@ -128,9 +84,10 @@ void CompanyFinancialNewsViewController::prepareToShow() {
 }
 
 void CompanyFinancialNewsViewController::resetLabels() {
-    for (QLabel* label : {m_lbStock, m_eps, m_pe, m_pb, m_bv, m_stockPoint, m_percent}) {
+    const CompanyFinanceLayout& shown = m_layout;
+    for (QLabel* label : {shown.lbStock, shown.eps, shown.pe, shown.pb, shown.bv, shown.stockPoint, shown.percent}) {
         label->setText(kNone);
-        shell::setTextColor(label, label == m_lbStock ? QColor(0xf0, 0xc0, 0x40) : QColor(Qt::white));
+        shell::setTextColor(label, label == shown.lbStock ? kCodeColour : QColor(Qt::white));
     }
     // The date goes with the ratios: another company's must not stay beside the dashes.
     tabBar().lbDate->clear();
@@ -144,28 +101,24 @@ void CompanyFinancialNewsViewController::startLoad() {
     if (exchange.isEmpty()) {
         return;
     }
-    m_stock->setText(exchange.toInt() == 2 ? QStringLiteral("HoSE") : QStringLiteral("HNX"));
+    m_layout.stock->setText(exchange.toInt() == 2 ? QStringLiteral("HoSE") : QStringLiteral("HNX"));
     displayInfo();
-    if (!appDelegate().bRealTime()) {
-        m_live->stop();
-        return;
+    if (m_live->followLiveMode()) {
+        sendRequest();
     }
-    m_live->animationLoop();
-    m_live->startRefresh();
-    sendRequest();
 }
 
 void CompanyFinancialNewsViewController::displayInfo() {
     view();
     myDb& db = *appDelegate().db();
-    m_lbStock->setText(db.getCodeFromId(m_id));
+    m_layout.lbStock->setText(db.getCodeFromId(m_id));
     m_financeList = db.getFincance(m_id);
     m_financeDataList = db.getFincanceData(m_id);
-    m_pageCtrl->setNumberOfPages(0);
+    m_layout.pageCtrl->setNumberOfPages(0);
     if (m_financeList.isEmpty() || m_financeDataList.isEmpty()) {
         return;
     }
-    m_pageCtrl->setNumberOfPages(static_cast<int>(m_financeDataList.size() / 2));
+    m_layout.pageCtrl->setNumberOfPages(static_cast<int>(m_financeDataList.size() / 2));
     for (const QString& row : m_financeList) {
         if (row.count(QLatin1Char(',')) + 1 == kRatioFields) {
             showRatios(row);
@@ -177,19 +130,19 @@ void CompanyFinancialNewsViewController::displayInfo() {
 void CompanyFinancialNewsViewController::showRatios(const QString& row) {
     const FinanceRatios ratios = FinanceRatios::fromRow(row);
     const QColor colour = ratios.isFall ? QColor(Qt::red) : kRise;
-    m_stockPoint->setText(ratios.price);
-    m_percent->setText(ratios.change);
-    for (QLabel* label : {m_stockPoint, m_percent}) {
+    m_layout.stockPoint->setText(ratios.price);
+    m_layout.percent->setText(ratios.change);
+    for (QLabel* label : {m_layout.stockPoint, m_layout.percent}) {
         label->setFont(ui::systemFont(13, true));
         shell::setTextColor(label, colour);
     }
-    QLabel* date = lbDate();
+    QLabel* date = tabBar().lbDate;
     date->setFont(ui::systemFont(13));
     date->setText(ratios.date);
-    m_eps->setText(ratios.eps);
-    m_pe->setText(ratios.pe);
-    m_pb->setText(ratios.pb);
-    m_bv->setText(ratios.bv);
+    m_layout.eps->setText(ratios.eps);
+    m_layout.pe->setText(ratios.pe);
+    m_layout.pb->setText(ratios.pb);
+    m_layout.bv->setText(ratios.bv);
 }
 
 void CompanyFinancialNewsViewController::showStatements() {
@@ -200,7 +153,7 @@ void CompanyFinancialNewsViewController::showStatements() {
         m_quarterView = newest.quarter.toInt();
         m_postion = 0;
     }
-    m_pageCtrl->setCurrentPage(m_postion / 2);
+    m_layout.pageCtrl->setCurrentPage(m_postion / 2);
     if (m_postion >= rows) {
         return;
     }
@@ -210,13 +163,13 @@ void CompanyFinancialNewsViewController::showStatements() {
         left = StatementPeriod::fromRow(m_financeDataList.at(m_postion + 1));
     }
     const int layoutId = layoutIdOf(right, left);
-    m_lbFold->setVisible(statementLayoutOf(layoutId) == StatementLayout::Fund);
+    m_layout.lbFold->setVisible(statementLayoutOf(layoutId) == StatementLayout::Fund);
     loadPage(statementPage(statementLayoutOf(layoutId), right, left));
 }
 
 void CompanyFinancialNewsViewController::loadPage(const QString& page) {
     m_pageText = page;
-    m_webView->setHtml(page);
+    m_layout.webView->setHtml(page);
 }
 
 // ---- paging ----------------------------------------------------------------------------------
@@ -245,7 +198,7 @@ void CompanyFinancialNewsViewController::goPrev() {
 }
 
 void CompanyFinancialNewsViewController::pageChange() {
-    const int wanted = 2 * m_pageCtrl->currentPage();
+    const int wanted = 2 * m_layout.pageCtrl->currentPage();
     if (wanted < m_postion) {
         goPrev();
     } else if (wanted > m_postion) {
@@ -293,24 +246,14 @@ void CompanyFinancialNewsViewController::stopTimers() {
     m_live->stop();
 }
 
-bool CompanyFinancialNewsViewController::isRequestOutstanding() const {
-    return m_actNetwork != nullptr && m_actNetwork->isAnimating();
-}
-
 void CompanyFinancialNewsViewController::sendRequest() {
     view();
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = appDelegate().makeRequest();
-    }
-    m_myUrlRequest->setMyReqType(kRequestKind);
-    m_myUrlRequest->setDelegate(this);
-    m_myUrlRequest->ResquestLink(appDelegate().endpoints().companyFinance(m_id));
-    m_actNetwork->startAnimating();
+    sendTabRequest(appDelegate().endpoints().companyFinance(m_id));
 }
 
 void CompanyFinancialNewsViewController::DidFinishRequest(std::optional<QByteArray> data) {
     view();
-    m_actNetwork->stopAnimating();
+    stopIndicator();
     if (!data) {
         appDelegate().showConnectionError();
         displayInfo();
@@ -338,65 +281,6 @@ void CompanyFinancialNewsViewController::parseAndSaveToDb(const QString& text) {
         transaction.commit();
     }
     displayInfo();
-}
-
-// ---- controls --------------------------------------------------------------------------------
-
-QLabel* CompanyFinancialNewsViewController::lbStock() {
-    view();
-    return m_lbStock;
-}
-QLabel* CompanyFinancialNewsViewController::stock() {
-    view();
-    return m_stock;
-}
-QLabel* CompanyFinancialNewsViewController::stockPoint() {
-    view();
-    return m_stockPoint;
-}
-QLabel* CompanyFinancialNewsViewController::percent() {
-    view();
-    return m_percent;
-}
-QLabel* CompanyFinancialNewsViewController::lbDate() {
-    view();
-    return tabBar().lbDate;
-}
-QLabel* CompanyFinancialNewsViewController::eps() {
-    view();
-    return m_eps;
-}
-QLabel* CompanyFinancialNewsViewController::pe() {
-    view();
-    return m_pe;
-}
-QLabel* CompanyFinancialNewsViewController::pb() {
-    view();
-    return m_pb;
-}
-QLabel* CompanyFinancialNewsViewController::bv() {
-    view();
-    return m_bv;
-}
-QLabel* CompanyFinancialNewsViewController::lbFold() {
-    view();
-    return m_lbFold;
-}
-ui::HtmlView* CompanyFinancialNewsViewController::webView() {
-    view();
-    return m_webView;
-}
-ui::PageIndicator* CompanyFinancialNewsViewController::pageCtrl() {
-    view();
-    return m_pageCtrl;
-}
-QPushButton* CompanyFinancialNewsViewController::leftButton() {
-    view();
-    return m_leftButton;
-}
-QPushButton* CompanyFinancialNewsViewController::rightButton() {
-    view();
-    return m_rightButton;
 }
 
 } // namespace company

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "company/CompanyFinanceLayout.h"
 #include "company/CompanyTabScreen.h"
-#include "net/RequestDelegate.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,19 +9,10 @@
 #include <memory>
 
 class QLabel;
-class QPushButton;
 
-namespace net {
-class MyUrlRequest;
-}
 namespace shell {
-class ActivityIndicator;
 class LiveRefresh;
-} // namespace shell
-namespace ui {
-class HtmlView;
-class PageIndicator;
-} // namespace ui
+}
 
 namespace company {
 
@@ -29,13 +20,11 @@ namespace company {
 /// table of four statement figures for two reporting periods side by side, paged two periods at a
 /// time from the newest. Everything shown comes from the store; the reload (and live mode) asks
 /// the service and stores the answer.
-class CompanyFinancialNewsViewController final : public CompanyTabScreen, public net::RequestDelegate {
+class CompanyFinancialNewsViewController final : public CompanyTabScreen {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompanyFinancialNewsViewController)
 
 public:
-    /// Kind tag of the tab's requests.
-    static constexpr int kRequestKind = 1;
     static constexpr qsizetype kRatioFields = 10;
     static constexpr qsizetype kStatementFields = 8;
 
@@ -69,9 +58,9 @@ public:
     /// The page indicator was moved: one step towards it.
     void pageChange();
 
+    /// Left brings the older periods, Right the newer ones, L switches live mode.
     bool handleKey(int qtKey) override;
     void stopTimers() override;
-    bool isRequestOutstanding() const;
 
     int postion() const { return m_postion; }
     int yearView() const { return m_yearView; }
@@ -81,29 +70,16 @@ public:
     /// The page last loaded into the web view.
     const QString& pageText() const { return m_pageText; }
 
-    QLabel* lbStock();
-    QLabel* stock();
-    QLabel* stockPoint();
-    QLabel* percent();
+    const CompanyFinanceLayout& layout();
+    /// The date of the ratios, on the right of the tab bar.
     QLabel* lbDate();
-    QLabel* eps();
-    QLabel* pe();
-    QLabel* pb();
-    QLabel* bv();
-    QLabel* lbFold();
-    ui::HtmlView* webView();
-    ui::PageIndicator* pageCtrl();
-    QPushButton* leftButton();
-    QPushButton* rightButton();
     shell::LiveRefresh& liveRefresh() const { return *m_live; }
 
 protected:
     QWidget* loadView() override;
 
 private:
-    void buildQuoteRow(QWidget* root);
-    void buildRatioRow(QWidget* root);
-    void buildStatementArea(QWidget* root);
+    void connectControls();
     void resetLabels();
     void showRatios(const QString& row);
     void showStatements();
@@ -111,7 +87,7 @@ private:
     void sendRequest();
 
     std::unique_ptr<shell::LiveRefresh> m_live;
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
+    CompanyFinanceLayout m_layout;
     QString m_id;
     QStringList m_financeList;
     QStringList m_financeDataList;
@@ -119,21 +95,6 @@ private:
     int m_yearView = 0;
     int m_quarterView = 1;
     QString m_pageText;
-
-    QLabel* m_lbStock = nullptr;
-    QLabel* m_stock = nullptr;
-    QLabel* m_stockPoint = nullptr;
-    QLabel* m_percent = nullptr;
-    QLabel* m_eps = nullptr;
-    QLabel* m_pe = nullptr;
-    QLabel* m_pb = nullptr;
-    QLabel* m_bv = nullptr;
-    QLabel* m_lbFold = nullptr;
-    ui::HtmlView* m_webView = nullptr;
-    ui::PageIndicator* m_pageCtrl = nullptr;
-    QPushButton* m_leftButton = nullptr;
-    QPushButton* m_rightButton = nullptr;
-    shell::ActivityIndicator* m_actNetwork = nullptr;
 };
 
 } // namespace company

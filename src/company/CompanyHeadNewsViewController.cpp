@@ -3,7 +3,6 @@
 #include "company/CompanyNewsDetailViewController.h"
 #include "company/CompanyRealTimeViewcontroller.h"
 #include "net/Endpoints.h"
-#include "net/MyUrlRequest.h"
 #include "news/NewsAnswer.h"
 #include "news/NewsListView.h"
 #include "shell/ActivityIndicator.h"
@@ -42,18 +41,14 @@ CompanyHeadNewsViewController::CompanyHeadNewsViewController(shell::QRMInfoAppDe
 CompanyHeadNewsViewController::~CompanyHeadNewsViewController() = default;
 
 QWidget* CompanyHeadNewsViewController::loadView() {
-    auto* root = new QWidget;
-    root->resize(480, 320);
-    shell::applyScreenBackground(root);
-    buildBars(root, CompanyTab::News, true);
-    m_live->setButton(bottomBar().live);
-    connect(bottomBar().live, &QPushButton::clicked, this, &CompanyHeadNewsViewController::switchLiveMode);
+    QWidget* root = makeRoot(CompanyTab::News, m_live.get(), [this] { switchLiveMode(); });
     m_lbStock = shell::makeLabel(root, QString(), QRect(6, kHeaderY, 58, 22), 16, true);
     shell::setTextColor(m_lbStock, QColor(0xf0, 0xc0, 0x40));
     m_stock = shell::makeLabel(root, QString(), QRect(66, kHeaderY, 48, 22), 12);
     shell::setTextColor(m_stock, QColor(0x9a, 0xa7, 0xb8));
-    m_actNetwork = new shell::ActivityIndicator(appDelegate().scheduler(), root);
-    m_actNetwork->setGeometry(454, kHeaderY + 2, 18, 18);
+    auto* indicator = new shell::ActivityIndicator(appDelegate().scheduler(), root);
+    indicator->setGeometry(454, kHeaderY + 2, 18, 18);
+    setActivityIndicator(indicator);
     m_list = new news::NewsListView(
         root, QStringLiteral("Chưa có tin nào của công ty này.\nNhấn \"Tải lại\" để tải tin mới."));
     m_list->setGeometry(0, kListTop, 480, kListBottom - kListTop);
@@ -83,13 +78,9 @@ void CompanyHeadNewsViewController::startLoad() {
     m_lbStock->setText(db.getCodeFromId(m_id));
     m_stock->setText(db.getStockMarkFromId(m_id).toInt() == 2 ? QStringLiteral("HoSE") : QStringLiteral("HNX"));
     showStoredNews();
-    if (!appDelegate().bRealTime()) {
-        m_live->stop();
-        return;
+    if (m_live->followLiveMode()) {
+        sendRequest();
     }
-    m_live->animationLoop();
-    m_live->startRefresh();
-    sendRequest();
 }
 
 void CompanyHeadNewsViewController::showStoredNews() {
@@ -113,17 +104,7 @@ void CompanyHeadNewsViewController::switchLiveMode() {
 
 void CompanyHeadNewsViewController::sendRequest() {
     view();
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = appDelegate().makeRequest();
-    }
-    m_myUrlRequest->setMyReqType(kRequestKind);
-    m_myUrlRequest->setDelegate(this);
-    m_myUrlRequest->ResquestLink(appDelegate().endpoints().companyNews(m_id));
-    m_actNetwork->startAnimating();
-}
-
-bool CompanyHeadNewsViewController::isRequestOutstanding() const {
-    return m_actNetwork != nullptr && m_actNetwork->isAnimating();
+    sendTabRequest(appDelegate().endpoints().companyNews(m_id));
 }
 
 void CompanyHeadNewsViewController::stopTimers() {
@@ -132,7 +113,7 @@ void CompanyHeadNewsViewController::stopTimers() {
 
 void CompanyHeadNewsViewController::DidFinishRequest(std::optional<QByteArray> data) {
     view();
-    m_actNetwork->stopAnimating();
+    stopIndicator();
     if (data) {
         parseAndSaveToDb(QString::fromUtf8(*data));
         return;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "company/CompanyTabScreen.h"
-#include "net/RequestDelegate.h"
 
 #include <QString>
 
@@ -9,16 +8,12 @@
 
 class QLabel;
 
-namespace net {
-class MyUrlRequest;
-}
 namespace news {
 class NewsListView;
 }
 namespace shell {
-class ActivityIndicator;
 class LiveRefresh;
-} // namespace shell
+}
 
 namespace company {
 
@@ -27,14 +22,11 @@ class CompanyNewsDetailViewController;
 /// The news tab ("Tintuc") of a company: its 20 latest news items from the store, newest first.
 /// The reload asks the service once; in live mode it asks every refresh period. Choosing an item
 /// opens its article over the company's screen.
-class CompanyHeadNewsViewController final : public CompanyTabScreen, public net::RequestDelegate {
+class CompanyHeadNewsViewController final : public CompanyTabScreen {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompanyHeadNewsViewController)
 
 public:
-    /// Kind tag of the tab's requests.
-    static constexpr int kRequestKind = 1;
-
     explicit CompanyHeadNewsViewController(shell::QRMInfoAppDelegate& appDelegate);
     ~CompanyHeadNewsViewController() override;
 
@@ -60,7 +52,6 @@ public:
 
     bool handleKey(int qtKey) override;
     void stopTimers() override;
-    bool isRequestOutstanding() const;
 
     news::NewsListView* newsList();
     QLabel* stock();
@@ -76,11 +67,9 @@ private:
     void sendRequest();
 
     std::unique_ptr<shell::LiveRefresh> m_live;
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
     QString m_id;
     QLabel* m_lbStock = nullptr;
     QLabel* m_stock = nullptr;
-    shell::ActivityIndicator* m_actNetwork = nullptr;
     news::NewsListView* m_list = nullptr;
     // A new article for each item chosen; the one before is off the stack by then.
     std::unique_ptr<CompanyNewsDetailViewController> m_article;

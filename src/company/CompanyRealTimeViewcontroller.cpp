@@ -168,13 +168,9 @@ void CompanyRealTimeViewcontroller::reloadScreen() {
 
 void CompanyRealTimeViewcontroller::startLoad() {
     displayInfo();
-    if (!m_delegate.bRealTime()) {
-        m_live->stop();
-        return;
+    if (m_live->followLiveMode()) {
+        sendRequest();
     }
-    animationLoop();
-    m_live->startRefresh();
-    sendRequest();
 }
 
 void CompanyRealTimeViewcontroller::toggleAnimation() {

@@ -5,7 +5,6 @@
 #include "company/CompanyResultRow.h"
 #include "company/CompanyResultView.h"
 #include "company/QuotePanel.h"
-#include "net/MyUrlRequest.h"
 #include "shell/ActivityIndicator.h"
 #include "shell/LiveRefresh.h"
 #include "shell/QRMInfoAppDelegate.h"
@@ -19,8 +18,6 @@
 namespace company {
 
 namespace {
-
-constexpr int kRequestKind = 1;
 
 shell::LiveRefresh::Options refreshOptions() {
     // The tab is never on top of the stack: its refresh must not wait for the live mode of the
@@ -50,6 +47,7 @@ QWidget* CompanyResultViewController::loadView() {
     m_chart->setChartBackground(QColor(0x0b, 0x11, 0x1b));
     buildBars(m_chart, CompanyTab::Results);
     m_layout = CompanyResultLayout::build(m_chart, m_appDelegate.scheduler());
+    setActivityIndicator(m_layout.actNetwork);
     return m_chart;
 }
 
@@ -256,13 +254,8 @@ bool CompanyResultViewController::isRefreshing() const {
 }
 
 void CompanyResultViewController::targetMethod() {
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = m_appDelegate.makeRequest();
-        m_myUrlRequest->setMyReqType(kRequestKind);
-        m_myUrlRequest->setDelegate(this);
-    }
-    actNetwork()->startAnimating();
-    m_myUrlRequest->ResquestLink(m_appDelegate.endpoints().companyRealtime(m_id, m_appDelegate.iLastRevision()));
+    view();
+    sendTabRequest(m_appDelegate.endpoints().companyRealtime(m_id, m_appDelegate.iLastRevision()));
 }
 
 void CompanyResultViewController::DidFinishRequest(std::optional<QByteArray> data) {

@@ -2,16 +2,12 @@
 
 #include "company/CompanyResultLayout.h"
 #include "company/CompanyTabScreen.h"
-#include "net/RequestDelegate.h"
 
 #include <QList>
 #include <QString>
 
 #include <memory>
 
-namespace net {
-class MyUrlRequest;
-}
 namespace shell {
 class LiveRefresh;
 class QRMInfoAppDelegate;
@@ -24,7 +20,7 @@ class CompanyResultView;
 /// The trading-results tab (KQGD) of the company real-time screen: the quote panel of a chosen
 /// stored day and the chart of the 31 days up to today, with day steps by buttons, keys and
 /// swipes and a reload of the chosen day from the service. Its view is laid over the host's.
-class CompanyResultViewController final : public CompanyTabScreen, public net::RequestDelegate {
+class CompanyResultViewController final : public CompanyTabScreen {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompanyResultViewController)
 
@@ -115,7 +111,6 @@ private:
     CompanyResultView* m_chart = nullptr;
     CompanyResultLayout m_layout;
     std::unique_ptr<shell::LiveRefresh> m_live;
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
     QString m_code;
     QString m_id;
     int m_dayView = 0;

@@ -27,20 +27,25 @@ const std::array<TabSlot, 4> kSlots{{
 
 constexpr int kBottomY = 288;
 
+// The field of a bar that holds a tab's button (const or not, as the bar is).
+template <typename Bar> auto& slotOf(Bar& bar, CompanyTab tab) {
+    switch (tab) {
+    case CompanyTab::RealTime:
+        return bar.btRt;
+    case CompanyTab::Results:
+        return bar.btKQGD;
+    case CompanyTab::Finance:
+        return bar.btTC;
+    case CompanyTab::News:
+        break;
+    }
+    return bar.btTin;
+}
+
 } // namespace
 
 QPushButton* CompanyTabBar::button(CompanyTab tab) const {
-    switch (tab) {
-    case CompanyTab::RealTime:
-        return btRt;
-    case CompanyTab::Results:
-        return btKQGD;
-    case CompanyTab::Finance:
-        return btTC;
-    case CompanyTab::News:
-        return btTin;
-    }
-    return nullptr;
+    return slotOf(*this, tab);
 }
 
 CompanyTabBar buildCompanyTabBar(QWidget* root, CompanyTab shown) {
@@ -53,21 +58,7 @@ CompanyTabBar buildCompanyTabBar(QWidget* root, CompanyTab shown) {
             shell::setTextColor(bar.title, QColor(0xf0, 0xc0, 0x40));
             continue;
         }
-        QPushButton* button = shell::makeBarButton(root, QString::fromUtf16(slot.name), slot.frame);
-        switch (slot.tab) {
-        case CompanyTab::RealTime:
-            bar.btRt = button;
-            break;
-        case CompanyTab::Results:
-            bar.btKQGD = button;
-            break;
-        case CompanyTab::Finance:
-            bar.btTC = button;
-            break;
-        case CompanyTab::News:
-            bar.btTin = button;
-            break;
-        }
+        slotOf(bar, slot.tab) = shell::makeBarButton(root, QString::fromUtf16(slot.name), slot.frame);
     }
     bar.lbDate = shell::makeLabel(root, QString(), QRect(386, 3, 90, 24), 13);
     bar.lbDate->setAlignment(Qt::AlignCenter);

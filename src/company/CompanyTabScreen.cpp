@@ -1,7 +1,12 @@
 #include "company/CompanyTabScreen.h"
 
 #include "company/CompanyRealTimeViewcontroller.h"
+#include "net/MyUrlRequest.h"
+#include "shell/ActivityIndicator.h"
+#include "shell/LiveRefresh.h"
 #include "shell/QRMInfoAppDelegate.h"
+#include "shell/ScreenStyle.h"
+#include "ui/LiveModeButton.h"
 #include "ui/Navigator.h"
 
 #include <QPushButton>
@@ -21,9 +26,29 @@ CompanyRealTimeViewcontroller* CompanyTabScreen::rtController() const {
     return m_rtController;
 }
 
-void CompanyTabScreen::buildBars(QWidget* root, CompanyTab shown, bool withLiveButton) {
+namespace {
+
+// Every tab asks with the kind of its host's own requests.
+constexpr int kRequestKind = 1;
+
+} // namespace
+
+QWidget* CompanyTabScreen::makeRoot(CompanyTab shown, shell::LiveRefresh* live, std::function<void()> switchLive) {
+    auto* root = new QWidget;
+    root->resize(480, 320);
+    shell::applyScreenBackground(root);
+    buildBars(root, shown, live, std::move(switchLive));
+    return root;
+}
+
+void CompanyTabScreen::buildBars(QWidget* root, CompanyTab shown, shell::LiveRefresh* live,
+                                 std::function<void()> switchLive) {
     m_tabBar = buildCompanyTabBar(root, shown);
-    m_bottomBar = buildCompanyTabBottomBar(root, withLiveButton);
+    m_bottomBar = buildCompanyTabBottomBar(root, live != nullptr);
+    if (live != nullptr) {
+        live->setButton(m_bottomBar.live);
+        connect(m_bottomBar.live, &QPushButton::clicked, this, std::move(switchLive));
+    }
     const auto bindTab = [this](QPushButton* button, const QString& tab) {
         if (button != nullptr) {
             connectNavigation(button, [this, tab] { leaveTab(tab); });
@@ -54,6 +79,28 @@ void CompanyTabScreen::goHome() {
     stopTimers();
     ui::Navigator* navigator = m_rtController ? m_rtController->navigationController() : nullptr;
     (navigator ? *navigator : m_appDelegate.navigator()).popToRoot(true);
+}
+
+void CompanyTabScreen::sendTabRequest(const QString& url) {
+    if (!m_myUrlRequest) {
+        m_myUrlRequest = m_appDelegate.makeRequest();
+    }
+    m_myUrlRequest->setMyReqType(kRequestKind);
+    m_myUrlRequest->setDelegate(this);
+    m_myUrlRequest->ResquestLink(url);
+    if (m_actNetwork != nullptr) {
+        m_actNetwork->startAnimating();
+    }
+}
+
+void CompanyTabScreen::stopIndicator() {
+    if (m_actNetwork != nullptr) {
+        m_actNetwork->stopAnimating();
+    }
+}
+
+bool CompanyTabScreen::isRequestOutstanding() const {
+    return m_actNetwork != nullptr && m_actNetwork->isAnimating();
 }
 
 bool CompanyTabScreen::isShownOver(const QWidget* host) const {

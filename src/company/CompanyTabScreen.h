@@ -1,14 +1,23 @@
 #pragma once
 
 #include "company/CompanyTabBar.h"
+#include "net/RequestDelegate.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>
 #include <QString>
 
-namespace shell {
-class QRMInfoAppDelegate;
+#include <functional>
+#include <memory>
+
+namespace net {
+class MyUrlRequest;
 }
+namespace shell {
+class ActivityIndicator;
+class LiveRefresh;
+class QRMInfoAppDelegate;
+} // namespace shell
 
 namespace company {
 
@@ -16,8 +25,9 @@ class CompanyRealTimeViewcontroller;
 
 /// A tab laid over the company's real-time screen (its host) rather than pushed: the trading
 /// results, the financial statements or the news. Its tab buttons take its view off the host and
-/// ask the host for the other tab; the host's keys reach it first while it is shown.
-class CompanyTabScreen : public ui::ViewController {
+/// ask the host for the other tab; the host's keys reach it first while it is shown. Each tab
+/// has one request object of its own and an indicator that turns while it is under way.
+class CompanyTabScreen : public ui::ViewController, public net::RequestDelegate {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompanyTabScreen)
 
@@ -40,6 +50,8 @@ public:
 
     /// Whether the view is laid over the host now.
     bool isShownOver(const QWidget* host) const;
+    /// Whether a request of the tab is under way.
+    bool isRequestOutstanding() const;
 
     const CompanyTabBar& tabBar() const { return m_tabBar; }
     const CompanyTabBottomBar& bottomBar() const { return m_bottomBar; }
@@ -47,14 +59,26 @@ public:
 protected:
     explicit CompanyTabScreen(shell::QRMInfoAppDelegate& appDelegate);
 
-    /// Builds both bars on the tab's root (with the live-mode button when asked) and connects the
-    /// navigation and reload buttons.
-    void buildBars(QWidget* root, CompanyTab shown, bool withLiveButton = false);
+    /// Builds both bars on the tab's root and connects the navigation and reload buttons. With
+    /// `live`, the bottom bar has the live-mode button, animated by `live` and calling
+    /// `switchLive` when clicked.
+    void buildBars(QWidget* root, CompanyTab shown, shell::LiveRefresh* live = nullptr,
+                   std::function<void()> switchLive = {});
+    /// A root of the screen's size on the screens' ground, with both bars.
+    QWidget* makeRoot(CompanyTab shown, shell::LiveRefresh* live = nullptr, std::function<void()> switchLive = {});
+    /// The indicator of the tab's transfers; set once the view exists.
+    void setActivityIndicator(shell::ActivityIndicator* indicator) { m_actNetwork = indicator; }
+    shell::ActivityIndicator* activityIndicator() const { return m_actNetwork; }
+    /// Sends a request of the tab (replacing one under way) and starts the indicator.
+    void sendTabRequest(const QString& url);
+    void stopIndicator();
     shell::QRMInfoAppDelegate& appDelegate() const { return m_appDelegate; }
 
 private:
     shell::QRMInfoAppDelegate& m_appDelegate;
     QPointer<CompanyRealTimeViewcontroller> m_rtController;
+    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
+    shell::ActivityIndicator* m_actNetwork = nullptr;
     CompanyTabBar m_tabBar;
     CompanyTabBottomBar m_bottomBar;
 };

@@ -7,7 +7,7 @@
 
 namespace news {
 
-NewsListView::NewsListView(QWidget* parent, QString emptyNote)
+NewsListView::NewsListView(QWidget* parent, const QString& emptyNote)
     : QWidget(parent)
     , m_table(new ui::RowTable(this))
     , m_emptyNote(shell::makeLabel(this, emptyNote, QRect(), 13)) {

@@ -22,7 +22,7 @@ class NewsListView final : public QWidget {
     Q_DISABLE_COPY_MOVE(NewsListView)
 
 public:
-    NewsListView(QWidget* parent, QString emptyNote);
+    NewsListView(QWidget* parent, const QString& emptyNote);
     ~NewsListView() override;
 
     /// Lists the stored row texts (newest first, as the store gives them).

@@ -66,6 +66,16 @@ void LiveRefresh::stop() {
     stopAnimation();
 }
 
+bool LiveRefresh::followLiveMode() {
+    if (!m_app.bRealTime()) {
+        stop();
+        return false;
+    }
+    animationLoop();
+    startRefresh();
+    return true;
+}
+
 void LiveRefresh::refreshTick() {
     if (m_options.tickNeedsLiveMode && !m_app.bRealTime()) {
         return;

@@ -66,6 +66,9 @@ public:
 
     /// Stops and drops both timers (the screen disappears, or live mode was switched off).
     void stop();
+    /// What a screen's start does with live mode: off, both timers stop; on, the animation and
+    /// the refresh start again. Returns whether live mode is on (the screen then asks at once).
+    bool followLiveMode();
 
 private:
     void refreshTick();

@@ -20,7 +20,7 @@ QString HtmlView::escaped(const QString& serviceText) {
 
 // An empty answer rather than none: for none, the document would read a local file itself.
 QVariant HtmlView::loadResource(int /*type*/, const QUrl& /*name*/) {
-    return QVariant(QByteArray());
+    return QVariant{QByteArray()};
 }
 
 void HtmlView::onAnchorClicked(const QUrl& url) {

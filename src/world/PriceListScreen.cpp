@@ -89,13 +89,9 @@ bool PriceListScreen::holdsCurrentDay() const {
 
 void PriceListScreen::startLoad() {
     showStoredRows();
-    if (!appDelegate().bRealTime()) {
-        liveRefresh().stop();
-        return;
+    if (liveRefresh().followLiveMode()) {
+        reload();
     }
-    liveRefresh().animationLoop();
-    liveRefresh().startRefresh();
-    reload();
 }
 
 void PriceListScreen::showStoredRows() {

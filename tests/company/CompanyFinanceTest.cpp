@@ -81,15 +81,15 @@ TEST_F(CompanyFinanceTest, ShowsTheStoredRatiosInTheirColours) {
     storeRatios(QStringLiteral("7"), QStringLiteral("2500.7"), QStringLiteral("-0.5"), QStringLiteral("3"));
     storePeriod(QStringLiteral("7"), 1, 2026);
     CompanyFinancialNewsViewController& tab = openTab();
-    EXPECT_EQ(tab.lbStock()->text(), QStringLiteral("ACB"));
-    EXPECT_EQ(tab.stock()->text(), QStringLiteral("HoSE"));
-    EXPECT_EQ(tab.stockPoint()->text(), QStringLiteral("20.5"));
-    EXPECT_EQ(tab.percent()->text(), QStringLiteral("-0.5(3.00%)"));
-    EXPECT_EQ(shell::textColor(tab.percent()), QColor(Qt::red));
-    EXPECT_EQ(tab.eps()->text(), QStringLiteral("2,500"));
-    EXPECT_EQ(tab.pe()->text(), QStringLiteral("7.5"));
-    EXPECT_EQ(tab.pb()->text(), QStringLiteral("1.25"));
-    EXPECT_EQ(tab.bv()->text(), QStringLiteral("15,000"));
+    EXPECT_EQ(tab.layout().lbStock->text(), QStringLiteral("ACB"));
+    EXPECT_EQ(tab.layout().stock->text(), QStringLiteral("HoSE"));
+    EXPECT_EQ(tab.layout().stockPoint->text(), QStringLiteral("20.5"));
+    EXPECT_EQ(tab.layout().percent->text(), QStringLiteral("-0.5(3.00%)"));
+    EXPECT_EQ(shell::textColor(tab.layout().percent), QColor(Qt::red));
+    EXPECT_EQ(tab.layout().eps->text(), QStringLiteral("2,500"));
+    EXPECT_EQ(tab.layout().pe->text(), QStringLiteral("7.5"));
+    EXPECT_EQ(tab.layout().pb->text(), QStringLiteral("1.25"));
+    EXPECT_EQ(tab.layout().bv->text(), QStringLiteral("15,000"));
     EXPECT_EQ(tab.lbDate()->text(), app().dateFromDay(day));
     EXPECT_FALSE(app().bRealTime());
     EXPECT_EQ(m_server.requestsWith("type=10"), 0);
@@ -98,9 +98,9 @@ TEST_F(CompanyFinanceTest, ShowsTheStoredRatiosInTheirColours) {
 TEST_F(CompanyFinanceTest, WithoutStatementsTheLabelsShowDashesAndThePageStaysEmpty) {
     storeRatios(QStringLiteral("7"), QStringLiteral("2500"), QStringLiteral("0.5"), QStringLiteral("3"));
     CompanyFinancialNewsViewController& tab = openTab();
-    EXPECT_EQ(tab.eps()->text(), QStringLiteral("-"));
+    EXPECT_EQ(tab.layout().eps->text(), QStringLiteral("-"));
     EXPECT_EQ(tab.pageText(), company::emptyStatementPage());
-    EXPECT_EQ(tab.pageCtrl()->numberOfPages(), 0);
+    EXPECT_EQ(tab.layout().pageCtrl->numberOfPages(), 0);
 }
 
 // ---- the statements --------------------------------------------------------------------------------
@@ -111,15 +111,15 @@ TEST_F(CompanyFinanceTest, ThreePeriodsMakeOnePageAndTheStepStopsAtTheLastPair) 
     storePeriod(QStringLiteral("7"), 1, 2026);
     storePeriod(QStringLiteral("7"), 4, 2025);
     CompanyFinancialNewsViewController& tab = openTab();
-    EXPECT_EQ(tab.pageCtrl()->numberOfPages(), 1);
+    EXPECT_EQ(tab.layout().pageCtrl->numberOfPages(), 1);
     EXPECT_EQ(tab.postion(), 0);
     // The newer period on the right, the older on the left.
-    const QString page = tab.webView()->toPlainText();
+    const QString page = tab.layout().webView->toPlainText();
     EXPECT_LT(page.indexOf(QStringLiteral("Năm 2025")), page.indexOf(QStringLiteral("Quý 1/2026")));
     EXPECT_LT(page.indexOf(tts(5, 2025)), page.indexOf(tts(1, 2026)));
     tab.goFoward();
     EXPECT_EQ(tab.postion(), 1);
-    const QString next = tab.webView()->toPlainText();
+    const QString next = tab.layout().webView->toPlainText();
     EXPECT_LT(next.indexOf(QStringLiteral("Quý 4/2025")), next.indexOf(QStringLiteral("Năm 2025")));
     tab.goPrev();
     EXPECT_EQ(tab.postion(), 0);
@@ -130,11 +130,11 @@ TEST_F(CompanyFinanceTest, ABankWithOnePeriodKeepsItsOwnLabels) {
                 QStringLiteral("2"));
     storePeriod(QStringLiteral("8"), 3, 2026, QStringLiteral("2"));
     CompanyFinancialNewsViewController& tab = openTab(QStringLiteral("8"));
-    const QString page = tab.webView()->toPlainText();
+    const QString page = tab.layout().webView->toPlainText();
     EXPECT_TRUE(page.contains(QStringLiteral("Vốn và các quỹ(Tr.)")));
     EXPECT_TRUE(page.contains(QStringLiteral("Quý 3/2026")));
     EXPECT_TRUE(page.contains(QStringLiteral(" - ")));
-    EXPECT_TRUE(tab.lbFold()->isHidden());
+    EXPECT_TRUE(tab.layout().lbFold->isHidden());
 }
 
 TEST_F(CompanyFinanceTest, AFundShowsItsLabelsAndMark) {
@@ -143,8 +143,8 @@ TEST_F(CompanyFinanceTest, AFundShowsItsLabelsAndMark) {
     storePeriod(QStringLiteral("7"), 2, 2026, QStringLiteral("3"));
     storePeriod(QStringLiteral("7"), 1, 2026, QStringLiteral("3"));
     CompanyFinancialNewsViewController& tab = openTab();
-    EXPECT_TRUE(tab.webView()->toPlainText().contains(QStringLiteral("Giá trị của 1 đơn vị quỹ (Tr.)")));
-    EXPECT_FALSE(tab.lbFold()->isHidden());
+    EXPECT_TRUE(tab.layout().webView->toPlainText().contains(QStringLiteral("Giá trị của 1 đơn vị quỹ (Tr.)")));
+    EXPECT_FALSE(tab.layout().lbFold->isHidden());
 }
 
 // Paged to the end of one company, the tab must still show the next company's newest periods.
@@ -163,12 +163,12 @@ TEST_F(CompanyFinanceTest, AnotherCompanyStartsAtItsNewestPeriods) {
     tab.goFoward();
     tab.goFoward();
     EXPECT_EQ(tab.postion(), 6);
-    EXPECT_TRUE(tab.webView()->toPlainText().contains(QStringLiteral("Quý 1/2025")));
+    EXPECT_TRUE(tab.layout().webView->toPlainText().contains(QStringLiteral("Quý 1/2025")));
     m_screen->tabCallBack(QStringLiteral("RealTime"));
     m_screen->set_id(QStringLiteral("8"));
     m_screen->tabCallBack(QStringLiteral("Taichinh"));
     EXPECT_EQ(tab.postion(), 0);
-    EXPECT_TRUE(tab.webView()->toPlainText().contains(QStringLiteral("Quý 2/2026")));
+    EXPECT_TRUE(tab.layout().webView->toPlainText().contains(QStringLiteral("Quý 2/2026")));
 }
 
 TEST_F(CompanyFinanceTest, StoredTextIsEscapedInThePage) {
@@ -177,7 +177,7 @@ TEST_F(CompanyFinanceTest, StoredTextIsEscapedInThePage) {
                            QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("0"));
     CompanyFinancialNewsViewController& tab = openTab();
     EXPECT_FALSE(tab.pageText().contains(QStringLiteral("<b>2026")));
-    EXPECT_TRUE(tab.webView()->toPlainText().contains(QStringLiteral("Quý 1/<b>2026</b>")));
+    EXPECT_TRUE(tab.layout().webView->toPlainText().contains(QStringLiteral("Quý 1/<b>2026</b>")));
 }
 
 TEST_F(CompanyFinanceTest, PagesByButtonsKeysSwipesAndTheIndicator) {
@@ -187,11 +187,11 @@ TEST_F(CompanyFinanceTest, PagesByButtonsKeysSwipesAndTheIndicator) {
         storePeriod(QStringLiteral("7"), quarter, 2026);
     }
     CompanyFinancialNewsViewController& tab = openTab();
-    EXPECT_EQ(tab.pageCtrl()->numberOfPages(), 4);
-    tab.leftButton()->click();
+    EXPECT_EQ(tab.layout().pageCtrl->numberOfPages(), 4);
+    tab.layout().leftButton->click();
     EXPECT_EQ(tab.postion(), 2);
-    EXPECT_EQ(tab.pageCtrl()->currentPage(), 1);
-    tab.rightButton()->click();
+    EXPECT_EQ(tab.layout().pageCtrl->currentPage(), 1);
+    tab.layout().rightButton->click();
     EXPECT_EQ(tab.postion(), 0);
     // The host passes the keys to the tab laid over it.
     EXPECT_TRUE(m_screen->handleKey(Qt::Key_Left));
@@ -199,7 +199,7 @@ TEST_F(CompanyFinanceTest, PagesByButtonsKeysSwipesAndTheIndicator) {
     EXPECT_TRUE(m_screen->handleKey(Qt::Key_Right));
     EXPECT_EQ(tab.postion(), 0);
     // A swipe to the left brings the older periods.
-    QWidget* page = tab.webView()->viewport();
+    QWidget* page = tab.layout().webView->viewport();
     QTest::mousePress(page, Qt::LeftButton, {}, QPoint(300, 50));
     QMouseEvent move(QEvent::MouseMove, QPointF(200, 52), page->mapToGlobal(QPointF(200, 52)), Qt::NoButton,
                      Qt::LeftButton, {});
@@ -207,7 +207,7 @@ TEST_F(CompanyFinanceTest, PagesByButtonsKeysSwipesAndTheIndicator) {
     QTest::mouseRelease(page, Qt::LeftButton, {}, QPoint(200, 52));
     EXPECT_EQ(tab.postion(), 2);
     // A tap on the indicator right of its bright dot asks for the next page: one step.
-    ui::PageIndicator* dots = tab.pageCtrl();
+    ui::PageIndicator* dots = tab.layout().pageCtrl;
     QTest::mouseClick(dots, Qt::LeftButton, {}, QPoint(dots->width() - 2, dots->height() / 2));
     EXPECT_EQ(tab.postion(), 4);
 }
@@ -222,9 +222,9 @@ TEST_F(CompanyFinanceTest, TheReloadStoresTheAnswerAndShowsIt) {
     tab.bottomBar().btReload->click();
     ASSERT_TRUE(waitForTab(tab));
     EXPECT_EQ(m_server.requestsWith("type=10"), 1);
-    EXPECT_EQ(tab.eps()->text(), QStringLiteral("1,500"));
-    EXPECT_EQ(tab.percent()->text(), QStringLiteral("+1.5(+6.3%)"));
-    const QString page = tab.webView()->toPlainText();
+    EXPECT_EQ(tab.layout().eps->text(), QStringLiteral("1,500"));
+    EXPECT_EQ(tab.layout().percent->text(), QStringLiteral("+1.5(+6.3%)"));
+    const QString page = tab.layout().webView->toPlainText();
     EXPECT_TRUE(page.contains(QStringLiteral("Tổng thu nhập(Tr.)")));
     EXPECT_LT(page.indexOf(QStringLiteral("800")), page.indexOf(QStringLiteral("900")));
 }
@@ -237,12 +237,12 @@ TEST_F(CompanyFinanceTest, ErrorsAndFailuresKeepTheStoredFigures) {
                  answer("KTRPW:1:Lỗi;\n7,1,2,3,4,0,6,7,8,9000;"));
     tab.reloadFinanceData();
     ASSERT_TRUE(waitForTab(tab));
-    EXPECT_EQ(tab.eps()->text(), QStringLiteral("2,500"));
+    EXPECT_EQ(tab.layout().eps->text(), QStringLiteral("2,500"));
     m_server.set("/KTRPW/realtime.aspx?type=10&companyid=7&imei=device-1", droppedAnswer());
     tab.reloadFinanceData();
     ASSERT_TRUE(waitForAlert(QStringLiteral("Lỗi kết nối dữ liệu")));
-    EXPECT_EQ(tab.eps()->text(), QStringLiteral("2,500"));
-    EXPECT_TRUE(tab.webView()->toPlainText().contains(QStringLiteral("Quý 1/2026")));
+    EXPECT_EQ(tab.layout().eps->text(), QStringLiteral("2,500"));
+    EXPECT_TRUE(tab.layout().webView->toPlainText().contains(QStringLiteral("Quý 1/2026")));
 }
 
 TEST_F(CompanyFinanceTest, OneReloadAtATimeAndLiveModeAsksEveryPeriod) {
@@ -271,8 +271,8 @@ TEST_F(CompanyFinanceTest, ALateAnswerForAnotherCompanyIsNotShownInItsPlace) {
     tab.parseAndSaveToDb(
         QStringLiteral("KTRPW:0:9000;\n7,1500,9.5,20000,1.5,0,25.5,1.5,6.3,9000;\n7,1,2026,1,2,3,4,0;"));
     EXPECT_EQ(tab._id(), QStringLiteral("8"));
-    EXPECT_EQ(tab.lbStock()->text(), QStringLiteral("BID"));
-    EXPECT_EQ(tab.eps()->text(), QStringLiteral("900"));
+    EXPECT_EQ(tab.layout().lbStock->text(), QStringLiteral("BID"));
+    EXPECT_EQ(tab.layout().eps->text(), QStringLiteral("900"));
     EXPECT_EQ(db().getFincance(QStringLiteral("7")).size(), 1);
 }
 
