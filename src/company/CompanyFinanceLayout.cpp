@@ -62,6 +62,8 @@ void buildStatementArea(QWidget* root, CompanyFinanceLayout& layout) {
     layout.webView->setStyleSheet(QStringLiteral("background: black; color: white;"));
     layout.webView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout.webView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The page is paged by swipes: a drag across it must not select its text.
+    layout.webView->setTextInteractionFlags(Qt::NoTextInteraction);
     layout.leftButton = shell::makeBarButton(root, QStringLiteral("◀"), QRect(4, 140, 30, 56));
     layout.leftButton->setToolTip(QStringLiteral("Kỳ trước"));
     layout.rightButton = shell::makeBarButton(root, QStringLiteral("▶"), QRect(446, 140, 30, 56));

@@ -36,7 +36,7 @@ public:
     const QString& _id() const { return m_id; }
 
     /// What the host does when it lays the tab over itself: every label back to "-", then
-    /// startLoad.
+    /// startLoad; with nothing stored for the company, one request.
     void prepareToShow();
     void startLoad();
     void displayInfo();

@@ -68,8 +68,13 @@ QLabel* CompanyHeadNewsViewController::stock() {
 
 // ---- showing ---------------------------------------------------------------------------------
 
+// With nothing stored for the company the tab asks once, rather than stay empty until the user
+// finds the reload button.
 void CompanyHeadNewsViewController::reload() {
     startLoad();
+    if (m_list->rows().rowCount() == 0 && !isRequestOutstanding()) {
+        sendRequest();
+    }
 }
 
 void CompanyHeadNewsViewController::startLoad() {

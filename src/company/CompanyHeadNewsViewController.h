@@ -33,7 +33,8 @@ public:
     void set_id(const QString& id) { m_id = id; }
     const QString& _id() const { return m_id; }
 
-    /// What the host does when it lays the tab over itself.
+    /// What the host does when it lays the tab over itself: startLoad; with nothing stored for the
+    /// company, one request.
     void reload();
     /// Lists the stored news; in live mode starts the refresh and asks at once.
     void startLoad();
