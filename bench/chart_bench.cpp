@@ -1,5 +1,6 @@
 // Redrawing the market overview from a whole morning of stored answers, reading one answer of
 // the whole morning, and redrawing the bank gold chart from a whole day of stored answers.
+#include "BenchMain.h"
 #include "market/MarketInfoView.h"
 #include "market/MarketInfoViewController.h"
 #include "net/NetworkActivity.h"
@@ -12,7 +13,6 @@
 #include "world/ACBGoldViewController.h"
 #include "world/GoldDayView.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QNetworkAccessManager>
 #include <QPainter>
@@ -202,15 +202,5 @@ BENCHMARK(BM_GoldDayRedraw)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithApplication(argc, argv);
 }

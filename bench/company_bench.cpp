@@ -1,18 +1,13 @@
 // The company list's live refresh: one quote answer of a whole exchange parsed and written in
 // one transaction, the list re-read, and the table's row texts built.
+#include "BenchMain.h"
+#include "BenchStore.h"
 #include "company/CompanyListQuotes.h"
 #include "company/CompanyListSource.h"
 #include "net/AnswerReader.h"
 #include "store/myDb.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 namespace {
 
@@ -37,16 +32,8 @@ QString quoteAnswer(int minute) {
     return text;
 }
 
-struct BenchStore {
-    QTemporaryDir dir;
-    std::unique_ptr<myDb> db;
-
+struct BenchStore : benchsupport::BenchStore {
     BenchStore() {
-        const QString seed = QDir(dir.path()).filePath(QStringLiteral("seed.sqlite"));
-        QFile::copy(QStringLiteral(":/db.sqlite"), seed);
-        QFile::setPermissions(seed, QFile::ReadOwner | QFile::WriteOwner);
-        db = std::make_unique<myDb>(dir.path(), seed);
-        db->initDb();
         for (int id = 1; id <= kCompanies; ++id) {
             db->updateCompanyList(QString::number(kHoSE), QString::number(kDay), QString::number(id),
                                   QStringLiteral("C%1").arg(id, 3, 10, QLatin1Char('0')), QStringLiteral("Company"));
@@ -74,15 +61,5 @@ BENCHMARK(BM_CompanyListRefresh)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithApplication(argc, argv);
 }

@@ -1,6 +1,8 @@
 // What a news list's reload and an article cost: a 20-item news answer stored in one transaction,
 // the list's rows rebuilt (titles wrapped) and painted; an article page and a statement table
 // page built and laid out in their views.
+#include "BenchMain.h"
+#include "BenchStore.h"
 #include "company/FinanceStatementPage.h"
 #include "news/NewsAnswer.h"
 #include "news/NewsArticlePage.h"
@@ -9,17 +11,11 @@
 #include "store/myDb.h"
 #include "ui/HtmlView.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 namespace {
 
@@ -39,18 +35,7 @@ QString newsAnswer(int round) {
     return text;
 }
 
-struct BenchStore {
-    QTemporaryDir dir;
-    std::unique_ptr<myDb> db;
-
-    BenchStore() {
-        const QString seed = QDir(dir.path()).filePath(QStringLiteral("seed.sqlite"));
-        QFile::copy(QStringLiteral(":/db.sqlite"), seed);
-        QFile::setPermissions(seed, QFile::ReadOwner | QFile::WriteOwner);
-        db = std::make_unique<myDb>(dir.path(), seed);
-        db->initDb();
-    }
-};
+using benchsupport::BenchStore;
 
 void BM_NewsReload(benchmark::State& state) {
     BenchStore store;
@@ -105,15 +90,5 @@ BENCHMARK(BM_StatementPageShow)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWithApplication(argc, argv);
 }

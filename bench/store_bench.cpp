@@ -1,11 +1,8 @@
 // Store throughput: one day of the full update against the same rows upserted with raw SQLite
 // and against the raw SQLite insert rate, and the company screen's unbracketed intraday writes.
+#include "BenchStore.h"
 #include "core/EndOfDayApply.h"
 #include "store/myDb.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -61,19 +58,7 @@ core::EndOfDayRecords dayRecords(int day) {
     return records;
 }
 
-/// A working store made from the real seed in a temporary folder.
-struct BenchStore {
-    QTemporaryDir dir;
-    std::unique_ptr<myDb> db;
-
-    BenchStore() {
-        const QString seed = QDir(dir.path()).filePath(QStringLiteral("seed.sqlite"));
-        QFile::copy(QStringLiteral(":/db.sqlite"), seed);
-        QFile::setPermissions(seed, QFile::ReadOwner | QFile::WriteOwner);
-        db = std::make_unique<myDb>(dir.path(), seed);
-        db->initDb();
-    }
-};
+using benchsupport::BenchStore;
 
 void BM_EodDayApply(benchmark::State& state) {
     BenchStore store;
