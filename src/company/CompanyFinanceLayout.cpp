@@ -28,9 +28,7 @@ QLabel* makeCaption(QWidget* root, const QString& text, const QRect& frame) {
 }
 
 void buildQuoteRow(QWidget* root, ui::Scheduler& scheduler, CompanyFinanceLayout& layout) {
-    layout.lbStock = shell::makeLabel(root, kNone, QRect(6, kQuoteRowY, 58, 22), 16, true);
-    shell::setTextColor(layout.lbStock, kCodeColour);
-    layout.stock = makeCaption(root, QString(), QRect(66, kQuoteRowY, 48, 22));
+    layout.heading = buildCompanyHeading(root);
     layout.stockPoint = shell::makeLabel(root, kNone, QRect(116, kQuoteRowY, 70, 22), 13, true);
     layout.stockPoint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     layout.percent = shell::makeLabel(root, kNone, QRect(194, kQuoteRowY, 150, 22), 13, true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "company/CompanyTabBar.h"
+
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -19,8 +21,8 @@ namespace company {
 /// the transfer indicator; the four ratios; the statement page between its two page buttons, and
 /// the page indicator under it.
 struct CompanyFinanceLayout {
-    QLabel* lbStock = nullptr;
-    QLabel* stock = nullptr;
+    /// The code (lbStock) and exchange (stock).
+    CompanyHeading heading;
     QLabel* stockPoint = nullptr;
     QLabel* percent = nullptr;
     /// Marks a fund.

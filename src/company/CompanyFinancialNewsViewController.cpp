@@ -27,7 +27,6 @@ namespace {
 
 const QString kNone = QStringLiteral("-");
 const QColor kRise(33, 140, 33);
-const QColor kCodeColour(0xf0, 0xc0, 0x40);
 
 } // namespace
 
@@ -90,9 +89,10 @@ void CompanyFinancialNewsViewController::prepareToShow() {
 
 void CompanyFinancialNewsViewController::resetLabels() {
     const CompanyFinanceLayout& shown = m_layout;
-    for (QLabel* label : {shown.lbStock, shown.eps, shown.pe, shown.pb, shown.bv, shown.stockPoint, shown.percent}) {
+    shown.heading.code->setText(kNone);
+    for (QLabel* label : {shown.eps, shown.pe, shown.pb, shown.bv, shown.stockPoint, shown.percent}) {
         label->setText(kNone);
-        shell::setTextColor(label, label == shown.lbStock ? kCodeColour : QColor(Qt::white));
+        shell::setTextColor(label, Qt::white);
     }
     // The date goes with the ratios: another company's must not stay beside the dashes.
     tabBar().lbDate->clear();
@@ -102,11 +102,12 @@ void CompanyFinancialNewsViewController::startLoad() {
     view();
     loadPage(emptyStatementPage());
     resetLabels();
-    const QString exchange = appDelegate().db()->getStockMarkFromId(m_id);
+    myDb& db = *appDelegate().db();
+    const QString exchange = db.getStockMarkFromId(m_id);
     if (exchange.isEmpty()) {
         return;
     }
-    m_layout.stock->setText(exchange.toInt() == 2 ? QStringLiteral("HoSE") : QStringLiteral("HNX"));
+    m_layout.heading.show(db.getCodeFromId(m_id), exchange);
     displayInfo();
     if (m_live->followLiveMode()) {
         sendRequest();
@@ -116,7 +117,6 @@ void CompanyFinancialNewsViewController::startLoad() {
 void CompanyFinancialNewsViewController::displayInfo() {
     view();
     myDb& db = *appDelegate().db();
-    m_layout.lbStock->setText(db.getCodeFromId(m_id));
     m_financeList = db.getFincance(m_id);
     m_financeDataList = db.getFincanceData(m_id);
     m_layout.pageCtrl->setNumberOfPages(0);

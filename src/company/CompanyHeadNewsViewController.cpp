@@ -42,10 +42,7 @@ CompanyHeadNewsViewController::~CompanyHeadNewsViewController() = default;
 
 QWidget* CompanyHeadNewsViewController::loadView() {
     QWidget* root = makeRoot(CompanyTab::News, m_live.get(), [this] { switchLiveMode(); });
-    m_lbStock = shell::makeLabel(root, QString(), QRect(6, kHeaderY, 58, 22), 16, true);
-    shell::setTextColor(m_lbStock, QColor(0xf0, 0xc0, 0x40));
-    m_stock = shell::makeLabel(root, QString(), QRect(66, kHeaderY, 48, 22), 12);
-    shell::setTextColor(m_stock, QColor(0x9a, 0xa7, 0xb8));
+    m_heading = buildCompanyHeading(root);
     auto* indicator = new shell::ActivityIndicator(appDelegate().scheduler(), root);
     indicator->setGeometry(454, kHeaderY + 2, 18, 18);
     setActivityIndicator(indicator);
@@ -63,7 +60,7 @@ news::NewsListView* CompanyHeadNewsViewController::newsList() {
 
 QLabel* CompanyHeadNewsViewController::stock() {
     view();
-    return m_stock;
+    return m_heading.exchange;
 }
 
 // ---- showing ---------------------------------------------------------------------------------
@@ -80,8 +77,7 @@ void CompanyHeadNewsViewController::reload() {
 void CompanyHeadNewsViewController::startLoad() {
     view();
     myDb& db = *appDelegate().db();
-    m_lbStock->setText(db.getCodeFromId(m_id));
-    m_stock->setText(db.getStockMarkFromId(m_id).toInt() == 2 ? QStringLiteral("HoSE") : QStringLiteral("HNX"));
+    m_heading.show(db.getCodeFromId(m_id), db.getStockMarkFromId(m_id));
     showStoredNews();
     if (m_live->followLiveMode()) {
         sendRequest();

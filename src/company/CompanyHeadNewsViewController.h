@@ -69,8 +69,7 @@ private:
 
     std::unique_ptr<shell::LiveRefresh> m_live;
     QString m_id;
-    QLabel* m_lbStock = nullptr;
-    QLabel* m_stock = nullptr;
+    CompanyHeading m_heading;
     news::NewsListView* m_list = nullptr;
     // A new article for each item chosen; the one before is off the stack by then.
     std::unique_ptr<CompanyNewsDetailViewController> m_article;

@@ -65,6 +65,22 @@ CompanyTabBar buildCompanyTabBar(QWidget* root, CompanyTab shown) {
     return bar;
 }
 
+CompanyHeading buildCompanyHeading(QWidget* root) {
+    constexpr int kTop = 32;
+    CompanyHeading heading;
+    heading.code = shell::makeLabel(root, QStringLiteral("-"), QRect(6, kTop, 58, 22), 16, true);
+    shell::setTextColor(heading.code, QColor(0xf0, 0xc0, 0x40));
+    heading.exchange = shell::makeLabel(root, QString(), QRect(66, kTop, 48, 22), 12);
+    shell::setTextColor(heading.exchange, QColor(0x9a, 0xa7, 0xb8));
+    return heading;
+}
+
+void CompanyHeading::show(const QString& companyCode, const QString& stockMark) const {
+    constexpr int kHoSE = 2;
+    code->setText(companyCode);
+    exchange->setText(stockMark.toInt() == kHoSE ? QStringLiteral("HoSE") : QStringLiteral("HNX"));
+}
+
 CompanyTabBottomBar buildCompanyTabBottomBar(QWidget* root, bool withLiveButton) {
     CompanyTabBottomBar bar;
     bar.btHome = shell::makeBarButton(root, QStringLiteral("Trang chủ"), QRect(4, kBottomY, 90, 28));

@@ -2,6 +2,7 @@
 
 class QLabel;
 class QPushButton;
+class QString;
 class QWidget;
 
 namespace ui {
@@ -42,7 +43,17 @@ struct CompanyTabBottomBar {
     QPushButton* btMenu = nullptr;
 };
 
+/// The company a tab shows, under its tab bar: the code in yellow, then the exchange.
+struct CompanyHeading {
+    QLabel* code = nullptr;
+    QLabel* exchange = nullptr;
+
+    /// The code, and "HoSE" for the exchange id 2, "HNX" for any other.
+    void show(const QString& companyCode, const QString& stockMark) const;
+};
+
 CompanyTabBar buildCompanyTabBar(QWidget* root, CompanyTab shown);
+CompanyHeading buildCompanyHeading(QWidget* root);
 CompanyTabBottomBar buildCompanyTabBottomBar(QWidget* root, bool withLiveButton);
 
 } // namespace company

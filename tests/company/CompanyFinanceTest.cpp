@@ -81,8 +81,8 @@ TEST_F(CompanyFinanceTest, ShowsTheStoredRatiosInTheirColours) {
     storeRatios(QStringLiteral("7"), QStringLiteral("2500.7"), QStringLiteral("-0.5"), QStringLiteral("3"));
     storePeriod(QStringLiteral("7"), 1, 2026);
     CompanyFinancialNewsViewController& tab = openTab();
-    EXPECT_EQ(tab.layout().lbStock->text(), QStringLiteral("ACB"));
-    EXPECT_EQ(tab.layout().stock->text(), QStringLiteral("HoSE"));
+    EXPECT_EQ(tab.layout().heading.code->text(), QStringLiteral("ACB"));
+    EXPECT_EQ(tab.layout().heading.exchange->text(), QStringLiteral("HoSE"));
     EXPECT_EQ(tab.layout().stockPoint->text(), QStringLiteral("20.5"));
     EXPECT_EQ(tab.layout().percent->text(), QStringLiteral("-0.5(3.00%)"));
     EXPECT_EQ(shell::textColor(tab.layout().percent), QColor(Qt::red));
@@ -275,7 +275,7 @@ TEST_F(CompanyFinanceTest, ALateAnswerForAnotherCompanyIsNotShownInItsPlace) {
     tab.parseAndSaveToDb(
         QStringLiteral("KTRPW:0:9000;\n7,1500,9.5,20000,1.5,0,25.5,1.5,6.3,9000;\n7,1,2026,1,2,3,4,0;"));
     EXPECT_EQ(tab._id(), QStringLiteral("8"));
-    EXPECT_EQ(tab.layout().lbStock->text(), QStringLiteral("BID"));
+    EXPECT_EQ(tab.layout().heading.code->text(), QStringLiteral("BID"));
     EXPECT_EQ(tab.layout().eps->text(), QStringLiteral("900"));
     EXPECT_EQ(db().getFincance(QStringLiteral("7")).size(), 1);
 }
