@@ -79,8 +79,6 @@ void CompanyFinancialNewsViewController::set_id(const QString& id) {
 // A company never looked at would show only dashes until the user found the reload button: the
 // first visit asks once.
 void CompanyFinancialNewsViewController::prepareToShow() {
-    view();
-    resetLabels();
     startLoad();
     if (m_financeList.isEmpty() && !isRequestOutstanding()) {
         sendRequest();

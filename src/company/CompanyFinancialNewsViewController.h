@@ -35,8 +35,8 @@ public:
     void set_id(const QString& id);
     const QString& _id() const { return m_id; }
 
-    /// What the host does when it lays the tab over itself: every label back to "-", then
-    /// startLoad; with nothing stored for the company, one request.
+    /// What the host does when it lays the tab over itself: startLoad (which starts from "-" in
+    /// every label); with nothing stored for the company, one request.
     void prepareToShow();
     void startLoad();
     void displayInfo();

@@ -408,14 +408,9 @@ std::array<CompanyTabScreen*, 3> CompanyRealTimeViewcontroller::existingTabs() c
 void CompanyRealTimeViewcontroller::removeViews() {
     QWidget* host = loadedView();
     for (CompanyTabScreen* tab : existingTabs()) {
-        if (tab == nullptr || host == nullptr || tab->loadedView() == nullptr) {
-            continue;
-        }
-        QWidget* view = tab->loadedView();
-        if (view->parentWidget() == host) {
-            tab->stopTimers();
-            view->hide();
-            view->setParent(nullptr);
+        if (tab != nullptr && host != nullptr && tab->loadedView() != nullptr &&
+            tab->loadedView()->parentWidget() == host) {
+            tab->takeOff();
         }
     }
 }

@@ -63,13 +63,17 @@ void CompanyTabScreen::buildBars(QWidget* root, CompanyTab shown, shell::LiveRef
     connect(m_bottomBar.btReload, &QPushButton::clicked, this, [this] { refreshFromService(); });
 }
 
+void CompanyTabScreen::takeOff() {
+    stopTimers();
+    if (QWidget* root = loadedView()) {
+        root->hide();
+        root->setParent(nullptr);
+    }
+}
+
 // The view comes off the host's screen first, so that the host's answer finds it uncovered.
 void CompanyTabScreen::leaveTab(const QString& tab) {
-    stopTimers();
-    if (isViewLoaded()) {
-        view()->hide();
-        view()->setParent(nullptr);
-    }
+    takeOff();
     if (m_rtController) {
         m_rtController->tabCallBack(tab);
     }

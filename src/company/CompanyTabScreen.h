@@ -40,6 +40,8 @@ public:
     /// Takes the view off the host, then asks the host for the tab named "RealTime", "KQGD",
     /// "Taichinh", "Tintuc", or "Back" for the screen before the host.
     void leaveTab(const QString& tab);
+    /// Stops the tab and takes its view off the host.
+    void takeOff();
     /// Back to the main menu.
     virtual void goHome();
     /// Stops the tab's timers (it is left or covered).
