@@ -58,23 +58,21 @@ QString ACBGoldViewController::requestUrl(int revision) const {
 
 // Minute record: id, minute, price, bar value. Quote record: id, change, percent, minute, price,
 // previous day's price, traded value, traded amount, day.
-void ACBGoldViewController::parseToGetInfo(const QString& text) {
-    view();
-    const net::Answer answer(text);
-    setErr(!answer.isSuccess());
-    if (isErr()) {
-        return;
-    }
-    for (const net::RecordView& record : answer.allRecords()) {
-        if (record.size() == kMinuteFields) {
-            m_view->widenHeight(record.doubleAt(3));
-            m_view->widenPrice(record.doubleAt(2));
-        } else if (record.size() == kQuoteFields) {
-            noteQuote(text);
-            m_view->setYesterdayPoint(static_cast<float>(std::fabs(record.doubleAt(5))));
-            markTime(record.intAt(8), record.intAt(3));
-        }
-    }
+void ACBGoldViewController::widenWithMinute(const net::Answer& /*answer*/, const net::RecordView& minute) {
+    m_view->widenHeight(minute.doubleAt(3));
+    m_view->widenPrice(minute.doubleAt(2));
+}
+
+double ACBGoldViewController::barValueOf(const net::RecordView& minute) const {
+    return minute.doubleAt(3);
+}
+
+void ACBGoldViewController::markQuoteTime(const net::RecordView& quote) {
+    markTime(quote.intAt(8), quote.intAt(3));
+}
+
+int ACBGoldViewController::minuteFieldCount() const {
+    return kMinuteFields;
 }
 
 int ACBGoldViewController::quoteFieldCount() const {
@@ -87,19 +85,6 @@ void ACBGoldViewController::showQuote(const net::RecordView& quote) {
     m_lbPrice->setText(core::getDecimalString(quote.doubleAt(4)));
     const double change = quote.doubleAt(1);
     showChange(change, QString::number(static_cast<int>(change)), quote.text(2));
-}
-
-void ACBGoldViewController::ParseText(const QString& text) {
-    const net::Answer answer(text);
-    if (!answer.isSuccess()) {
-        setErr(true);
-        return;
-    }
-    for (const net::RecordView& record : answer.allRecords()) {
-        if (record.size() == kMinuteFields) {
-            m_view->drawBar(record.intAt(1), record.doubleAt(3), record.doubleAt(2));
-        }
-    }
 }
 
 void ACBGoldViewController::goWorldGold() {

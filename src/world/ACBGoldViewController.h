@@ -19,8 +19,6 @@ public:
     explicit ACBGoldViewController(shell::QRMInfoAppDelegate& appDelegate);
     ~ACBGoldViewController() override;
 
-    void parseToGetInfo(const QString& text) override;
-    void ParseText(const QString& text) override;
     /// To the world gold screen (or back to it).
     void goWorldGold();
 
@@ -33,7 +31,11 @@ protected:
     GoldDayView* makeChart() override;
     QString requestUrl(int revision) const override;
     void buildQuoteLabels(QWidget* root) override;
+    int minuteFieldCount() const override;
     int quoteFieldCount() const override;
+    void widenWithMinute(const net::Answer& answer, const net::RecordView& minute) override;
+    void markQuoteTime(const net::RecordView& quote) override;
+    double barValueOf(const net::RecordView& minute) const override;
     void showQuote(const net::RecordView& quote) override;
     bool updateStopsAnimation() const override { return true; }
     ui::ViewController* otherGoldScreen() override;

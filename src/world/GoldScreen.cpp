@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace world {
 
@@ -204,6 +205,38 @@ void GoldScreen::storeAnswer(const QString& text) {
     store::Transaction transaction(db);
     if (db.addRealtimeGoldData(m_feedId, answer.headerText(2), text, m_order) && transaction.commit()) {
         ++m_order;
+    }
+}
+
+void GoldScreen::parseToGetInfo(const QString& text) {
+    view();
+    const net::Answer answer(text);
+    setErr(!answer.isSuccess());
+    if (isErr()) {
+        return;
+    }
+    for (const net::RecordView& record : answer.allRecords()) {
+        if (record.size() == minuteFieldCount()) {
+            widenWithMinute(answer, record);
+        } else if (record.size() == quoteFieldCount()) {
+            noteQuote(text);
+            m_chart->setYesterdayPoint(static_cast<float>(std::fabs(record.doubleAt(5))));
+            markQuoteTime(record);
+        }
+    }
+}
+
+// Minute records hold the minute in field 1 and the price in field 2.
+void GoldScreen::ParseText(const QString& text) {
+    const net::Answer answer(text);
+    if (!answer.isSuccess()) {
+        setErr(true);
+        return;
+    }
+    for (const net::RecordView& record : answer.allRecords()) {
+        if (record.size() == minuteFieldCount()) {
+            m_chart->drawBar(record.intAt(1), barValueOf(record), record.doubleAt(2));
+        }
     }
 }
 

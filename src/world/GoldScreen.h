@@ -11,8 +11,9 @@ class QLabel;
 class QPushButton;
 
 namespace net {
+class Answer;
 class RecordView;
-}
+} // namespace net
 
 namespace world {
 
@@ -42,11 +43,12 @@ public:
     void targetMethod() override;
     void toggleAnimation() override;
     void DidFinishRequest(std::optional<QByteArray> data) override;
-    /// One stored answer into the quote and the chart's ranges.
-    virtual void parseToGetInfo(const QString& text) = 0;
+    /// One stored answer into the quote and the chart's ranges: every minute record widens the
+    /// ranges, every quote record gives the reference and becomes the latest quote.
+    void parseToGetInfo(const QString& text);
     void parseForDraw() override;
     /// One stored answer's minutes into the chart.
-    virtual void ParseText(const QString& text) = 0;
+    void ParseText(const QString& text);
 
     void menuContextCallBack(int item) override;
 
@@ -73,8 +75,16 @@ protected:
     virtual QString requestUrl(int revision) const = 0;
     /// The labels of the screen's own quote figures, on the white band or the chart.
     virtual void buildQuoteLabels(QWidget* root) = 0;
-    /// The field count of the screen's quote record.
+    /// The field counts of the feed's minute and quote records.
+    virtual int minuteFieldCount() const = 0;
     virtual int quoteFieldCount() const = 0;
+    /// A minute record widens the chart's ranges (and, for a feed whose quote has no time, marks
+    /// the time of the data).
+    virtual void widenWithMinute(const net::Answer& answer, const net::RecordView& minute) = 0;
+    /// A quote record marks the time of the data, for a feed whose quote carries it.
+    virtual void markQuoteTime(const net::RecordView& /*quote*/) {}
+    /// The bar of a minute record; 0 for a feed without bars.
+    virtual double barValueOf(const net::RecordView& minute) const = 0;
     /// Shows the latest quote record of the day on the screen's labels.
     virtual void showQuote(const net::RecordView& quote) = 0;
     /// Whether a context-menu update also stops the frames (the bank screen) or only the refresh.

@@ -8,8 +8,6 @@
 
 #include <QLabel>
 
-#include <cmath>
-
 namespace world {
 
 namespace {
@@ -46,23 +44,13 @@ QString WorldGoldViewController::requestUrl(int revision) const {
 
 // Minute record: id, minute, price. Quote record: id, change, percent, -, price, previous day's
 // price, -. The time comes from the minutes, under the header's day.
-void WorldGoldViewController::parseToGetInfo(const QString& text) {
-    view();
-    const net::Answer answer(text);
-    setErr(!answer.isSuccess());
-    if (isErr()) {
-        return;
-    }
-    const int day = net::leadingInt(answer.headerField(2));
-    for (const net::RecordView& record : answer.allRecords()) {
-        if (record.size() == kMinuteFields) {
-            markTime(day, record.intAt(1));
-            m_view->widenPrice(record.doubleAt(2));
-        } else if (record.size() == kQuoteFields) {
-            noteQuote(text);
-            m_view->setYesterdayPoint(static_cast<float>(std::fabs(record.doubleAt(5))));
-        }
-    }
+void WorldGoldViewController::widenWithMinute(const net::Answer& answer, const net::RecordView& minute) {
+    markTime(net::leadingInt(answer.headerField(2)), minute.intAt(1));
+    m_view->widenPrice(minute.doubleAt(2));
+}
+
+int WorldGoldViewController::minuteFieldCount() const {
+    return kMinuteFields;
 }
 
 int WorldGoldViewController::quoteFieldCount() const {
@@ -73,19 +61,6 @@ void WorldGoldViewController::showQuote(const net::RecordView& quote) {
     const QColor color = showChange(quote.doubleAt(1), quote.text(1), quote.text(2));
     m_lbValue->setText(core::getDecimalString(quote.doubleAt(4)));
     shell::setTextColor(m_lbValue, color);
-}
-
-void WorldGoldViewController::ParseText(const QString& text) {
-    const net::Answer answer(text);
-    if (!answer.isSuccess()) {
-        setErr(true);
-        return;
-    }
-    for (const net::RecordView& record : answer.allRecords()) {
-        if (record.size() == kMinuteFields) {
-            m_view->drawBar(record.intAt(1), 0, record.doubleAt(2));
-        }
-    }
 }
 
 void WorldGoldViewController::goACB() {

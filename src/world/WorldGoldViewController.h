@@ -19,8 +19,6 @@ public:
     explicit WorldGoldViewController(shell::QRMInfoAppDelegate& appDelegate);
     ~WorldGoldViewController() override;
 
-    void parseToGetInfo(const QString& text) override;
-    void ParseText(const QString& text) override;
     /// To the bank gold screen (or back to it).
     void goACB();
 
@@ -31,7 +29,10 @@ protected:
     GoldDayView* makeChart() override;
     QString requestUrl(int revision) const override;
     void buildQuoteLabels(QWidget* root) override;
+    int minuteFieldCount() const override;
     int quoteFieldCount() const override;
+    void widenWithMinute(const net::Answer& answer, const net::RecordView& minute) override;
+    double barValueOf(const net::RecordView& /*minute*/) const override { return 0; }
     void showQuote(const net::RecordView& quote) override;
     bool updateStopsAnimation() const override { return false; }
     ui::ViewController* otherGoldScreen() override;
