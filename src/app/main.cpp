@@ -6,6 +6,7 @@
 #include "market/MarketScreens.h"
 #include "net/NetworkActivity.h"
 #include "news/NewsScreens.h"
+#include "portfolio/PortfolioSection.h"
 #include "server/EmbeddedService.h"
 #include "server/Service.h"
 #include "shell/QRMInfoAppDelegate.h"
@@ -173,6 +174,7 @@ int main(int argc, char** argv) {
     market::registerMarketScreens(appDelegate);
     world::registerWorldScreens(appDelegate);
     news::registerNewsScreens(appDelegate);
+    portfolio::registerPortfolioScreens(appDelegate);
     QObject::connect(&window, &app::MainWindow::inViewChanged, &appDelegate, [&appDelegate](bool inView) {
         if (inView) {
             appDelegate.applicationDidBecomeActive();

@@ -4,7 +4,7 @@
 #include "company/CompanyListQuotes.h"
 #include "company/CompanyListSource.h"
 #include "company/CompanyRealTimeViewcontroller.h"
-#include "company/DirectoryWarningViewController.h"
+#include "company/PriceWarningCheck.h"
 #include "net/AnswerReader.h"
 #include "net/MyUrlRequest.h"
 #include "shell/ActivityIndicator.h"
@@ -29,7 +29,6 @@ namespace company {
 
 namespace {
 
-constexpr int kWarningFields = 5;
 constexpr int kTableTop = 50;
 constexpr int kTableHeight = 214;
 
@@ -51,7 +50,8 @@ CompanyInfoViewController::CompanyInfoViewController(shell::QRMInfoAppDelegate& 
     : m_delegate(appDelegate)
     , m_live(std::make_unique<shell::LiveRefresh>(
           appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this)))
-    , m_source(std::make_unique<CompanyListSource>()) {}
+    , m_source(std::make_unique<CompanyListSource>())
+    , m_warnings(std::make_unique<PriceWarningCheck>(appDelegate, *this, [this] { switchLiveOff(); })) {}
 
 CompanyInfoViewController::~CompanyInfoViewController() = default;
 
@@ -62,7 +62,7 @@ QWidget* CompanyInfoViewController::loadView() {
     root->resize(480, 320);
     shell::applyScreenBackground(root);
     buildTopBar(root);
-    buildHeading(root);
+    buildCompanyListHeadings(root);
     buildTable(root);
     buildBottomBar(root);
     m_lbUser = shell::makeLabel(root, QString(), QRect(6, 266, 300, 20), 13);
@@ -87,20 +87,6 @@ void CompanyInfoViewController::buildTopBar(QWidget* root) {
     // The context menu of this screen only holds category and watch-list items.
     m_btMenu = bar.menu;
     m_btMenu->setEnabled(false);
-}
-
-void CompanyInfoViewController::buildHeading(QWidget* root) {
-    const auto heading = [root](const QString& text, const QRect& frame, Qt::Alignment alignment) {
-        QLabel* label = shell::makeLabel(root, text, frame.translated(0, 30 - frame.y()), 12, true);
-        label->setStyleSheet(QStringLiteral("color: #9fb4d0; background: transparent;"));
-        label->setAlignment(alignment | Qt::AlignVCenter);
-    };
-    const Qt::Alignment right = Qt::AlignRight;
-    heading(QStringLiteral("Mã"), CompanyListSource::kCodeFrame, Qt::AlignLeft);
-    heading(QStringLiteral("Giá"), CompanyListSource::kPriceFrame, right);
-    heading(QStringLiteral("+/-"), CompanyListSource::kChangeFrame, right);
-    heading(QStringLiteral("%"), CompanyListSource::kPercentFrame, right);
-    heading(QStringLiteral("KL"), CompanyListSource::kVolumeFrame, right);
 }
 
 void CompanyInfoViewController::buildTable(QWidget* root) {
@@ -158,7 +144,7 @@ void CompanyInfoViewController::viewWillAppear(bool /*animated*/) {
     refreshUserLabel();
     m_delegate.setBRealTime(false);
     m_lbStock->setText(m_marketStockId == kHNX ? QStringLiteral("HNX") : QStringLiteral("HoSE"));
-    m_iWarningCount = 1;
+    m_warnings->restart();
     loadData();
 }
 
@@ -253,7 +239,7 @@ void CompanyInfoViewController::targetMethod() {
 // The overview's revision is reset too: a full reload asks for everything again.
 void CompanyInfoViewController::reloadData() {
     m_delegate.setILastRevision(0);
-    m_iWarningCount = 1;
+    m_warnings->restart();
     sendQuoteRequest();
 }
 
@@ -317,10 +303,8 @@ void CompanyInfoViewController::DidFinishRequest(std::optional<QByteArray> data)
     parse_data(QString::fromUtf8(*data));
     readCompanyList();
     reloadTable();
-    ++m_iWarningCount;
-    if (m_iWarningCount > 1) {
+    if (m_warnings->countAnswer()) {
         getWarning();
-        m_iWarningCount = 0;
     }
 }
 
@@ -331,73 +315,25 @@ void CompanyInfoViewController::switchLiveOff() {
 
 void CompanyInfoViewController::parse_data(const QString& text) {
     view();
-    const net::Answer answer(text);
-    if (answer.headerFieldCount() < 2) {
-        return;
-    }
-    if (answer.status() != 0) {
-        // The refresh timer stays armed; its ticks do nothing while live mode is off.
-        switchLiveOff();
-        m_delegate.alerts().show(QString(), answer.headerText(2), {QStringLiteral("OK")});
-        return;
-    }
-    m_lbDate->setFont(ui::systemFont(13));
-    m_lbDate->setText(m_delegate.dateFromDay(net::leadingInt(answer.headerField(2))));
-    storeCompanyQuotes(*m_delegate.db(), answer);
+    applyListQuotes(m_delegate, text, m_lbDate, [this] { switchLiveOff(); });
 }
 
 void CompanyInfoViewController::getWarning() {
-    m_dirListName.clear();
-    m_dirListId.clear();
-    m_delegate.db()->getDirList(m_dirListName, m_dirListId);
-    if (m_dirListId.isEmpty()) {
+    const QString url = m_warnings->request();
+    if (url.isEmpty()) {
         return;
     }
     ensureRequest();
     m_myUrlRequest->setMyReqType(kWarningRequest);
-    if (!m_delegate.isAuthenticated()) {
-        return;
-    }
-    m_myUrlRequest->ResquestLink(m_delegate.endpoints().priceWarnings(m_dirListId.join(u',')));
+    m_myUrlRequest->ResquestLink(url);
 }
 
 void CompanyInfoViewController::parse_data_warning(const QByteArray& data) {
-    const net::Answer answer = net::readAnswer(data);
-    if (answer.headerFieldCount() < 2) {
-        return;
-    }
-    if (answer.status() != 0) {
-        switchLiveOff();
-        if (m_delegate.navigator().topController() == this) {
-            m_delegate.alerts().show(QString(), answer.headerText(2), {QStringLiteral("OK")});
-        }
-        return;
-    }
-    const auto records = answer.allRecords();
-    const bool warned = std::any_of(records.begin(), records.end(),
-                                    [](const net::RecordView& record) { return record.size() == kWarningFields; });
-    // A late answer finds the user elsewhere: the warnings wait for the next check on the list.
-    if (!warned || m_delegate.navigator().topController() != this) {
-        return;
-    }
-    dropClosedWarningScreens();
-    auto screen = std::make_unique<DirectoryWarningViewController>(m_delegate);
-    screen->setData(data);
-    m_delegate.navigator().push(screen.get(), false);
-    m_warningScreens.push_back(std::move(screen));
+    m_warnings->handleAnswer(data);
 }
 
-// A warning screen lives while it is on the navigation stack; the closed ones go when the next
-// one opens.
-void CompanyInfoViewController::dropClosedWarningScreens() {
-    const QList<ui::ViewController*> stack = m_delegate.navigator().viewControllers();
-    std::erase_if(m_warningScreens, [&stack](const std::unique_ptr<DirectoryWarningViewController>& screen) {
-        return !stack.contains(screen.get());
-    });
-}
-
-DirectoryWarningViewController* CompanyInfoViewController::warningScreen() const {
-    return m_warningScreens.empty() ? nullptr : m_warningScreens.back().get();
+int CompanyInfoViewController::iWarningCount() const {
+    return m_warnings->count();
 }
 
 // ---- navigation ------------------------------------------------------------------------------

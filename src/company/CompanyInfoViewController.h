@@ -29,7 +29,7 @@ class RowTable;
 namespace company {
 
 class CompanyListSource;
-class DirectoryWarningViewController;
+class PriceWarningCheck;
 
 /// The companies of one exchange with price, change, percent and volume. Opened for today with
 /// live refresh available, or for a past trading day; a row opens the company's real-time
@@ -86,11 +86,9 @@ public:
     const QStringList& companyList() const { return m_companyList; }
     const CompanyListSource& source() const { return *m_source; }
     const QString& stockCode() const { return m_stockCode; }
-    int iWarningCount() const { return m_iWarningCount; }
+    int iWarningCount() const;
     bool isRequestOutstanding() const;
     shell::LiveRefresh& liveRefresh() const { return *m_live; }
-    /// The warning screen opened last, while it is still kept.
-    DirectoryWarningViewController* warningScreen() const;
 
     // ---- controls (made with the view) -----------------------------------------------------
     ui::RowTable* tbView() const { return m_tbView; }
@@ -109,7 +107,6 @@ protected:
 
 private:
     void buildTopBar(QWidget* root);
-    void buildHeading(QWidget* root);
     void buildTable(QWidget* root);
     void buildBottomBar(QWidget* root);
     void refreshUserLabel();
@@ -120,23 +117,19 @@ private:
     void ensureRequest();
     void stopIndicator();
     void switchLiveOff();
-    void dropClosedWarningScreens();
     void rowSelected(int row);
 
     shell::QRMInfoAppDelegate& m_delegate;
     std::unique_ptr<shell::LiveRefresh> m_live;
     std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
     std::unique_ptr<CompanyListSource> m_source;
-    std::vector<std::unique_ptr<DirectoryWarningViewController>> m_warningScreens;
+    std::unique_ptr<PriceWarningCheck> m_warnings;
 
     int m_marketStockId = kHoSE;
     int m_infoDay = 0;
     bool m_isRealtime = false;
     QStringList m_companyList;
     QString m_stockCode;
-    int m_iWarningCount = 1;
-    QStringList m_dirListName;
-    QStringList m_dirListId;
 
     ui::RowTable* m_tbView = nullptr;
     QLabel* m_lbDate = nullptr;

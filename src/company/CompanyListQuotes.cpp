@@ -2,7 +2,13 @@
 
 #include "core/QuoteRecord.h"
 #include "net/AnswerReader.h"
+#include "net/LenientNumbers.h"
+#include "shell/QRMInfoAppDelegate.h"
 #include "store/myDb.h"
+#include "ui/Alerts.h"
+#include "ui/Fonts.h"
+
+#include <QLabel>
 
 namespace company {
 
@@ -27,6 +33,23 @@ int storeCompanyQuotes(myDb& db, const net::Answer& answer) {
     db.endTransactionWithDatabase();
     db.close();
     return stored;
+}
+
+void applyListQuotes(shell::QRMInfoAppDelegate& app, const QString& text, QLabel* lbDate,
+                     const std::function<void()>& switchLiveOff) {
+    const net::Answer answer(text);
+    if (answer.headerFieldCount() < 2) {
+        return;
+    }
+    if (answer.status() != 0) {
+        // The refresh timer stays armed; its ticks do nothing while live mode is off.
+        switchLiveOff();
+        app.alerts().show(QString(), answer.headerText(2), {QStringLiteral("OK")});
+        return;
+    }
+    lbDate->setFont(ui::systemFont(13));
+    lbDate->setText(app.dateFromDay(net::leadingInt(answer.headerField(2))));
+    storeCompanyQuotes(*app.db(), answer);
 }
 
 } // namespace company

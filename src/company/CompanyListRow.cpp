@@ -41,6 +41,13 @@ CompanyListRow CompanyListRow::fromText(const QString& rowText) {
     CompanyListRow row;
     row.code = field(kCode);
     row.companyId = field(kId);
+    if (field(kPrice).isEmpty()) {
+        // A watched stock the store holds no quote of yet.
+        const QString none = QStringLiteral("-");
+        row.priceText = row.changeText = row.percentText = row.volumeText = none;
+        row.changeColor = row.percentColor = Qt::white;
+        return row;
+    }
     row.day = net::leadingInt(field(kDay));
     row.minute = net::leadingInt(field(kMinute));
     const double change = net::leadingDouble(field(kChange));

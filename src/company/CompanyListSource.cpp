@@ -1,8 +1,10 @@
 #include "company/CompanyListSource.h"
 
+#include "shell/ScreenStyle.h"
 #include "ui/Artwork.h"
 #include "ui/RowLabel.h"
 
+#include <QLabel>
 #include <QPainter>
 
 namespace company {
@@ -40,12 +42,21 @@ void CompanyListSource::paintRow(QPainter& painter, const QRect& rect, int row, 
     ui::paintLabel(painter, at(kChangeFrame), item->changeText, item->changeColor, 13, true, right);
     ui::paintLabel(painter, at(kPercentFrame), item->percentText, item->percentColor, 13, true, right);
     ui::paintLabel(painter, at(kVolumeFrame), item->volumeText, Qt::white, 13, true, right);
-    // The picture is drawn at the screen's pixel density: place it by its size in points.
-    const QRectF detail = at(kDetailFrame);
-    const QSizeF size = m_disclosure.deviceIndependentSize();
-    painter.drawPixmap(
-        QPointF(detail.x() + (detail.width() - size.width()) / 2, detail.y() + (detail.height() - size.height()) / 2),
-        m_disclosure);
+    ui::paintCentred(painter, m_disclosure, at(kDetailFrame));
+}
+
+void buildCompanyListHeadings(QWidget* root) {
+    const auto heading = [root](const QString& text, const QRect& frame, Qt::Alignment alignment) {
+        QLabel* label = shell::makeLabel(root, text, frame.translated(0, 30 - frame.y()), 12, true);
+        label->setStyleSheet(QStringLiteral("color: #9fb4d0; background: transparent;"));
+        label->setAlignment(alignment | Qt::AlignVCenter);
+    };
+    const Qt::Alignment right = Qt::AlignRight;
+    heading(QStringLiteral("Mã"), CompanyListSource::kCodeFrame, Qt::AlignLeft);
+    heading(QStringLiteral("Giá"), CompanyListSource::kPriceFrame, right);
+    heading(QStringLiteral("+/-"), CompanyListSource::kChangeFrame, right);
+    heading(QStringLiteral("%"), CompanyListSource::kPercentFrame, right);
+    heading(QStringLiteral("KL"), CompanyListSource::kVolumeFrame, right);
 }
 
 } // namespace company

@@ -9,6 +9,8 @@
 
 #include <vector>
 
+class QWidget;
+
 namespace company {
 
 /// The rows of the company table: built once from the store's row texts when the list is
@@ -41,5 +43,8 @@ private:
     std::vector<CompanyListRow> m_rows;
     QPixmap m_disclosure;
 };
+
+/// The headings over a list of these rows ("Mã", "Giá", "+/-", "%", "KL"), under the top bar.
+void buildCompanyListHeadings(QWidget* root);
 
 } // namespace company

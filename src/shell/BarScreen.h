@@ -22,7 +22,7 @@ public:
 
     virtual void goBack();
     virtual void goHome();
-    void goMenu();
+    virtual void goMenu();
     void menuContextCallBack(int item) override;
 
 protected:

@@ -1,5 +1,6 @@
 #include "shell/LoginViewController.h"
 
+#include "core/PortfolioAnswer.h"
 #include "net/AnswerReader.h"
 #include "net/MyUrlRequest.h"
 #include "shell/KeyboardLift.h"
@@ -126,16 +127,7 @@ void LoginViewController::storeLogin(const QString& text) {
     myDb& db = *app.db();
     db.setUserInfo(m_sentUsername, m_sentDigest, app.session());
     app.alerts().show(QString(), QStringLiteral("Đăng nhập thành công."), {QStringLiteral("OK")});
-    db.makePorfolioEmpty();
-    const QString day = answer.headerText(2);
-    answer.forEachRecord([&db, &day](const net::RecordView& r) {
-        if (r.size() == 2) {
-            db.updatePorfilio(r.text(0), day, r.text(1));
-        } else if (r.size() == 8) {
-            db.updatePorfilioData(r.text(1), r.text(0), r.text(2), r.text(3), r.text(4), r.text(5), r.text(6),
-                                  r.text(7));
-        }
-    });
+    core::replacePortfolioRecords(db, answer);
     Q_EMIT app.loginStateChanged();
     if (app.navigator().topController() == this) {
         app.navigator().pop(true);

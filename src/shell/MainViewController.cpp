@@ -177,20 +177,12 @@ void MainViewController::setSectionAction(const QString& objectName, std::functi
     }
 }
 
-void MainViewController::pushRetained(std::unique_ptr<ui::ViewController> screen) {
-    const QList<ui::ViewController*> stack = m_appDelegate.navigator().viewControllers();
-    std::erase_if(m_uncachedScreens, [&stack](const auto& kept) { return !stack.contains(kept.get()); });
-    ui::ViewController* pushed = screen.get();
-    m_uncachedScreens.push_back(std::move(screen));
-    m_appDelegate.navigator().push(pushed, true);
-}
-
 void MainViewController::gotoSetting() {
-    pushRetained(std::make_unique<SettingViewController>(m_appDelegate));
+    m_appDelegate.pushTransient(std::make_unique<SettingViewController>(m_appDelegate), true);
 }
 
 void MainViewController::goAbout() {
-    pushRetained(std::make_unique<AboutViewController>(m_appDelegate));
+    m_appDelegate.pushTransient(std::make_unique<AboutViewController>(m_appDelegate), true);
 }
 
 void MainViewController::goLogin() {
@@ -199,9 +191,8 @@ void MainViewController::goLogin() {
 
 void MainViewController::performGeneralMenuItem(int item) {
     ui::Navigator& navigator = m_appDelegate.navigator();
-    const auto openFromRoot = [this, &navigator](const char* objectName) {
-        navigator.popToRoot(false);
-        openSection(QLatin1String(objectName));
+    const auto openFromRoot = [this](const char* objectName) {
+        openSectionFromRoot(QLatin1String(objectName));
     };
     switch (item) {
     case 0:
@@ -234,6 +225,11 @@ void MainViewController::openSection(const QString& objectName) {
             section.open();
         }
     }
+}
+
+void MainViewController::openSectionFromRoot(const QString& objectName) {
+    m_appDelegate.navigator().popToRoot(false);
+    openSection(objectName);
 }
 
 void MainViewController::confirmUpdate() {

@@ -50,6 +50,8 @@ public:
     void performGeneralMenuItem(int item);
     /// Opens a section's screen as its button does; nothing while the section has none.
     void openSection(const QString& objectName);
+    /// Back to the main menu at once, then the section opened as its button does.
+    void openSectionFromRoot(const QString& objectName);
 
     // ---- the full update ---------------------------------------------------------------
     /// Asks whether to update all data.
@@ -81,7 +83,6 @@ private:
     void buildFunctionBar();
     void buildWaitingControls(QWidget* root);
     void refreshUserLabel();
-    void pushRetained(std::unique_ptr<ui::ViewController> screen);
 
     QRMInfoAppDelegate& m_appDelegate;
     std::vector<Section> m_sections;
@@ -94,9 +95,6 @@ private:
     QProgressBar* m_progressBar = nullptr;
     ActivityIndicator* m_actIndicator = nullptr;
     ActivityIndicator* m_actNetwork = nullptr;
-    /// Settings and about screens are made anew on each visit; earlier ones stay alive while the
-    /// navigation stack may still hold them.
-    std::vector<std::unique_ptr<ui::ViewController>> m_uncachedScreens;
 };
 
 } // namespace shell

@@ -5,6 +5,7 @@
 #include "shell/ContextMenuViewController.h"
 #include "shell/LoginViewController.h"
 #include "shell/MainViewController.h"
+#include "shell/PortfolioRoutes.h"
 #include "shell/RegisterViewController.h"
 #include "store/myDb.h"
 #include "ui/Alerts.h"
@@ -150,6 +151,18 @@ QString QRMInfoAppDelegate::userLabelText() const {
 
 void QRMInfoAppDelegate::showConnectionError() {
     m_env.alerts->show(QString(), QStringLiteral("Lỗi kết nối dữ liệu"), {QStringLiteral("OK")});
+}
+
+void QRMInfoAppDelegate::pushTransient(std::unique_ptr<ui::ViewController> screen, bool animated) {
+    const QList<ui::ViewController*> stack = navigator().viewControllers();
+    std::erase_if(m_transientScreens, [&stack](const auto& kept) { return !stack.contains(kept.get()); });
+    ui::ViewController* pushed = screen.get();
+    m_transientScreens.push_back(std::move(screen));
+    navigator().push(pushed, animated);
+}
+
+void QRMInfoAppDelegate::setPortfolioRoutes(std::unique_ptr<PortfolioRoutes> routes) {
+    m_portfolioRoutes = std::move(routes);
 }
 
 ContextMenuViewController* QRMInfoAppDelegate::menu() {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <typeindex>
 #include <unordered_map>
+#include <vector>
 
 class myDb;
 
@@ -28,6 +29,7 @@ namespace shell {
 
 class MainViewController;
 class ContextMenuViewController;
+class PortfolioRoutes;
 class LoginViewController;
 class RegisterViewController;
 
@@ -95,6 +97,12 @@ public:
         const auto found = m_screens.find(std::type_index(typeid(Screen)));
         return found == m_screens.end() ? nullptr : static_cast<Screen*>(found->second.get());
     }
+    /// Pushes a screen made for one visit (settings, a form, a warning list) and keeps it alive
+    /// while it is on the navigation stack; those that left it go at the next such push.
+    void pushTransient(std::unique_ptr<ui::ViewController> screen, bool animated);
+    /// The way to the portfolio and watch-list screens; null until that section registers.
+    PortfolioRoutes* portfolioRoutes() const { return m_portfolioRoutes.get(); }
+    void setPortfolioRoutes(std::unique_ptr<PortfolioRoutes> routes);
     ContextMenuViewController* menu();
     bool hasMenu() const { return m_menu != nullptr; }
     LoginViewController* loginViewController();
@@ -200,6 +208,8 @@ private:
     std::unique_ptr<MainViewController> m_mainViewController;
     std::unique_ptr<ContextMenuViewController> m_menu;
     std::unordered_map<std::type_index, std::unique_ptr<ui::ViewController>> m_screens;
+    std::vector<std::unique_ptr<ui::ViewController>> m_transientScreens;
+    std::unique_ptr<PortfolioRoutes> m_portfolioRoutes;
     std::unique_ptr<LoginViewController> m_loginViewController;
     std::unique_ptr<RegisterViewController> m_registerViewController;
     std::unique_ptr<ui::Timer> m_timer;

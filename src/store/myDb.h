@@ -179,6 +179,7 @@ public:
 
     /// Clears both lists, then fills them with the categories' names and ids ordered by name.
     void getDirList(QStringList& names, QStringList& ids);
+    /// The holdings of a category: "code,company id,category day,price,up,down,quantity,fee,holding id".
     QStringList getPortfolioScreen2data(const QString& id);
     QStringList getPortfolioFromPortDataId(const QString& portfoliodataId);
     QStringList getPortfolioCompanydata(const QString& id, int day);
@@ -186,6 +187,8 @@ public:
     int getPreDayPortfolio(int day);
     /// The last quote day before day.
     int getNextDayPortfolio(int day);
+    /// Every watched stock: "code,id,day,price,change,percent,volume,minute" of its latest stored
+    /// quote, the quote fields empty when it has none.
     QStringList getWatchListData();
     /// The watched company ids joined with ","; null when the list is empty.
     QString getCompanyWatchList();

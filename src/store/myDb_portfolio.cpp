@@ -45,9 +45,12 @@ void myDb::getDirList(QStringList& names, QStringList& ids) {
     }
 }
 
+// The holding id closes the row, after the fields the screens read by position: the screens
+// pair each holding with the quote row of the same holding id.
 QStringList myDb::getPortfolioScreen2data(const QString& id) {
     return readRows(QStringLiteral("select company.code,company.id,portfolio.day,portfoliodata.price,portfoliodata.up,"
-                                   "portfoliodata.down, portfoliodata.quantity,portfoliodata.percent from "
+                                   "portfoliodata.down, portfoliodata.quantity,portfoliodata.percent,"
+                                   "portfoliodata.portfoliodataId from "
                                    "company,portfoliodata,portfolio where portfolio.id=portfoliodata.id and  "
                                    "portfoliodata.companyId= company.id and portfoliodata.id=?1 order by company.code"),
                     {id});
@@ -90,13 +93,15 @@ int myDb::getNextDayPortfolio(int day) {
     return readLastInt(QStringLiteral("select max(day) from companydata where day<?1"), {qint64{day}});
 }
 
+// Every watched stock, each with its own latest stored quote: a stock without a quote on the
+// store's latest day (not yet traded, or added from an older list) is listed all the same, its
+// quote fields empty when the store has none at all.
 QStringList myDb::getWatchListData() {
     return readRows(
-        QStringLiteral("select company.code,company.id,companydata.day,companydata.price,companydata.updown,"
-                       "companydata.percent, companydata.quantity,companydata.minute from "
-                       "company,companydata,watchlist where company.id=companydata.id and "
-                       "companydata.id=watchlist.id and companydata.day=(select max(day) from "
-                       "companydata) order by company.code"),
+        QStringLiteral("select watchlist.code,watchlist.id,companydata.day,companydata.price,companydata.updown,"
+                       "companydata.percent,companydata.quantity,companydata.minute from watchlist left join "
+                       "companydata on companydata.id=watchlist.id and companydata.day=(select max(day) from "
+                       "companydata where id=watchlist.id) order by watchlist.code"),
         {});
 }
 

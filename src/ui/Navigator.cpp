@@ -120,6 +120,29 @@ void Navigator::popToRoot(bool animated) {
     transition(leaving, m_stack.first(), animated);
 }
 
+void Navigator::popTo(ViewController* controller, bool animated) {
+    const qsizetype index = m_stack.indexOf(controller);
+    if (index < 0 || index == m_stack.size() - 1) {
+        return;
+    }
+    ViewController* leaving = m_stack.takeLast();
+    while (m_stack.size() > index + 1) {
+        release(m_stack.takeLast());
+    }
+    transition(leaving, controller, animated);
+}
+
+void Navigator::replaceTop(ViewController* controller, bool animated) {
+    if (!controller || m_stack.contains(controller) || m_stack.size() < 2) {
+        push(controller, animated);
+        return;
+    }
+    ViewController* leaving = m_stack.takeLast();
+    m_stack.append(controller);
+    adopt(controller);
+    transition(leaving, controller, animated);
+}
+
 // The phone order: will-disappear, will-appear, switch, did-disappear, did-appear.
 void Navigator::transition(ViewController* leaving, ViewController* arriving, bool animated) {
     arriving->setNavigationController(this);

@@ -30,6 +30,11 @@ public:
     /// Does nothing on the root.
     void pop(bool animated);
     void popToRoot(bool animated);
+    /// Pops the screens above `controller`; nothing when it is not on the stack.
+    void popTo(ViewController* controller, bool animated);
+    /// Puts `controller` in place of the top screen, as a pop and a push would without showing
+    /// the screen between. Ignored when the controller is already on the stack.
+    void replaceTop(ViewController* controller, bool animated);
 
     ViewController* topController() const;
     QList<ViewController*> viewControllers() const { return m_stack; }

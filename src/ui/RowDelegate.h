@@ -16,13 +16,18 @@ public:
     RowDelegate(const RowTableModel& model, QObject* parent);
 
     void setSeparatorColor(const QColor& color) { m_separator = color; }
+    /// Rows are painted moved right, with the delete control and the grip of the editing state.
+    void setEditing(bool editing) { m_editing = editing; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
+    static void paintEditControls(QPainter& painter, const QRect& rect);
+
     const RowTableModel& m_model;
     QColor m_separator;
+    bool m_editing = false;
 };
 
 } // namespace ui

@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPixmap>
 
 namespace ui {
 
@@ -16,6 +17,13 @@ void paintLabel(QPainter& painter, const QRect& rect, const QString& text, const
     painter.setPen(color);
     painter.drawText(rect, static_cast<int>(alignment) | Qt::TextSingleLine, shown);
     painter.restore();
+}
+
+void paintCentred(QPainter& painter, const QPixmap& picture, const QRect& frame) {
+    const QSizeF size = picture.deviceIndependentSize();
+    painter.drawPixmap(
+        QPointF(frame.x() + (frame.width() - size.width()) / 2, frame.y() + (frame.height() - size.height()) / 2),
+        picture);
 }
 
 } // namespace ui

@@ -26,18 +26,36 @@ public:
     void reload();
 
     void setSeparatorColor(const QColor& color);
+    /// The editing state: each row shows a delete control on the left (a press on it, or a
+    /// swipe to the left across the row, asks to delete the row) and a grip on the right (dragged
+    /// onto another row, it asks to move the row). The rows' own content moves right to make room.
     bool isEditing() const { return m_editing; }
-    void setEditing(bool editing) { m_editing = editing; }
+    void setEditing(bool editing);
+    static constexpr int kEditControlWidth = 32;
+    static constexpr int kGripWidth = 34;
     /// Selects `row` as the phone's table does, without reporting it; -1 clears the selection.
     void selectRow(int row);
 
 Q_SIGNALS:
     void rowSelected(int row);
+    /// Editing state: the row's delete control was pressed, or the row swiped to the left.
+    void deleteRequested(int row);
+    /// Editing state: the row was dragged by its grip onto another row.
+    void moveRequested(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     RowTableModel* m_model = nullptr;
     RowDelegate* m_delegate = nullptr;
     bool m_editing = false;
+    /// The row an editing gesture began on, and where; -1 when none is under way.
+    int m_gestureRow = -1;
+    QPoint m_gestureStart;
+    bool m_gestureOnGrip = false;
 };
 
 } // namespace ui

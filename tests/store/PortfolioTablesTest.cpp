@@ -42,9 +42,9 @@ TEST_F(PortfolioTest, CategoriesAreListedByNameWithTheirIds) {
 
 TEST_F(PortfolioTest, HoldingsJoinTheirCompanyAndCategory) {
     holding(QStringLiteral("10"), QStringLiteral("7"), QStringLiteral("26"));
-    EXPECT_EQ(
-        db().getPortfolioScreen2data(QStringLiteral("1")),
-        (QStringList{QStringLiteral("AAA,6,9000,12,2,1,1000,0.15"), QStringLiteral("BBB,7,9000,26,2,1,1000,0.15")}));
+    EXPECT_EQ(db().getPortfolioScreen2data(QStringLiteral("1")),
+              (QStringList{QStringLiteral("AAA,6,9000,12,2,1,1000,0.15,11"),
+                           QStringLiteral("BBB,7,9000,26,2,1,1000,0.15,10")}));
     EXPECT_EQ(db().getPortfolioFromPortDataId(QStringLiteral("10")),
               QStringList{QStringLiteral("BBB,7,") + kName + QStringLiteral(",9000,26,2,1,1000")});
     db().removePorfilioData(QStringLiteral("10"));
@@ -77,12 +77,18 @@ TEST_F(StoreTest, WatchListHoldsEachPairOnce) {
     EXPECT_FALSE(db().isExistWatchList(QStringLiteral("7"), QStringLiteral("C7")));
 }
 
-TEST_F(StoreTest, WatchListQuotesOfTheLatestDay) {
+// Each watched stock shows its own latest quote; one without any stored quote is listed too, with
+// empty quote fields, rather than vanishing from the user's list.
+TEST_F(StoreTest, WatchListListsEveryStockWithItsLatestQuote) {
     db().updateCompanyList(QStringLiteral("2"), QStringLiteral("9000"), QStringLiteral("7"), QStringLiteral("BBB"), {});
     db().updateCompanyList(QStringLiteral("2"), QStringLiteral("9000"), QStringLiteral("6"), QStringLiteral("AAA"), {});
     storeQuote(2, 8999, 7, QStringLiteral("24"));
     storeQuote(2, 9000, 7, QStringLiteral("25"));
-    storeQuote(2, 9000, 6, QStringLiteral("11"));
+    storeQuote(2, 8999, 6, QStringLiteral("11"));
     db().addWatchList(QStringLiteral("7"), QStringLiteral("BBB"));
-    EXPECT_EQ(db().getWatchListData(), QStringList{QStringLiteral("BBB,7,9000,25,0.1,0.4,1000,150")});
+    db().addWatchList(QStringLiteral("6"), QStringLiteral("AAA"));
+    db().addWatchList(QStringLiteral("40"), QStringLiteral("NEW"));
+    EXPECT_EQ(db().getWatchListData(),
+              (QStringList{QStringLiteral("AAA,6,8999,11,0.1,0.4,1000,150"),
+                           QStringLiteral("BBB,7,9000,25,0.1,0.4,1000,150"), QStringLiteral("NEW,40,,,,,,")}));
 }

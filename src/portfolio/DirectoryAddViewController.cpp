@@ -1,0 +1,105 @@
+#include "portfolio/DirectoryAddViewController.h"
+
+#include "core/PortfolioAnswer.h"
+#include "net/AnswerReader.h"
+#include "net/MyUrlRequest.h"
+#include "portfolio/DirectoryMenuViewController.h"
+#include "portfolio/FormRules.h"
+#include "shell/KeyboardLift.h"
+#include "shell/QRMInfoAppDelegate.h"
+#include "shell/ScreenStyle.h"
+#include "ui/Alerts.h"
+#include "ui/Navigator.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace portfolio {
+
+namespace {
+
+const QString kNotChanged = QStringLiteral("Không tạo/cập nhật được danh mục!");
+
+} // namespace
+
+DirectoryAddViewController::DirectoryAddViewController(shell::QRMInfoAppDelegate& appDelegate)
+    : BarScreen(appDelegate, QStringLiteral("Danh mục")) {}
+
+DirectoryAddViewController::~DirectoryAddViewController() = default;
+
+void DirectoryAddViewController::buildContent(QWidget* root) {
+    shell::makeLabel(root, QStringLiteral("Tên danh mục"), QRect(40, 80, 120, 30), 13, true);
+    m_txtName = shell::makeField(root, QStringLiteral("Ví dụ: Dài hạn"), QRect(160, 80, 270, 30));
+    m_txtName->setMaxLength(60);
+    m_btAdd = shell::makeBarButton(root, QString(), QRect(160, 128, 270, 32));
+    connect(m_btAdd, &QPushButton::clicked, this, &DirectoryAddViewController::addDir);
+    connect(m_txtName, &QLineEdit::returnPressed, this, &DirectoryAddViewController::addDir);
+    m_keyboardLift = new shell::KeyboardLift(root, appDelegate().platform().hasOnScreenKeyboard);
+    m_keyboardLift->watch(m_txtName);
+}
+
+void DirectoryAddViewController::viewWillAppear(bool /*animated*/) {
+    view();
+    m_txtName->setText(m_pName);
+    m_btAdd->setText(m_editMode ? QStringLiteral("Đổi tên danh mục") : QStringLiteral("Tạo danh mục"));
+    m_txtName->setFocus();
+}
+
+void DirectoryAddViewController::viewWillDisappear(bool /*animated*/) {
+    m_keyboardLift->lower();
+}
+
+void DirectoryAddViewController::addDir() {
+    const QString name = m_txtName->text();
+    if (name.isEmpty()) {
+        showMessage(QStringLiteral("Xin nhập tên danh mục!"));
+        return;
+    }
+    if (appDelegate().session().isEmpty()) {
+        showMessage(QStringLiteral("Chưa đăng nhập!"));
+        return;
+    }
+    if (const QString refusal = categoryNameRefusal(name); !refusal.isEmpty()) {
+        showMessage(refusal);
+        return;
+    }
+    if (!m_myUrlRequest) {
+        m_myUrlRequest = appDelegate().makeRequest();
+        m_myUrlRequest->setDelegate(this);
+    }
+    m_myUrlRequest->setMyReqType(kRequestKind);
+    const net::Endpoints& endpoints = appDelegate().endpoints();
+    m_myUrlRequest->ResquestLink(m_editMode ? endpoints.renameCategory(name, m_pId) : endpoints.addCategory(name));
+}
+
+// A header without the day the categories are stored under is no answer to act on: the form
+// stays, as for a header that cannot be read at all.
+void DirectoryAddViewController::DidFinishRequest(std::optional<QByteArray> data) {
+    if (!data) {
+        return;
+    }
+    const net::Answer answer = net::readAnswer(*data);
+    if (!answer.hasStatus() || (answer.isSuccess() && answer.headerFieldCount() < 3)) {
+        showMessage(kNotChanged);
+        return;
+    }
+    shell::QRMInfoAppDelegate& app = appDelegate();
+    if (!answer.isSuccess()) {
+        showMessage(kNotChanged);
+        app.navigator().pop(true);
+        return;
+    }
+    core::storePortfolioRecords(*app.db(), answer);
+    showMessage(m_editMode ? QStringLiteral("Đã cập nhật danh mục") : QStringLiteral("Đã tạo danh mục!"));
+    if (auto* directory = app.existingScreen<DirectoryMenuViewController>()) {
+        directory->load_Directory();
+    }
+    app.navigator().pop(true);
+}
+
+void DirectoryAddViewController::showMessage(const QString& message) {
+    appDelegate().alerts().show(QString(), message, {QStringLiteral("OK")});
+}
+
+} // namespace portfolio

@@ -1,0 +1,169 @@
+#include "portfolio/HoldingColumns.h"
+
+#include "company/CompanyListRow.h"
+#include "core/CalendarHelpers.h"
+#include "net/LenientNumbers.h"
+#include "portfolio/Holdings.h"
+
+namespace portfolio {
+
+namespace {
+
+const QString kNone = QStringLiteral("-");
+
+double number(const QString& text) {
+    return net::leadingDouble(text);
+}
+
+QString decimal(double value) {
+    return core::getDecimalString(value);
+}
+
+HoldingCell coloured(double value, const QString& text) {
+    return {text, company::trendColor(value)};
+}
+
+// ---- cells of the holding's own data -----------------------------------------------------------
+
+HoldingCell code(const HoldingRow& row) {
+    return {row.code};
+}
+
+HoldingCell purchaseAsStored(const HoldingRow& row) {
+    return {row.price};
+}
+
+HoldingCell purchaseDecimal(const HoldingRow& row) {
+    return {decimal(number(row.price))};
+}
+
+HoldingCell quantity(const HoldingRow& row) {
+    return {decimal(number(row.quantity))};
+}
+
+HoldingCell threshold(const QString& text) {
+    return text.isEmpty() ? HoldingCell{kNone} : coloured(number(text), decimal(number(text)));
+}
+
+HoldingCell upper(const HoldingRow& row) {
+    return threshold(row.up);
+}
+
+HoldingCell lower(const HoldingRow& row) {
+    return threshold(row.down);
+}
+
+// ---- cells of the day's quote ------------------------------------------------------------------
+
+HoldingCell priceDecimal(const HoldingRow& row) {
+    return row.quoted ? HoldingCell{decimal(number(row.quotePrice))} : HoldingCell{kNone};
+}
+
+HoldingCell priceAsReceived(const HoldingRow& row) {
+    return row.quoted ? HoldingCell{row.quotePrice} : HoldingCell{kNone};
+}
+
+HoldingCell change(const HoldingRow& row) {
+    return row.quoted ? coloured(number(row.change), row.change) : HoldingCell{kNone};
+}
+
+HoldingCell percent(const HoldingRow& row) {
+    return row.quoted ? coloured(number(row.percent), row.percent) : HoldingCell{kNone};
+}
+
+HoldingCell volume(const HoldingRow& row) {
+    return row.quoted ? HoldingCell{decimal(number(row.volume))} : HoldingCell{kNone};
+}
+
+// ---- cells against the purchase price ----------------------------------------------------------
+
+double difference(const HoldingRow& row) {
+    return number(row.quotePrice) - number(row.price);
+}
+
+HoldingCell differenceCell(const HoldingRow& row) {
+    return row.quoted ? coloured(difference(row), decimal(difference(row))) : HoldingCell{kNone};
+}
+
+// A rise or no change carries "+"; a fall its own minus sign. Bought at 0, no percent exists.
+HoldingCell signedPercent(const HoldingRow& row) {
+    const double paid = number(row.price);
+    if (!row.quoted || paid == 0) {
+        return {kNone};
+    }
+    const double d = difference(row);
+    const QString text = decimal(d * 100 / paid);
+    return d >= 0 ? HoldingCell{QStringLiteral("+") + text, company::trendColor(0)}
+                  : HoldingCell{text, company::trendColor(-1)};
+}
+
+HoldingCell profit(const HoldingRow& row) {
+    return row.quoted ? HoldingCell{decimal(difference(row) * number(row.quantity))} : HoldingCell{kNone};
+}
+
+// Below the lower threshold, then above the upper one (which wins when both hold); an empty
+// threshold gives no warning on its side.
+HoldingCell warning(const HoldingRow& row) {
+    if (!row.quoted) {
+        return {kNone};
+    }
+    const double price = number(row.quotePrice);
+    const double paid = number(row.price);
+    HoldingCell cell;
+    if (!row.down.isEmpty() && price <= paid - number(row.down)) {
+        cell = {QStringLiteral("Dưới"), company::trendColor(-1)};
+    }
+    if (!row.up.isEmpty() && price >= paid + number(row.up)) {
+        cell = {QStringLiteral("Trên"), company::trendColor(0)};
+    }
+    return cell;
+}
+
+} // namespace
+
+const HoldingColumns& marketColumns() {
+    static const HoldingColumns columns{{{u"Mã", {25, 5, 60, 20}, code},
+                                         {u"Giá", {105, 5, 70, 20}, priceDecimal},
+                                         {u"+/-", {180, 5, 60, 20}, change},
+                                         {u"%", {243, 5, 75, 20}, percent},
+                                         {u"KL", {330, 5, 80, 20}, volume}}};
+    return columns;
+}
+
+const HoldingColumns& purchaseColumns() {
+    static const HoldingColumns columns{{{u"Mã", {15, 5, 60, 20}, code},
+                                         {u"Giá mua", {108, 5, 80, 20}, purchaseAsStored},
+                                         {u"Trên", {190, 5, 65, 20}, upper},
+                                         {u"Dưới", {258, 5, 70, 20}, lower},
+                                         {u"KL", {340, 5, 80, 20}, quantity}}};
+    return columns;
+}
+
+const HoldingColumns& priceColumns() {
+    static const HoldingColumns columns{{{u"Mã", {15, 5, 65, 20}, code},
+                                         {u"Giá", {105, 5, 70, 20}, priceDecimal},
+                                         {u"Chênh", {177, 5, 65, 20}, differenceCell},
+                                         {u"%", {250, 5, 80, 20}, signedPercent},
+                                         {u"Giá mua", {330, 5, 67, 20}, purchaseDecimal}}};
+    return columns;
+}
+
+const HoldingColumns& profitColumns() {
+    static const HoldingColumns columns{{{u"Mã", {15, 5, 65, 20}, code},
+                                         {u"KL", {98, 5, 70, 20}, quantity},
+                                         {u"Chênh", {179, 5, 70, 20}, differenceCell},
+                                         {u"%", {263, 5, 75, 20}, signedPercent},
+                                         {u"Lãi/Lỗ", {350, 5, 80, 20}, profit}}};
+    return columns;
+}
+
+const HoldingColumns& warningColumns() {
+    static const HoldingColumns columns{{{u"Mã", {5, 5, 65, 20}, code},
+                                         {u"Giá", {110, 5, 70, 20}, priceAsReceived},
+                                         {u"Chênh", {180, 5, 70, 20}, differenceCell},
+                                         {u"%", {252, 5, 75, 20}, signedPercent},
+                                         {u"Cảnh báo", {330, 5, 70, 20}, warning}}};
+    return columns;
+}
+
+} // namespace portfolio

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+namespace portfolio {
+
+struct HoldingRow;
+
+/// What one cell of a holdings row shows.
+struct HoldingCell {
+    QString text;
+    QColor color = Qt::white;
+};
+
+/// A column of a holdings screen: its heading, its frame inside the row, and its value.
+struct HoldingColumn {
+    const char16_t* heading;
+    QRect frame;
+    HoldingCell (*value)(const HoldingRow& row);
+};
+
+using HoldingColumns = std::array<HoldingColumn, 5>;
+
+/// The five screens' columns: market data, purchase data, price against the purchase price,
+/// profit, and the warning state against the thresholds. Cells that need the day's quote show
+/// "-" for a holding without one.
+const HoldingColumns& marketColumns();
+const HoldingColumns& purchaseColumns();
+const HoldingColumns& priceColumns();
+const HoldingColumns& profitColumns();
+const HoldingColumns& warningColumns();
+
+} // namespace portfolio

@@ -1,0 +1,34 @@
+#include "portfolio/HoldingsSource.h"
+
+#include "portfolio/Holdings.h"
+#include "ui/Artwork.h"
+#include "ui/RowLabel.h"
+
+#include <QPainter>
+
+namespace portfolio {
+
+HoldingsSource::HoldingsSource(const HoldingsModel& model, const HoldingColumns& columns)
+    : m_model(model)
+    , m_columns(columns)
+    , m_disclosure(ui::artwork(QStringLiteral("AccDisclosure.png"), QSize(20, 20))) {}
+
+int HoldingsSource::rowCount() const {
+    return int(m_model.rows().size());
+}
+
+void HoldingsSource::paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const {
+    const HoldingRow* holding = m_model.row(row);
+    if (!holding) {
+        return;
+    }
+    painter.fillRect(rect, selected ? QColor(0x1c, 0x3a, 0x66) : QColor(Qt::black));
+    for (const HoldingColumn& column : m_columns) {
+        const HoldingCell cell = column.value(*holding);
+        ui::paintLabel(painter, column.frame.translated(rect.topLeft()), cell.text, cell.color, 13, true,
+                       Qt::AlignRight | Qt::AlignVCenter);
+    }
+    ui::paintCentred(painter, m_disclosure, kDetailFrame.translated(rect.topLeft()));
+}
+
+} // namespace portfolio

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "portfolio/HoldingColumns.h"
+#include "ui/RowSource.h"
+
+#include <QPixmap>
+
+namespace portfolio {
+
+class HoldingsModel;
+
+/// The rows of a holdings screen: the model's holdings through the screen's five columns, each
+/// row ending with the disclosure picture that opens the company.
+class HoldingsSource final : public ui::RowSource {
+public:
+    static constexpr int kRowHeight = 35;
+    /// Ends left of the vertical scroll bar, which lies over the last 17 points of the table.
+    static constexpr QRect kDetailFrame{436, 7, 24, 20};
+
+    HoldingsSource(const HoldingsModel& model, const HoldingColumns& columns);
+
+    int rowCount() const override;
+    int rowHeight(int /*row*/) const override { return kRowHeight; }
+    void paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const override;
+
+private:
+    const HoldingsModel& m_model;
+    const HoldingColumns& m_columns;
+    QPixmap m_disclosure;
+};
+
+} // namespace portfolio
