@@ -8,10 +8,12 @@
 #include "net/AnswerReader.h"
 #include "net/MyUrlRequest.h"
 #include "shell/ActivityIndicator.h"
+#include "shell/ContextMenuViewController.h"
 #include "shell/LiveBar.h"
 #include "shell/LiveRefresh.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenStyle.h"
+#include "shell/StockActions.h"
 #include "store/myDb.h"
 #include "ui/Alerts.h"
 #include "ui/Fonts.h"
@@ -84,9 +86,8 @@ void CompanyInfoViewController::buildTopBar(QWidget* root) {
     m_lbDate = bar.date;
     m_lbDate->setGeometry(220, 3, 190, 24);
     m_lbDate->setFont(ui::systemFont(13));
-    // The context menu of this screen only holds category and watch-list items.
     m_btMenu = bar.menu;
-    m_btMenu->setEnabled(false);
+    connect(m_btMenu, &QPushButton::clicked, this, &CompanyInfoViewController::goMenu);
 }
 
 void CompanyInfoViewController::buildTable(QWidget* root) {
@@ -116,14 +117,19 @@ void CompanyInfoViewController::buildBottomBar(QWidget* root) {
     connect(m_btReload, &QPushButton::clicked, this, &CompanyInfoViewController::reloadData);
     m_btChoose = next(QStringLiteral("Chọn mã"));
     connectNavigation(m_btChoose, [this] { viewChooseCompany(); });
-    // Categories and the watch list come later: their controls wait, disabled.
+    shell::StockActions::Options options;
+    options.chosenCode = [this] {
+        return m_stockCode;
+    };
+    m_actions = new shell::StockActions(m_delegate, root, std::move(options));
     m_btDanhmuc = next(QStringLiteral("Danh mục"));
+    connect(m_btDanhmuc, &QPushButton::clicked, m_actions, &shell::StockActions::loadMenu_DIR_LIST);
     m_btCongDm = next(QStringLiteral("+ DM"));
+    connect(m_btCongDm, &QPushButton::clicked, m_actions, &shell::StockActions::loadMenu_DIR_LIST_MORE);
     m_btTD = next(QStringLiteral("Theo dõi"));
+    connect(m_btTD, &QPushButton::clicked, m_actions, &shell::StockActions::loadMenu_WATCHLIST);
     m_btThemTD = next(QStringLiteral("+ TD"));
-    for (QPushButton* button : categoryButtons()) {
-        button->setEnabled(false);
-    }
+    connect(m_btThemTD, &QPushButton::clicked, m_actions, &shell::StockActions::loadMenu_ADD_WATCHLIST);
 }
 
 QList<QPushButton*> CompanyInfoViewController::categoryButtons() const {
@@ -140,6 +146,7 @@ void CompanyInfoViewController::viewDidLoad() {
 void CompanyInfoViewController::viewWillAppear(bool /*animated*/) {
     view();
     m_tbView->selectRow(-1);
+    m_actions->hideMenus();
     m_lbDate->setText(m_delegate.dateFromDay(m_infoDay));
     refreshUserLabel();
     m_delegate.setBRealTime(false);
@@ -377,6 +384,24 @@ void CompanyInfoViewController::viewChooseCompany() {
     auto* choose = m_delegate.cachedScreen<CompanyChooseViewController>();
     choose->setMarketStockId(m_marketStockId);
     m_delegate.navigator().push(choose, true);
+}
+
+void CompanyInfoViewController::goMenu() {
+    m_actions->hideMenus();
+    m_delegate.menu()->showOver(this, QStringLiteral("DSMACK"), view());
+}
+
+void CompanyInfoViewController::menuContextCallBack(int item) {
+    m_actions->menuContextCallBack(item);
+}
+
+void CompanyInfoViewController::subMenuContextCallBack(int row) {
+    m_actions->contextSubMenuChosen(row);
+}
+
+shell::StockActions* CompanyInfoViewController::actions() {
+    view();
+    return m_actions;
 }
 
 void CompanyInfoViewController::goHome() {

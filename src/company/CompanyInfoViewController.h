@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/RequestDelegate.h"
+#include "shell/ContextMenuParent.h"
 #include "ui/ViewController.h"
 
 #include <QByteArray>
@@ -20,6 +21,7 @@ namespace shell {
 class ActivityIndicator;
 class LiveRefresh;
 class QRMInfoAppDelegate;
+class StockActions;
 } // namespace shell
 namespace ui {
 class LiveModeButton;
@@ -34,7 +36,9 @@ class PriceWarningCheck;
 /// The companies of one exchange with price, change, percent and volume. Opened for today with
 /// live refresh available, or for a past trading day; a row opens the company's real-time
 /// screen, and a logged-in user's holdings are checked for crossed price bounds.
-class CompanyInfoViewController final : public ui::ViewController, public net::RequestDelegate {
+class CompanyInfoViewController final : public ui::ViewController,
+                                        public net::RequestDelegate,
+                                        public shell::ContextMenuParent {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompanyInfoViewController)
 
@@ -81,6 +85,13 @@ public:
     void viewChooseCompany();
     void goHome();
     void goBack();
+    /// The context menu of the list ("DSMACK").
+    void goMenu();
+    /// Item 2 asks to add the chosen stock to the watch list, 3 opens the watch list.
+    void menuContextCallBack(int item) override;
+    void subMenuContextCallBack(int row) override;
+    /// The list's category and watch-list actions on the chosen stock.
+    shell::StockActions* actions();
 
     // ---- state -----------------------------------------------------------------------------
     const QStringList& companyList() const { return m_companyList; }
@@ -96,7 +107,8 @@ public:
     QLabel* lbStock() const { return m_lbStock; }
     QLabel* lbUser() const { return m_lbUser; }
     ui::LiveModeButton* releadBt() const { return m_releadBt; }
-    /// The category and watch-list controls, shown disabled until those screens exist.
+    /// The category and watch-list controls: categories, add to one, watch list, add to it, and
+    /// the context menu.
     QList<QPushButton*> categoryButtons() const;
     QPushButton* chooseButton() const { return m_btChoose; }
 
@@ -146,6 +158,7 @@ private:
     QPushButton* m_btTD = nullptr;
     QPushButton* m_btThemTD = nullptr;
     QPushButton* m_btMenu = nullptr;
+    shell::StockActions* m_actions = nullptr;
 };
 
 } // namespace company

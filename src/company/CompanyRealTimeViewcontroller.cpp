@@ -9,9 +9,11 @@
 #include "net/AnswerReader.h"
 #include "net/MyUrlRequest.h"
 #include "shell/ActivityIndicator.h"
+#include "shell/ContextMenuViewController.h"
 #include "shell/LiveRefresh.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenStyle.h"
+#include "shell/StockActions.h"
 #include "store/myDb.h"
 #include "ui/Alerts.h"
 #include "ui/Artwork.h"
@@ -110,11 +112,37 @@ void CompanyRealTimeViewcontroller::buildBottomBar(QWidget* root) {
     connectNavigation(m_btHome, [this] { goHome(); });
     m_btReload = shell::makeBarButton(root, QStringLiteral("Tải lại"), QRect(98, kTop, 90, 26));
     connect(m_btReload, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::reloadData);
-    // The category and watch-list actions come with the portfolio screens.
+    shell::StockActions::Options options;
+    options.chosenCode = [this] {
+        return m_code;
+    };
+    options.categoriesInPlace = true;
+    m_actions = new shell::StockActions(m_delegate, root, std::move(options));
     QPushButton* actions = shell::makeBarButton(root, QStringLiteral("Danh mục"), QRect(292, kTop, 90, 26));
-    actions->setEnabled(false);
+    connect(actions, &QPushButton::clicked, m_actions, &shell::StockActions::loadMenu);
     QPushButton* menu = shell::makeBarButton(root, QStringLiteral("☰"), QRect(386, kTop, 90, 26));
-    menu->setEnabled(false);
+    connect(menu, &QPushButton::clicked, this, &CompanyRealTimeViewcontroller::goMenu);
+    // "Thêm vào danh mục" of the menu without a login: the tab shown stays for the way back.
+    connect(m_delegate.menu(), &shell::ContextMenuViewController::companyLoginRequested, this,
+            [this] { m_bLockView = true; });
+}
+
+void CompanyRealTimeViewcontroller::goMenu() {
+    m_actions->hideMenus();
+    m_delegate.menu()->showOver(this, QStringLiteral("COM_KQGD"), view());
+}
+
+void CompanyRealTimeViewcontroller::menuContextCallBack(int item) {
+    m_actions->menuContextCallBack(item);
+}
+
+void CompanyRealTimeViewcontroller::subMenuContextCallBack(int row) {
+    m_actions->contextSubMenuChosen(row);
+}
+
+shell::StockActions* CompanyRealTimeViewcontroller::actions() {
+    view();
+    return m_actions;
 }
 
 void CompanyRealTimeViewcontroller::viewDidLoad() {

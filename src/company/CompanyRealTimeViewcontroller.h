@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/RequestDelegate.h"
+#include "shell/ContextMenuParent.h"
 #include "ui/ViewController.h"
 
 #include <QString>
@@ -21,6 +22,7 @@ namespace shell {
 class ActivityIndicator;
 class LiveRefresh;
 class QRMInfoAppDelegate;
+class StockActions;
 } // namespace shell
 namespace ui {
 class LiveModeButton;
@@ -36,7 +38,9 @@ class QuotePanel;
 /// points and its latest quote at every refresh, stores them and redraws from the store. It also
 /// hosts the company tabs, laid over its view: the trading results ("KQGD"), the financial
 /// statements ("Taichinh") and the news ("Tintuc").
-class CompanyRealTimeViewcontroller final : public ui::ViewController, public net::RequestDelegate {
+class CompanyRealTimeViewcontroller final : public ui::ViewController,
+                                            public net::RequestDelegate,
+                                            public shell::ContextMenuParent {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompanyRealTimeViewcontroller)
 
@@ -91,6 +95,13 @@ public:
     void goPrev();
     void goNext();
     void goHome();
+    /// The context menu of the company screens.
+    void goMenu();
+    /// Item 2 asks to add the company to the watch list, 3 opens the watch list.
+    void menuContextCallBack(int item) override;
+    void subMenuContextCallBack(int row) override;
+    /// The screen's category and watch-list actions.
+    shell::StockActions* actions();
 
     // ---- state -----------------------------------------------------------------------------
     int iLastUpdate() const { return m_iLastUpdate; }
@@ -146,6 +157,7 @@ private:
     QPushButton* m_btKQGD = nullptr;
     QPushButton* m_btTC = nullptr;
     QPushButton* m_btTin = nullptr;
+    shell::StockActions* m_actions = nullptr;
 
     QString m_code;
     QString m_id;

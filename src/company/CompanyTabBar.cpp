@@ -92,10 +92,6 @@ CompanyTabBottomBar buildCompanyTabBottomBar(QWidget* root, bool withLiveButton)
     }
     bar.btCategory = shell::makeBarButton(root, QStringLiteral("Danh mục"), QRect(330, kBottomY, 96, 28));
     bar.btMenu = shell::makeBarButton(root, QStringLiteral("☰"), QRect(432, kBottomY, 44, 28));
-    // Both menus act only on the user's categories and watch list, which come with the portfolio
-    // and watch-list screens.
-    bar.btCategory->setEnabled(false);
-    bar.btMenu->setEnabled(false);
     return bar;
 }
 

@@ -3,9 +3,11 @@
 #include "company/CompanyRealTimeViewcontroller.h"
 #include "net/MyUrlRequest.h"
 #include "shell/ActivityIndicator.h"
+#include "shell/ContextMenuViewController.h"
 #include "shell/LiveRefresh.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenStyle.h"
+#include "shell/StockActions.h"
 #include "ui/LiveModeButton.h"
 #include "ui/Navigator.h"
 
@@ -61,6 +63,34 @@ void CompanyTabScreen::buildBars(QWidget* root, CompanyTab shown, shell::LiveRef
     bindTab(m_tabBar.btTin, QStringLiteral("Tintuc"));
     connectNavigation(m_bottomBar.btHome, [this] { goHome(); });
     connect(m_bottomBar.btReload, &QPushButton::clicked, this, [this] { refreshFromService(); });
+    shell::StockActions::Options options;
+    options.chosenCode = [this] {
+        return m_rtController ? m_rtController->code() : QString();
+    };
+    options.beforePush = [this] {
+        if (m_rtController) {
+            m_rtController->setBLockView(true);
+        }
+    };
+    options.categoriesInPlace = true;
+    m_actions = new shell::StockActions(m_appDelegate, root, std::move(options));
+    connect(m_bottomBar.btCategory, &QPushButton::clicked, m_actions, &shell::StockActions::loadMenu);
+    connect(m_bottomBar.btMenu, &QPushButton::clicked, this, &CompanyTabScreen::goMenu);
+}
+
+void CompanyTabScreen::goMenu() {
+    m_actions->hideMenus();
+    if (QWidget* root = loadedView()) {
+        m_appDelegate.menu()->showOver(this, QStringLiteral("COM_KQGD"), root);
+    }
+}
+
+void CompanyTabScreen::menuContextCallBack(int item) {
+    m_actions->menuContextCallBack(item);
+}
+
+void CompanyTabScreen::subMenuContextCallBack(int row) {
+    m_actions->contextSubMenuChosen(row);
 }
 
 void CompanyTabScreen::takeOff() {

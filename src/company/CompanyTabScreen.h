@@ -2,6 +2,7 @@
 
 #include "company/CompanyTabBar.h"
 #include "net/RequestDelegate.h"
+#include "shell/ContextMenuParent.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>
@@ -17,6 +18,7 @@ namespace shell {
 class ActivityIndicator;
 class LiveRefresh;
 class QRMInfoAppDelegate;
+class StockActions;
 } // namespace shell
 
 namespace company {
@@ -27,7 +29,7 @@ class CompanyRealTimeViewcontroller;
 /// results, the financial statements or the news. Its tab buttons take its view off the host and
 /// ask the host for the other tab; the host's keys reach it first while it is shown. Each tab
 /// has one request object of its own and an indicator that turns while it is under way.
-class CompanyTabScreen : public ui::ViewController, public net::RequestDelegate {
+class CompanyTabScreen : public ui::ViewController, public net::RequestDelegate, public shell::ContextMenuParent {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompanyTabScreen)
 
@@ -49,6 +51,14 @@ public:
     /// What the reload button and key do: ask the service again for what the tab shows.
     virtual void refreshFromService() = 0;
     void reloadScreen() override { refreshFromService(); }
+
+    /// The context menu of the company screens, over the tab.
+    void goMenu();
+    /// Item 2 asks to add the company to the watch list, 3 opens the watch list.
+    void menuContextCallBack(int item) override;
+    void subMenuContextCallBack(int row) override;
+    /// The tab's category and watch-list actions; every screen they push keeps the tab in place.
+    shell::StockActions* actions() const { return m_actions; }
 
     /// Whether the view is laid over the host now.
     bool isShownOver(const QWidget* host) const;
@@ -83,6 +93,7 @@ private:
     shell::ActivityIndicator* m_actNetwork = nullptr;
     CompanyTabBar m_tabBar;
     CompanyTabBottomBar m_bottomBar;
+    shell::StockActions* m_actions = nullptr;
 };
 
 } // namespace company

@@ -153,14 +153,6 @@ TEST_F(CompanyListTest, AFailedTransferShowsTheStoredListWithoutAnAlert) {
     EXPECT_FALSE(alerts().isShowing());
 }
 
-TEST_F(CompanyListTest, CategoryAndWatchListControlsAreDisabled) {
-    open(kHoSE, kToday, true);
-    for (QPushButton* button : list().categoryButtons()) {
-        EXPECT_FALSE(button->isEnabled());
-    }
-    EXPECT_TRUE(list().chooseButton()->isEnabled());
-}
-
 // ---- opening a company -----------------------------------------------------------------------
 
 TEST_F(CompanyListTest, APastDayListShowsThatDayAndOpensTheTradingResultsTab) {

@@ -116,6 +116,30 @@ TEST_F(NavigatorTest, PopToRootSkipsTheScreensInBetween) {
     EXPECT_EQ(b.navigationController(), nullptr);
 }
 
+// Switching between sibling screens must not show (and so reload) the screen beneath them.
+TEST_F(NavigatorTest, ReplaceTopSkipsTheScreenBeneath) {
+    navigator.push(&a, false);
+    journal.clear();
+    navigator.replaceTop(&b, false);
+    EXPECT_EQ(journal, (QStringList{"b.didLoad", "a.willDisappear", "b.willAppear", "a.didDisappear", "b.didAppear"}));
+    EXPECT_EQ(navigator.viewControllers(), (QList<ViewController*>{&root, &b}));
+    EXPECT_EQ(a.navigationController(), nullptr);
+}
+
+TEST_F(NavigatorTest, PopToReturnsToAScreenOnTheStack) {
+    navigator.push(&a, false);
+    navigator.push(&b, false);
+    navigator.popTo(&b, false);
+    EXPECT_EQ(navigator.topController(), &b) << "already on top";
+    journal.clear();
+    navigator.popTo(&a, false);
+    EXPECT_EQ(journal, (QStringList{"b.willDisappear", "a.willAppear", "b.didDisappear", "a.didAppear"}));
+    EXPECT_EQ(navigator.viewControllers(), (QList<ViewController*>{&root, &a}));
+    JournalController elsewhere{QStringLiteral("x"), journal};
+    navigator.popTo(&elsewhere, false);
+    EXPECT_EQ(navigator.topController(), &a);
+}
+
 TEST_F(NavigatorTest, PoppingTheRootAndPushingTwiceAreIgnored) {
     navigator.pop(true);
     navigator.popToRoot(true);
