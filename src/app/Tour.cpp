@@ -74,6 +74,9 @@ QString Tour::run() {
         failure = walkMarket();
     }
     if (failure.isEmpty()) {
+        failure = walkPortfolio();
+    }
+    if (failure.isEmpty()) {
         failure = walkHeadlines();
     }
     if (failure.isEmpty()) {
@@ -203,6 +206,7 @@ QString Tour::walkCompanies(market::MarketInfoViewController& overview) {
     if (!failure.isEmpty()) {
         return failure;
     }
+    watchFirstCompanies(*list, 4);
     m_app.navigator().pop(false);
     overview.viewWillAppear(false);
     overview.goCompanyInfoHaSTC();

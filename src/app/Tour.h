@@ -58,6 +58,9 @@ private:
     QString refreshFinance(company::CompanyFinancialNewsViewController& finance);
     QString snapFinanceOfLayout(company::CompanyRealTimeViewcontroller& quote, int layoutId, const QString& name);
     QString walkHeadlines();
+    /// Adds the first rows of a company list to the watch list, as a user does with "+ TD".
+    void watchFirstCompanies(company::CompanyInfoViewController& list, int count);
+    QString walkPortfolio();
 
     shell::QRMInfoAppDelegate& m_app;
     QWidget& m_window;

@@ -107,7 +107,7 @@ void CompanyInfoViewController::buildBottomBar(QWidget* root) {
     const auto next = [&x, root](const QString& caption) {
         QPushButton* button = shell::makeBarButton(root, caption, QRect(x, kTop, kWidth, 26));
         // Seven buttons share the bar: a smaller face keeps every caption whole.
-        button->setFont(ui::systemFont(10.5, true));
+        button->setFont(ui::systemFont(10, true));
         x += kStep;
         return button;
     };

@@ -21,6 +21,7 @@
 #include "ui/RowTable.h"
 #include "ui/SwipeWatcher.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -122,16 +123,24 @@ void PortfolioScreen::buildTable(QWidget* root) {
     connect(m_tbView, &ui::RowTable::moveRequested, this, &PortfolioScreen::editHolding);
 }
 
+// Each button is as wide as its caption needs; the screen's own tools share what is left.
 void PortfolioScreen::buildBottomBar(QWidget* root) {
     constexpr int kTop = 288;
-    constexpr int kWidth = 62;
-    int x = 4;
+    constexpr int kGap = 4;
+    const QFont font = ui::systemFont(10.5, true);
+    const QFontMetrics metrics(font);
+    int x = kGap;
+    const auto place = [&](const QString& caption, int width) {
+        QPushButton* button = shell::makeBarButton(root, caption, QRect(x, kTop, width, 26));
+        button->setFont(font);
+        x += width + kGap;
+        return button;
+    };
     for (std::size_t i = 0; i < kScreenButtons.size(); ++i) {
         const int number = int(i) + 1;
-        QPushButton* button =
-            shell::makeBarButton(root, QString::fromUtf16(kScreenButtons[i].caption), QRect(x, kTop, kWidth, 26));
+        const QString caption = QString::fromUtf16(kScreenButtons[i].caption);
+        QPushButton* button = place(caption, metrics.horizontalAdvance(caption) + 12);
         button->setObjectName(QLatin1String(kScreenButtons[i].objectName));
-        button->setFont(ui::systemFont(10.5, true));
         button->setEnabled(number != m_screen);
         connectNavigation(button, [this, number] {
             auto* directory = appDelegate().cachedScreen<DirectoryMenuViewController>();
@@ -139,19 +148,15 @@ void PortfolioScreen::buildBottomBar(QWidget* root) {
             directory->setPName(m_pName);
             directory->gotoScreen(number);
         });
-        x += kWidth + 4;
     }
+    const int room = 480 - x - kGap;
     if (m_screen != 1) {
-        QPushButton* update =
-            shell::makeBarButton(root, QStringLiteral("Cập nhật"), QRect(x, kTop, 2 * kWidth + 4, 26));
-        connect(update, &QPushButton::clicked, this, &PortfolioScreen::confirmUpdate);
+        connect(place(QStringLiteral("Cập nhật"), room), &QPushButton::clicked, this, &PortfolioScreen::confirmUpdate);
         return;
     }
-    QPushButton* reloadButton = shell::makeBarButton(root, QStringLiteral("Tải lại"), QRect(x, kTop, kWidth, 26));
-    reloadButton->setFont(ui::systemFont(10.5, true));
-    connect(reloadButton, &QPushButton::clicked, this, &PortfolioScreen::reload);
-    m_btEdit = shell::makeBarButton(root, QStringLiteral("Sửa bảng"), QRect(x + kWidth + 4, kTop, kWidth, 26));
-    m_btEdit->setFont(ui::systemFont(10.5, true));
+    const int half = (room - kGap) / 2;
+    connect(place(QStringLiteral("Tải lại"), half), &QPushButton::clicked, this, &PortfolioScreen::reload);
+    m_btEdit = place(QStringLiteral("Sửa bảng"), room - half - kGap);
     connect(m_btEdit, &QPushButton::clicked, this, &PortfolioScreen::toggleEdit);
 }
 
@@ -181,9 +186,6 @@ void PortfolioScreen::setCategory(const QString& id, const QString& name) {
 
 void PortfolioScreen::viewWillAppear(bool /*animated*/) {
     view();
-    m_selectedRow = -1;
-    m_tbView->selectRow(-1);
-    m_tbMenu->hide();
     m_lbUser->setText(appDelegate().userLabelText());
     m_lbDanhmuc->setText(m_pName.isEmpty() ? QString() : QStringLiteral(" %1").arg(m_pName));
     m_infoDay = appDelegate().currentDay();
@@ -212,8 +214,12 @@ void PortfolioScreen::reloadScreen() {
 
 // ---- data ------------------------------------------------------------------------------------
 
+// New rows: no row stays chosen and the action menu closes.
 void PortfolioScreen::loadData() {
     view();
+    m_selectedRow = -1;
+    m_tbView->selectRow(-1);
+    m_tbMenu->hide();
     m_model.load(*appDelegate().db(), m_pId, m_infoDay);
     reloadTable();
     if (m_model.quoteDay() != 0) {
@@ -224,9 +230,6 @@ void PortfolioScreen::loadData() {
 
 void PortfolioScreen::reloadTable() {
     m_tbView->reload();
-    if (m_selectedRow >= int(m_model.rows().size())) {
-        m_selectedRow = -1;
-    }
 }
 
 void PortfolioScreen::goNext() {

@@ -116,7 +116,7 @@ void StockActions::loadMenu() {
     }
     const QStringList rows = actionRows();
     const int height = kActionRowHeight * int(rows.size()) + 2;
-    m_actionMenu->showRows(rows, QRect(292, 286 - height, 184, height));
+    m_actionMenu->showRows(rows, QRect(256, 286 - height, 220, height));
 }
 
 void StockActions::actionChosen(int row) {
