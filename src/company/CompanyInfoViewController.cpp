@@ -6,9 +6,7 @@
 #include "company/CompanyRealTimeViewcontroller.h"
 #include "company/PriceWarningCheck.h"
 #include "net/AnswerReader.h"
-#include "net/MyUrlRequest.h"
 #include "shell/ActivityIndicator.h"
-#include "shell/ContextMenuViewController.h"
 #include "shell/LiveBar.h"
 #include "shell/LiveRefresh.h"
 #include "shell/QRMInfoAppDelegate.h"
@@ -53,7 +51,8 @@ CompanyInfoViewController::CompanyInfoViewController(shell::QRMInfoAppDelegate& 
     , m_live(std::make_unique<shell::LiveRefresh>(
           appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this)))
     , m_source(std::make_unique<CompanyListSource>())
-    , m_warnings(std::make_unique<PriceWarningCheck>(appDelegate, *this, [this] { switchLiveOff(); })) {}
+    , m_warnings(std::make_unique<PriceWarningCheck>(appDelegate, *this, [this] { switchLiveOff(); }))
+    , m_request(appDelegate, *this) {}
 
 CompanyInfoViewController::~CompanyInfoViewController() = default;
 
@@ -77,7 +76,7 @@ void CompanyInfoViewController::buildTopBar(QWidget* root) {
     connectNavigation(m_btGoBack, [this] { goBack(); });
     m_releadBt = bar.live;
     connect(m_releadBt, &QPushButton::clicked, this, &CompanyInfoViewController::toggleAnimation);
-    m_actNetwork = bar.activity;
+    m_request.setIndicator(bar.activity);
     // The exchange's name in place of a title, and room for the long date of the list.
     m_lbStock = bar.heading;
     m_lbStock->setGeometry(146, 3, 70, 24);
@@ -100,16 +99,11 @@ void CompanyInfoViewController::buildTable(QWidget* root) {
 }
 
 void CompanyInfoViewController::buildBottomBar(QWidget* root) {
-    constexpr int kTop = 290;
+    // Seven buttons share the bar: a smaller face keeps every caption whole.
     constexpr int kWidth = 64;
-    constexpr int kStep = 68;
-    int x = 4;
-    const auto next = [&x, root](const QString& caption) {
-        QPushButton* button = shell::makeBarButton(root, caption, QRect(x, kTop, kWidth, 26));
-        // Seven buttons share the bar: a smaller face keeps every caption whole.
-        button->setFont(ui::systemFont(10, true));
-        x += kStep;
-        return button;
+    shell::ButtonRow row(root, 290, 10);
+    const auto next = [&row](const QString& caption) {
+        return row.add(caption, kWidth);
     };
     m_btHome = next(QStringLiteral("Trang chủ"));
     connectNavigation(m_btHome, [this] { goHome(); });
@@ -265,41 +259,24 @@ void CompanyInfoViewController::changeImages() {
     m_live->changeImages();
 }
 
-void CompanyInfoViewController::ensureRequest() {
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = m_delegate.makeRequest();
-        m_myUrlRequest->setDelegate(this);
-    }
-}
-
 void CompanyInfoViewController::sendQuoteRequest() {
     view();
-    ensureRequest();
-    m_myUrlRequest->setMyReqType(kQuoteRequest);
-    m_myUrlRequest->ResquestLink(m_delegate.endpoints().companyList(m_marketStockId, m_delegate.iLastRevision()));
-    m_actNetwork->startAnimating();
-}
-
-void CompanyInfoViewController::stopIndicator() {
-    if (m_actNetwork) {
-        m_actNetwork->stopAnimating();
-    }
+    m_request.send(kQuoteRequest, m_delegate.endpoints().companyList(m_marketStockId, m_delegate.iLastRevision()));
 }
 
 bool CompanyInfoViewController::isRequestOutstanding() const {
-    return m_actNetwork && m_actNetwork->isAnimating();
+    return m_request.isOutstanding();
 }
 
 void CompanyInfoViewController::DidFinishRequest(std::optional<QByteArray> data) {
     view();
-    stopIndicator();
+    const int kind = m_request.finish();
     if (!data) {
         // A failed transfer shows what is stored, without an alert.
         m_companyList = m_delegate.db()->getCompanydata(m_marketStockId);
         reloadTable();
         return;
     }
-    const int kind = m_myUrlRequest ? m_myUrlRequest->myReqType() : kQuoteRequest;
     if (kind == kWarningRequest) {
         parse_data_warning(*data);
         return;
@@ -326,13 +303,9 @@ void CompanyInfoViewController::parse_data(const QString& text) {
 }
 
 void CompanyInfoViewController::getWarning() {
-    const QString url = m_warnings->request();
-    if (url.isEmpty()) {
-        return;
+    if (const QString url = m_warnings->request(); !url.isEmpty()) {
+        m_request.send(kWarningRequest, url, true);
     }
-    ensureRequest();
-    m_myUrlRequest->setMyReqType(kWarningRequest);
-    m_myUrlRequest->ResquestLink(url);
 }
 
 void CompanyInfoViewController::parse_data_warning(const QByteArray& data) {
@@ -387,16 +360,7 @@ void CompanyInfoViewController::viewChooseCompany() {
 }
 
 void CompanyInfoViewController::goMenu() {
-    m_actions->hideMenus();
-    m_delegate.menu()->showOver(this, QStringLiteral("DSMACK"), view());
-}
-
-void CompanyInfoViewController::menuContextCallBack(int item) {
-    m_actions->menuContextCallBack(item);
-}
-
-void CompanyInfoViewController::subMenuContextCallBack(int row) {
-    m_actions->contextSubMenuChosen(row);
+    m_actions->showContextMenu(QStringLiteral("DSMACK"), view());
 }
 
 shell::StockActions* CompanyInfoViewController::actions() {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "net/RequestDelegate.h"
-#include "shell/ContextMenuParent.h"
+#include "shell/ScreenRequest.h"
 #include "ui/ViewController.h"
 
 #include <QByteArray>
@@ -14,11 +14,7 @@
 class QLabel;
 class QPushButton;
 
-namespace net {
-class MyUrlRequest;
-}
 namespace shell {
-class ActivityIndicator;
 class LiveRefresh;
 class QRMInfoAppDelegate;
 class StockActions;
@@ -36,9 +32,7 @@ class PriceWarningCheck;
 /// The companies of one exchange with price, change, percent and volume. Opened for today with
 /// live refresh available, or for a past trading day; a row opens the company's real-time
 /// screen, and a logged-in user's holdings are checked for crossed price bounds.
-class CompanyInfoViewController final : public ui::ViewController,
-                                        public net::RequestDelegate,
-                                        public shell::ContextMenuParent {
+class CompanyInfoViewController final : public ui::ViewController, public net::RequestDelegate {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompanyInfoViewController)
 
@@ -87,9 +81,6 @@ public:
     void goBack();
     /// The context menu of the list ("DSMACK").
     void goMenu();
-    /// Item 2 asks to add the chosen stock to the watch list, 3 opens the watch list.
-    void menuContextCallBack(int item) override;
-    void subMenuContextCallBack(int row) override;
     /// The list's category and watch-list actions on the chosen stock.
     shell::StockActions* actions();
 
@@ -126,16 +117,14 @@ private:
     void reloadTable();
     void updateDateLabel();
     void sendQuoteRequest();
-    void ensureRequest();
-    void stopIndicator();
     void switchLiveOff();
     void rowSelected(int row);
 
     shell::QRMInfoAppDelegate& m_delegate;
     std::unique_ptr<shell::LiveRefresh> m_live;
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
     std::unique_ptr<CompanyListSource> m_source;
     std::unique_ptr<PriceWarningCheck> m_warnings;
+    shell::ScreenRequest m_request;
 
     int m_marketStockId = kHoSE;
     int m_infoDay = 0;
@@ -147,7 +136,6 @@ private:
     QLabel* m_lbDate = nullptr;
     QLabel* m_lbStock = nullptr;
     QLabel* m_lbUser = nullptr;
-    shell::ActivityIndicator* m_actNetwork = nullptr;
     ui::LiveModeButton* m_releadBt = nullptr;
     QPushButton* m_btGoBack = nullptr;
     QPushButton* m_btHome = nullptr;

@@ -128,16 +128,7 @@ void CompanyRealTimeViewcontroller::buildBottomBar(QWidget* root) {
 }
 
 void CompanyRealTimeViewcontroller::goMenu() {
-    m_actions->hideMenus();
-    m_delegate.menu()->showOver(this, QStringLiteral("COM_KQGD"), view());
-}
-
-void CompanyRealTimeViewcontroller::menuContextCallBack(int item) {
-    m_actions->menuContextCallBack(item);
-}
-
-void CompanyRealTimeViewcontroller::subMenuContextCallBack(int row) {
-    m_actions->contextSubMenuChosen(row);
+    m_actions->showContextMenu(QStringLiteral("COM_KQGD"), view());
 }
 
 shell::StockActions* CompanyRealTimeViewcontroller::actions() {

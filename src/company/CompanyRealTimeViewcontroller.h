@@ -1,7 +1,6 @@
 #pragma once
 
 #include "net/RequestDelegate.h"
-#include "shell/ContextMenuParent.h"
 #include "ui/ViewController.h"
 
 #include <QString>
@@ -38,9 +37,7 @@ class QuotePanel;
 /// points and its latest quote at every refresh, stores them and redraws from the store. It also
 /// hosts the company tabs, laid over its view: the trading results ("KQGD"), the financial
 /// statements ("Taichinh") and the news ("Tintuc").
-class CompanyRealTimeViewcontroller final : public ui::ViewController,
-                                            public net::RequestDelegate,
-                                            public shell::ContextMenuParent {
+class CompanyRealTimeViewcontroller final : public ui::ViewController, public net::RequestDelegate {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompanyRealTimeViewcontroller)
 
@@ -95,11 +92,8 @@ public:
     void goPrev();
     void goNext();
     void goHome();
-    /// The context menu of the company screens.
+    /// The context menu of the company screens ("COM_KQGD").
     void goMenu();
-    /// Item 2 asks to add the company to the watch list, 3 opens the watch list.
-    void menuContextCallBack(int item) override;
-    void subMenuContextCallBack(int row) override;
     /// The screen's category and watch-list actions.
     shell::StockActions* actions();
 

@@ -3,7 +3,6 @@
 #include "company/CompanyRealTimeViewcontroller.h"
 #include "net/MyUrlRequest.h"
 #include "shell/ActivityIndicator.h"
-#include "shell/ContextMenuViewController.h"
 #include "shell/LiveRefresh.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenStyle.h"
@@ -79,18 +78,9 @@ void CompanyTabScreen::buildBars(QWidget* root, CompanyTab shown, shell::LiveRef
 }
 
 void CompanyTabScreen::goMenu() {
-    m_actions->hideMenus();
     if (QWidget* root = loadedView()) {
-        m_appDelegate.menu()->showOver(this, QStringLiteral("COM_KQGD"), root);
+        m_actions->showContextMenu(QStringLiteral("COM_KQGD"), root);
     }
-}
-
-void CompanyTabScreen::menuContextCallBack(int item) {
-    m_actions->menuContextCallBack(item);
-}
-
-void CompanyTabScreen::subMenuContextCallBack(int row) {
-    m_actions->contextSubMenuChosen(row);
 }
 
 void CompanyTabScreen::takeOff() {

@@ -2,7 +2,6 @@
 
 #include "company/CompanyTabBar.h"
 #include "net/RequestDelegate.h"
-#include "shell/ContextMenuParent.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>
@@ -29,7 +28,7 @@ class CompanyRealTimeViewcontroller;
 /// results, the financial statements or the news. Its tab buttons take its view off the host and
 /// ask the host for the other tab; the host's keys reach it first while it is shown. Each tab
 /// has one request object of its own and an indicator that turns while it is under way.
-class CompanyTabScreen : public ui::ViewController, public net::RequestDelegate, public shell::ContextMenuParent {
+class CompanyTabScreen : public ui::ViewController, public net::RequestDelegate {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompanyTabScreen)
 
@@ -52,11 +51,8 @@ public:
     virtual void refreshFromService() = 0;
     void reloadScreen() override { refreshFromService(); }
 
-    /// The context menu of the company screens, over the tab.
+    /// The context menu of the company screens ("COM_KQGD"), over the tab.
     void goMenu();
-    /// Item 2 asks to add the company to the watch list, 3 opens the watch list.
-    void menuContextCallBack(int item) override;
-    void subMenuContextCallBack(int row) override;
     /// The tab's category and watch-list actions; every screen they push keeps the tab in place.
     shell::StockActions* actions() const { return m_actions; }
 

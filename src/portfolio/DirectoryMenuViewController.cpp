@@ -2,7 +2,6 @@
 
 #include "core/PortfolioAnswer.h"
 #include "net/AnswerReader.h"
-#include "net/MyUrlRequest.h"
 #include "portfolio/DirectoryAddViewController.h"
 #include "portfolio/PortfolioScreens.h"
 #include "shell/ActivityIndicator.h"
@@ -12,7 +11,6 @@
 #include "shell/ScreenStyle.h"
 #include "store/myDb.h"
 #include "ui/Alerts.h"
-#include "ui/Fonts.h"
 #include "ui/Navigator.h"
 #include "ui/RowTable.h"
 
@@ -31,15 +29,17 @@ const QString kChooseCategory = QStringLiteral("Xin chọn danh mục để thao
 } // namespace
 
 DirectoryMenuViewController::DirectoryMenuViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : BarScreen(appDelegate, QStringLiteral("Danh mục")) {}
+    : BarScreen(appDelegate, QStringLiteral("Danh mục"))
+    , m_request(appDelegate, *this) {}
 
 DirectoryMenuViewController::~DirectoryMenuViewController() = default;
 
 // ---- layout ----------------------------------------------------------------------------------
 
 void DirectoryMenuViewController::buildContent(QWidget* root) {
-    m_actNetwork = new shell::ActivityIndicator(appDelegate().scheduler(), root);
-    m_actNetwork->setGeometry(296, 9, 18, 18);
+    auto* indicator = new shell::ActivityIndicator(appDelegate().scheduler(), root);
+    indicator->setGeometry(296, 9, 18, 18);
+    m_request.setIndicator(indicator);
     m_lbUser = shell::makeLabel(root, QString(), QRect(8, 36, 240, 20), 12, true);
     m_lbDate = shell::makeLabel(root, QString(), QRect(250, 36, 222, 20), 12);
     m_lbDate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -59,26 +59,17 @@ void DirectoryMenuViewController::buildContent(QWidget* root) {
 }
 
 void DirectoryMenuViewController::buildBottomBar(QWidget* root) {
-    constexpr int kTop = 288;
-    int x = 4;
-    const auto next = [&x, root](const QString& caption, int width) {
-        QPushButton* button = shell::makeBarButton(root, caption, QRect(x, kTop, width, 26));
-        button->setFont(ui::systemFont(11, true));
-        x += width + 4;
-        return button;
-    };
-    QPushButton* reload = next(QStringLiteral("Tải lại"), 62);
-    connect(reload, &QPushButton::clicked, this, &DirectoryMenuViewController::confirmUpdate);
-    QPushButton* add = next(QStringLiteral("Tạo mới"), 66);
-    connectNavigation(add, [this] { viewDirAdd(); });
-    QPushButton* rename = next(QStringLiteral("Đổi tên"), 66);
-    connectNavigation(rename, [this] { goEditDir(); });
-    QPushButton* remove = next(QStringLiteral("Xóa"), 54);
-    connect(remove, &QPushButton::clicked, this, &DirectoryMenuViewController::confirmDeleteDir);
-    m_btEdit = next(QStringLiteral("Sửa bảng"), 74);
+    shell::ButtonRow row(root, 288, 11);
+    connect(row.add(QStringLiteral("Tải lại"), 62), &QPushButton::clicked, this,
+            &DirectoryMenuViewController::confirmUpdate);
+    connectNavigation(row.add(QStringLiteral("Tạo mới"), 66), [this] { viewDirAdd(); });
+    connectNavigation(row.add(QStringLiteral("Đổi tên"), 66), [this] { goEditDir(); });
+    connect(row.add(QStringLiteral("Xóa"), 54), &QPushButton::clicked, this,
+            &DirectoryMenuViewController::confirmDeleteDir);
+    m_btEdit = row.add(QStringLiteral("Sửa bảng"), 74);
     connect(m_btEdit, &QPushButton::clicked, this, &DirectoryMenuViewController::toggleEdit);
-    QPushButton* logout = next(QStringLiteral("Đăng xuất"), 120);
-    connect(logout, &QPushButton::clicked, this, &DirectoryMenuViewController::logOut);
+    connect(row.add(QStringLiteral("Đăng xuất"), row.room()), &QPushButton::clicked, this,
+            &DirectoryMenuViewController::logOut);
 }
 
 // A tap on the disclosure picture at the end of a row opens the category.
@@ -156,26 +147,15 @@ void DirectoryMenuViewController::load_Directory() {
         askLogin();
         return;
     }
-    sendRequest(kListRequest, appDelegate().endpoints().categoryList());
+    m_request.send(kListRequest, appDelegate().endpoints().categoryList());
 }
 
 void DirectoryMenuViewController::reloadDir() {
-    sendRequest(kListRequest, appDelegate().endpoints().categoryList());
-}
-
-void DirectoryMenuViewController::sendRequest(int kind, const QString& url) {
-    view();
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = appDelegate().makeRequest();
-        m_myUrlRequest->setDelegate(this);
-    }
-    m_myUrlRequest->setMyReqType(kind);
-    m_myUrlRequest->ResquestLink(url);
-    m_actNetwork->startAnimating();
+    m_request.send(kListRequest, appDelegate().endpoints().categoryList());
 }
 
 bool DirectoryMenuViewController::isRequestOutstanding() const {
-    return m_actNetwork && m_actNetwork->isAnimating();
+    return m_request.isOutstanding();
 }
 
 void DirectoryMenuViewController::confirmUpdate() {
@@ -209,7 +189,7 @@ void DirectoryMenuViewController::alertButtonClicked(int index) {
 }
 
 void DirectoryMenuViewController::deleteDir() {
-    sendRequest(kDeleteRequest, appDelegate().endpoints().deleteCategory(m_pId));
+    m_request.send(kDeleteRequest, appDelegate().endpoints().deleteCategory(m_pId));
 }
 
 void DirectoryMenuViewController::toggleEdit() {
@@ -337,12 +317,11 @@ void DirectoryMenuViewController::logOut() {
 // ---- answers ---------------------------------------------------------------------------------
 
 void DirectoryMenuViewController::DidFinishRequest(std::optional<QByteArray> data) {
-    m_actNetwork->stopAnimating();
+    const int kind = m_request.finish();
     if (!data) {
         appDelegate().showConnectionError();
     }
     m_tbView->selectRow(-1);
-    const int kind = m_myUrlRequest->myReqType();
     if (!data) {
         return;
     }

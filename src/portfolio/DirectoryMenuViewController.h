@@ -3,20 +3,13 @@
 #include "net/RequestDelegate.h"
 #include "portfolio/CategoryRows.h"
 #include "shell/BarScreen.h"
+#include "shell/ScreenRequest.h"
 
 #include <QStringList>
-
-#include <memory>
 
 class QLabel;
 class QPushButton;
 
-namespace net {
-class MyUrlRequest;
-}
-namespace shell {
-class ActivityIndicator;
-}
 namespace ui {
 class RowTable;
 }
@@ -90,7 +83,6 @@ protected:
 
 private:
     void buildBottomBar(QWidget* root);
-    void sendRequest(int kind, const QString& url);
     void processLoad_Directory(const QByteArray& data);
     void processDel(const QByteArray& data);
     void reloadTable();
@@ -99,7 +91,7 @@ private:
     void showMessage(const QString& message);
     void askLogin();
 
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
+    shell::ScreenRequest m_request;
     CategoryRows m_rows;
     QStringList m_dirListName;
     QStringList m_dirListId;
@@ -113,7 +105,6 @@ private:
     ui::RowTable* m_tbView = nullptr;
     QLabel* m_lbUser = nullptr;
     QLabel* m_lbDate = nullptr;
-    shell::ActivityIndicator* m_actNetwork = nullptr;
     QPushButton* m_btEdit = nullptr;
 };
 

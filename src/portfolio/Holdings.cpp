@@ -42,9 +42,8 @@ void HoldingsModel::load(myDb& db, const QString& categoryId, int day) {
     QHash<QString, QStringList> quotes;
     quotes.reserve(m_companyList.size());
     for (const QString& text : std::as_const(m_companyList)) {
-        QStringList fields = text.split(u',');
-        const QString holdingId = fields.value(kQuoteHoldingId);
-        quotes.insert(holdingId, std::move(fields));
+        const QStringList fields = text.split(u',');
+        quotes.insert(fields.value(kQuoteHoldingId), fields);
     }
     m_quoteDay = m_companyList.isEmpty() ? 0 : net::leadingInt(m_companyList.first().section(u',', 2, 2));
     m_rows.clear();

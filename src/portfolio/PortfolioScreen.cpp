@@ -4,7 +4,6 @@
 #include "company/CompanyRealTimeViewcontroller.h"
 #include "core/PortfolioAnswer.h"
 #include "net/AnswerReader.h"
-#include "net/MyUrlRequest.h"
 #include "portfolio/AddToDirectoryViewController.h"
 #include "portfolio/DirectoryMenuViewController.h"
 #include "shell/ActivityIndicator.h"
@@ -16,12 +15,10 @@
 #include "shell/StockActions.h"
 #include "store/myDb.h"
 #include "ui/Alerts.h"
-#include "ui/Fonts.h"
 #include "ui/Navigator.h"
 #include "ui/RowTable.h"
 #include "ui/SwipeWatcher.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -58,15 +55,17 @@ PortfolioScreen::PortfolioScreen(shell::QRMInfoAppDelegate& appDelegate, int scr
     : BarScreen(appDelegate, heading)
     , m_screen(screen)
     , m_columns(columns)
-    , m_source(m_model, columns) {}
+    , m_source(m_model, columns)
+    , m_request(appDelegate, *this) {}
 
 PortfolioScreen::~PortfolioScreen() = default;
 
 // ---- layout ----------------------------------------------------------------------------------
 
 void PortfolioScreen::buildContent(QWidget* root) {
-    m_actNetwork = new shell::ActivityIndicator(appDelegate().scheduler(), root);
-    m_actNetwork->setGeometry(296, 9, 18, 18);
+    auto* indicator = new shell::ActivityIndicator(appDelegate().scheduler(), root);
+    indicator->setGeometry(296, 9, 18, 18);
+    m_request.setIndicator(indicator);
     buildDayBar(root);
     buildTable(root);
     m_lbUser = shell::makeLabel(root, QString(), QRect(6, 264, 240, 20), 12, true);
@@ -123,23 +122,12 @@ void PortfolioScreen::buildTable(QWidget* root) {
     connect(m_tbView, &ui::RowTable::moveRequested, this, &PortfolioScreen::editHolding);
 }
 
-// Each button is as wide as its caption needs; the screen's own tools share what is left.
+// Each screen button is as wide as its caption needs; the screen's own tools share what is left.
 void PortfolioScreen::buildBottomBar(QWidget* root) {
-    constexpr int kTop = 288;
-    constexpr int kGap = 4;
-    const QFont font = ui::systemFont(10.5, true);
-    const QFontMetrics metrics(font);
-    int x = kGap;
-    const auto place = [&](const QString& caption, int width) {
-        QPushButton* button = shell::makeBarButton(root, caption, QRect(x, kTop, width, 26));
-        button->setFont(font);
-        x += width + kGap;
-        return button;
-    };
+    shell::ButtonRow row(root, 288, 10.5);
     for (std::size_t i = 0; i < kScreenButtons.size(); ++i) {
         const int number = int(i) + 1;
-        const QString caption = QString::fromUtf16(kScreenButtons[i].caption);
-        QPushButton* button = place(caption, metrics.horizontalAdvance(caption) + 12);
+        QPushButton* button = row.addFitting(QString::fromUtf16(kScreenButtons[i].caption));
         button->setObjectName(QLatin1String(kScreenButtons[i].objectName));
         button->setEnabled(number != m_screen);
         connectNavigation(button, [this, number] {
@@ -149,14 +137,14 @@ void PortfolioScreen::buildBottomBar(QWidget* root) {
             directory->gotoScreen(number);
         });
     }
-    const int room = 480 - x - kGap;
     if (m_screen != 1) {
-        connect(place(QStringLiteral("Cập nhật"), room), &QPushButton::clicked, this, &PortfolioScreen::confirmUpdate);
+        connect(row.add(QStringLiteral("Cập nhật"), row.room()), &QPushButton::clicked, this,
+                &PortfolioScreen::confirmUpdate);
         return;
     }
-    const int half = (room - kGap) / 2;
-    connect(place(QStringLiteral("Tải lại"), half), &QPushButton::clicked, this, &PortfolioScreen::reload);
-    m_btEdit = place(QStringLiteral("Sửa bảng"), room - half - kGap);
+    const int half = (row.room() - 4) / 2;
+    connect(row.add(QStringLiteral("Tải lại"), half), &QPushButton::clicked, this, &PortfolioScreen::reload);
+    m_btEdit = row.add(QStringLiteral("Sửa bảng"), row.room());
     connect(m_btEdit, &QPushButton::clicked, this, &PortfolioScreen::toggleEdit);
 }
 
@@ -258,7 +246,7 @@ void PortfolioScreen::reload() {
     if (isRequestOutstanding()) {
         return;
     }
-    sendRequest(kQuotesRequest, appDelegate().endpoints().holdings(m_pId));
+    m_request.send(kQuotesRequest, appDelegate().endpoints().holdings(m_pId));
 }
 
 void PortfolioScreen::confirmDeleteCK() {
@@ -275,33 +263,21 @@ void PortfolioScreen::deleteCK() {
 
 void PortfolioScreen::requestDeleteStock(const QString& holdingId) {
     m_portfoliodataId = holdingId;
-    sendRequest(kDeleteRequest, appDelegate().endpoints().deleteHolding(holdingId));
-}
-
-void PortfolioScreen::sendRequest(int kind, const QString& url) {
-    view();
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = appDelegate().makeRequest();
-        m_myUrlRequest->setDelegate(this);
-    }
-    m_myUrlRequest->setMyReqType(kind);
-    m_myUrlRequest->ResquestLink(url);
-    m_actNetwork->startAnimating();
+    m_request.send(kDeleteRequest, appDelegate().endpoints().deleteHolding(holdingId));
 }
 
 bool PortfolioScreen::isRequestOutstanding() const {
-    return m_actNetwork && m_actNetwork->isAnimating();
+    return m_request.isOutstanding();
 }
 
 void PortfolioScreen::DidFinishRequest(std::optional<QByteArray> data) {
-    m_actNetwork->stopAnimating();
+    const int kind = m_request.finish();
     m_tbView->selectRow(-1);
     m_selectedRow = -1;
     if (!data) {
         appDelegate().showConnectionError();
         return;
     }
-    const int kind = m_myUrlRequest->myReqType();
     if (kind == kDeleteRequest) {
         processDelStock(*data);
     } else if (kind == kQuotesRequest) {
@@ -347,7 +323,7 @@ void PortfolioScreen::alertButtonClicked(int index) {
         return;
     }
     if (m_alertType == QLatin1String("UPDATE")) {
-        sendRequest(kQuotesRequest, appDelegate().endpoints().holdings(m_pId));
+        m_request.send(kQuotesRequest, appDelegate().endpoints().holdings(m_pId));
     } else if (m_alertType == QLatin1String("DELETE")) {
         deleteCK();
     }

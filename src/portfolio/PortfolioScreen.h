@@ -4,21 +4,16 @@
 #include "portfolio/Holdings.h"
 #include "portfolio/HoldingsSource.h"
 #include "shell/BarScreen.h"
+#include "shell/ScreenRequest.h"
 
 #include <QString>
-
-#include <memory>
 
 class QLabel;
 class QPushButton;
 
-namespace net {
-class MyUrlRequest;
-}
 namespace shell {
-class ActivityIndicator;
 class ScreenMenu;
-} // namespace shell
+}
 namespace ui {
 class RowTable;
 }
@@ -100,7 +95,6 @@ private:
     void buildDayBar(QWidget* root);
     void buildTable(QWidget* root);
     void buildBottomBar(QWidget* root);
-    void sendRequest(int kind, const QString& url);
     void processDelStock(const QByteArray& data);
     void processGetStock(const QByteArray& data);
     void reloadTable();
@@ -114,7 +108,7 @@ private:
     const HoldingColumns& m_columns;
     HoldingsModel m_model;
     HoldingsSource m_source;
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
+    shell::ScreenRequest m_request;
     QString m_pId;
     QString m_pName;
     QString m_portfoliodataId;
@@ -129,7 +123,6 @@ private:
     QLabel* m_lbDate = nullptr;
     QLabel* m_lbDanhmuc = nullptr;
     QLabel* m_lbUser = nullptr;
-    shell::ActivityIndicator* m_actNetwork = nullptr;
     QPushButton* m_btEdit = nullptr;
 };
 

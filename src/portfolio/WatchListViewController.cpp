@@ -3,8 +3,6 @@
 #include "company/CompanyListQuotes.h"
 #include "company/CompanyRealTimeViewcontroller.h"
 #include "company/PriceWarningCheck.h"
-#include "net/MyUrlRequest.h"
-#include "shell/ActivityIndicator.h"
 #include "shell/ContextMenuViewController.h"
 #include "shell/LiveBar.h"
 #include "shell/LiveRefresh.h"
@@ -54,7 +52,8 @@ WatchListViewController::WatchListViewController(shell::QRMInfoAppDelegate& appD
     : m_delegate(appDelegate)
     , m_live(std::make_unique<shell::LiveRefresh>(
           appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this)))
-    , m_warnings(std::make_unique<company::PriceWarningCheck>(appDelegate, *this, [this] { switchLiveOff(); })) {}
+    , m_warnings(std::make_unique<company::PriceWarningCheck>(appDelegate, *this, [this] { switchLiveOff(); }))
+    , m_request(appDelegate, *this) {}
 
 WatchListViewController::~WatchListViewController() = default;
 
@@ -89,27 +88,20 @@ void WatchListViewController::buildTopBar(QWidget* root) {
     connectNavigation(bar.back, [this] { goBack(); });
     m_releadBt = bar.live;
     connect(m_releadBt, &QPushButton::clicked, this, &WatchListViewController::toggleAnimation);
-    m_actNetwork = bar.activity;
+    m_request.setIndicator(bar.activity);
     m_lbDate = bar.date;
     connect(bar.menu, &QPushButton::clicked, this, &WatchListViewController::goMenu);
 }
 
 void WatchListViewController::buildBottomBar(QWidget* root) {
-    constexpr int kTop = 290;
-    int x = 4;
-    const auto next = [&x, root](const QString& caption, int width) {
-        QPushButton* button = shell::makeBarButton(root, caption, QRect(x, kTop, width, 26));
-        button->setFont(ui::systemFont(11, true));
-        x += width + 4;
-        return button;
-    };
-    connectNavigation(next(QStringLiteral("Trang chủ"), 76), [this] { goHome(); });
-    connect(next(QStringLiteral("Tải lại"), 70), &QPushButton::clicked, this, &WatchListViewController::reloadData);
-    connect(next(QStringLiteral("Danh mục"), 82), &QPushButton::clicked, this,
+    shell::ButtonRow row(root, 290, 11);
+    connectNavigation(row.add(QStringLiteral("Trang chủ"), 76), [this] { goHome(); });
+    connect(row.add(QStringLiteral("Tải lại"), 70), &QPushButton::clicked, this, &WatchListViewController::reloadData);
+    connect(row.add(QStringLiteral("Danh mục"), 82), &QPushButton::clicked, this,
             [this] { m_actions->loadMenu_DIR_LIST(); });
-    connect(next(QStringLiteral("+ Danh mục"), 90), &QPushButton::clicked, this,
+    connect(row.add(QStringLiteral("+ Danh mục"), 90), &QPushButton::clicked, this,
             [this] { m_actions->loadMenu_DIR_LIST_MORE(); });
-    connect(next(QStringLiteral("Bỏ theo dõi"), 132), &QPushButton::clicked, this,
+    connect(row.add(QStringLiteral("Bỏ theo dõi"), row.room()), &QPushButton::clicked, this,
             &WatchListViewController::loadMenu_DEL_WATCHLIST);
 }
 
@@ -223,33 +215,18 @@ void WatchListViewController::reloadData() {
     }
 }
 
-void WatchListViewController::ensureRequest() {
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = m_delegate.makeRequest();
-        m_myUrlRequest->setDelegate(this);
-    }
-}
-
 void WatchListViewController::sendQuoteRequest() {
-    view();
-    ensureRequest();
-    m_myUrlRequest->setMyReqType(kQuoteRequest);
-    m_myUrlRequest->ResquestLink(m_delegate.endpoints().watchListQuotes(m_delegate.db()->getCompanyWatchList()));
-    m_actNetwork->startAnimating();
+    m_request.send(kQuoteRequest, m_delegate.endpoints().watchListQuotes(m_delegate.db()->getCompanyWatchList()));
 }
 
 bool WatchListViewController::isRequestOutstanding() const {
-    return m_actNetwork && m_actNetwork->isAnimating();
+    return m_request.isOutstanding();
 }
 
 void WatchListViewController::getWarning() {
-    const QString url = m_warnings->request();
-    if (url.isEmpty()) {
-        return;
+    if (const QString url = m_warnings->request(); !url.isEmpty()) {
+        m_request.send(kWarningRequest, url, true);
     }
-    ensureRequest();
-    m_myUrlRequest->setMyReqType(kWarningRequest);
-    m_myUrlRequest->ResquestLink(url);
 }
 
 int WatchListViewController::iWarningCount() const {
@@ -263,12 +240,12 @@ void WatchListViewController::switchLiveOff() {
 
 void WatchListViewController::DidFinishRequest(std::optional<QByteArray> data) {
     view();
-    m_actNetwork->stopAnimating();
+    const int kind = m_request.finish();
     if (!data) {
         readList();
         return;
     }
-    if (m_myUrlRequest->myReqType() == kWarningRequest) {
+    if (kind == kWarningRequest) {
         m_warnings->handleAnswer(*data);
         return;
     }
@@ -345,7 +322,7 @@ void WatchListViewController::menuContextCallBack(int item) {
 }
 
 void WatchListViewController::subMenuContextCallBack(int row) {
-    m_actions->contextSubMenuChosen(row);
+    m_actions->subMenuContextCallBack(row);
 }
 
 void WatchListViewController::goBack() {

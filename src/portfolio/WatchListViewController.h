@@ -3,6 +3,7 @@
 #include "company/CompanyListSource.h"
 #include "net/RequestDelegate.h"
 #include "shell/ContextMenuParent.h"
+#include "shell/ScreenRequest.h"
 #include "ui/ViewController.h"
 
 #include <QString>
@@ -16,11 +17,7 @@ class QPushButton;
 namespace company {
 class PriceWarningCheck;
 }
-namespace net {
-class MyUrlRequest;
-}
 namespace shell {
-class ActivityIndicator;
 class LiveRefresh;
 class QRMInfoAppDelegate;
 class StockActions;
@@ -102,7 +99,6 @@ private:
     void readList();
     void updateDateLabel();
     void sendQuoteRequest();
-    void ensureRequest();
     void switchLiveOff();
     void askRemoval(const QString& noStock, const QString& question);
     void remove();
@@ -110,7 +106,7 @@ private:
     shell::QRMInfoAppDelegate& m_delegate;
     std::unique_ptr<shell::LiveRefresh> m_live;
     std::unique_ptr<company::PriceWarningCheck> m_warnings;
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
+    shell::ScreenRequest m_request;
     company::CompanyListSource m_source;
     shell::StockActions* m_actions = nullptr;
 
@@ -122,7 +118,6 @@ private:
     ui::RowTable* m_tbView = nullptr;
     QLabel* m_lbDate = nullptr;
     QLabel* m_lbUser = nullptr;
-    shell::ActivityIndicator* m_actNetwork = nullptr;
     ui::LiveModeButton* m_releadBt = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include "ui/Fonts.h"
 #include "ui/PlainLabel.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -72,6 +73,35 @@ QLineEdit* makeField(QWidget* parent, const QString& placeholder, const QRect& g
     field->setStyleSheet(QStringLiteral("QLineEdit { color: black; background: white; border: 1px solid #8aa0c0;"
                                         " border-radius: 5px; padding: 0 2px; }"));
     return field;
+}
+
+namespace {
+
+constexpr int kButtonGap = 4;
+constexpr int kButtonHeight = 26;
+
+} // namespace
+
+ButtonRow::ButtonRow(QWidget* parent, int top, double pointSize)
+    : m_parent(parent)
+    , m_top(top)
+    , m_pointSize(pointSize)
+    , m_x(kButtonGap) {}
+
+QPushButton* ButtonRow::add(const QString& text, int width) {
+    QPushButton* button = makeBarButton(m_parent, text, QRect(m_x, m_top, width, kButtonHeight));
+    button->setFont(ui::systemFont(m_pointSize, true));
+    m_x += width + kButtonGap;
+    return button;
+}
+
+QPushButton* ButtonRow::addFitting(const QString& text) {
+    constexpr int kPadding = 12;
+    return add(text, QFontMetrics(ui::systemFont(m_pointSize, true)).horizontalAdvance(text) + kPadding);
+}
+
+int ButtonRow::room() const {
+    return 480 - m_x - kButtonGap;
 }
 
 } // namespace shell

@@ -20,6 +20,24 @@ void applyScreenBackground(QWidget* screen);
 /// A bar button (back, home, reload, menu, function buttons).
 QPushButton* makeBarButton(QWidget* parent, const QString& text, const QRect& geometry);
 
+/// Lays bar buttons left to right along one row of a screen, a gap apart, in one bold face.
+class ButtonRow final {
+public:
+    ButtonRow(QWidget* parent, int top, double pointSize);
+    /// The next button, `width` wide.
+    QPushButton* add(const QString& text, int width);
+    /// The next button, as wide as its caption needs.
+    QPushButton* addFitting(const QString& text);
+    /// What is left of the row's 480 points after the buttons so far.
+    int room() const;
+
+private:
+    QWidget* m_parent;
+    int m_top;
+    double m_pointSize;
+    int m_x;
+};
+
 /// A label in white system font of the given size.
 QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, int pointSize, bool bold = false);
 

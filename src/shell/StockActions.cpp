@@ -57,7 +57,7 @@ StockActions::StockActions(QRMInfoAppDelegate& app, QWidget* screen, Options opt
     , m_options(std::move(options))
     , m_categoryMenu(new ScreenMenu(screen, m_options.categoryRowHeight))
     , m_actionMenu(new ScreenMenu(screen, kActionRowHeight)) {
-    connect(m_categoryMenu, &ScreenMenu::rowChosen, this, &StockActions::subMenuContextCallBack);
+    connect(m_categoryMenu, &ScreenMenu::rowChosen, this, &StockActions::categoryMenuChosen);
     connect(m_actionMenu, &ScreenMenu::rowChosen, this, &StockActions::actionChosen);
 }
 
@@ -153,7 +153,7 @@ void StockActions::loadMenu_ADD_WATCHLIST() {
     askAddToWatchList(m_options.chosenCode());
 }
 
-void StockActions::subMenuContextCallBack(int row) {
+void StockActions::categoryMenuChosen(int row) {
     chooseCategoryRow(m_menuType, row, m_dirListName, m_dirListId);
 }
 
@@ -164,6 +164,11 @@ void StockActions::hideMenus() {
 
 // ---- the shared context menu -----------------------------------------------------------------
 
+void StockActions::showContextMenu(const QString& mode, QWidget* screen) {
+    hideMenus();
+    m_app.menu()->showOver(this, mode, screen);
+}
+
 void StockActions::menuContextCallBack(int item) {
     if (item == 2) {
         askAddToWatchList(m_options.chosenCode());
@@ -173,7 +178,7 @@ void StockActions::menuContextCallBack(int item) {
 }
 
 // The context menu's list is read by its own kind and categories, which are what the user saw.
-void StockActions::contextSubMenuChosen(int row) {
+void StockActions::subMenuContextCallBack(int row) {
     const ContextMenuViewController* menu = m_app.menu();
     const QString kind = menu->subTableType() == kListDir ? kListDir : kListDirMore;
     chooseCategoryRow(kind, row, menu->dirListName(), menu->dirListId());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/ContextMenuParent.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -21,7 +23,7 @@ class ScreenMenu;
 /// company screens and their tabs, the watch list, the holdings screens): its own category menu
 /// (open a category, add the chosen stock to one or to a new one), its action menu, the
 /// add-to-watch-list question, and the choices of the shared context menu that lead there.
-class StockActions final : public QObject {
+class StockActions final : public QObject, public ContextMenuParent {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(StockActions)
 
@@ -56,15 +58,17 @@ public:
     /// Asks to add the chosen stock to the watch list.
     void loadMenu_ADD_WATCHLIST();
     /// A row of the category menu, read by the menu's kind.
-    void subMenuContextCallBack(int row);
+    void categoryMenuChosen(int row);
     void hideMenus();
 
-    // ---- the shared context menu ("DSMACK", "COM_KQGD", the watch list's and holdings') ------
+    // ---- the shared context menu of the stock screens ("DSMACK", "COM_KQGD") -------------------
+    /// Opens the context menu over `screen`, with these actions receiving its choices.
+    void showContextMenu(const QString& mode, QWidget* screen);
     /// Item 2 asks to add the chosen stock to the watch list; 3 opens the watch list from the
     /// main menu.
-    void menuContextCallBack(int item);
+    void menuContextCallBack(int item) override;
     /// A row of the context menu's category list, read by that list's own kind and categories.
-    void contextSubMenuChosen(int row);
+    void subMenuContextCallBack(int row) override;
 
     // ---- pieces the screens share --------------------------------------------------------------
     /// "Thêm mã CK … vào danh sách theo dõi"; YES adds the code unless it is there already.

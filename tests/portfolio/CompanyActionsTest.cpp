@@ -63,7 +63,7 @@ TEST_F(CompanyActionsTest, TheListAddsTheChosenStockToTheWatchListOnce) {
         alerts().press(0);
     }
     EXPECT_EQ(db().getCompanyWatchList(), QStringLiteral("6"));
-    list.menuContextCallBack(3);
+    list.actions()->menuContextCallBack(3);
     EXPECT_EQ(navigator().topController(), app().cachedScreen<portfolio::WatchListViewController>());
     EXPECT_EQ(navigator().viewControllers().size(), 2) << "opened from the main menu";
 }
@@ -79,7 +79,7 @@ TEST_F(CompanyActionsTest, TheListsCategoryMenuOpensACategoryOrAddsToOne) {
     EXPECT_FALSE(list.actions()->categoryMenu()->isShowing()) << "a second press closes it";
     Q_EMIT list.tbView()->rowSelected(0);
     list.actions()->loadMenu_DIR_LIST_MORE();
-    list.actions()->subMenuContextCallBack(1);
+    list.actions()->categoryMenuChosen(1);
     auto* form = dynamic_cast<portfolio::AddToDirectoryViewController*>(navigator().topController());
     ASSERT_NE(form, nullptr) << "the last row, a new category";
     EXPECT_EQ(form->draft().code, QStringLiteral("AAA"));
@@ -87,7 +87,7 @@ TEST_F(CompanyActionsTest, TheListsCategoryMenuOpensACategoryOrAddsToOne) {
     EXPECT_TRUE(form->pId().isEmpty());
     navigator().pop(false);
     list.actions()->loadMenu_DIR_LIST();
-    list.actions()->subMenuContextCallBack(0);
+    list.actions()->categoryMenuChosen(0);
     auto* first = dynamic_cast<portfolio::PortfolioScreen*>(navigator().topController());
     ASSERT_NE(first, nullptr) << "the category's holdings open through the category list";
     EXPECT_EQ(first->screenNumber(), 1);
@@ -126,7 +126,7 @@ TEST_F(CompanyActionsTest, ACompanyTabKeepsItsPlaceWhileAnotherScreenIsPushed) {
     EXPECT_EQ(navigator().topController(), app().loginViewController());
     navigator().pop(false);
     EXPECT_EQ(detail.shownTab(), tab);
-    tab->menuContextCallBack(2);
+    tab->actions()->menuContextCallBack(2);
     EXPECT_EQ(alerts().currentMessage(), QStringLiteral("Thêm mã CK AAA vào danh sách theo dõi"));
 }
 
