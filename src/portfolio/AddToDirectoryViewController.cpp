@@ -214,7 +214,7 @@ void AddToDirectoryViewController::handleEditAnswer(const net::Answer& answer) {
     appDelegate().db()->updatePorfilioData(m_draft.categoryId, m_draft.holdingId, m_draft.companyId, m_txtPrice->text(),
                                            m_txtQuantity->text(), m_txtUp->text(), m_txtDown->text(), m_txtFee->text());
     showMessage(kUpdated);
-    appDelegate().navigator().pop(true);
+    leaveIfShown();
 }
 
 void AddToDirectoryViewController::handleAddAnswer(const net::Answer& answer) {
@@ -224,12 +224,12 @@ void AddToDirectoryViewController::handleAddAnswer(const net::Answer& answer) {
     }
     if (!answer.isSuccess()) {
         showMessage(kNotUpdated);
-        appDelegate().navigator().pop(true);
+        leaveIfShown();
         return;
     }
     core::storePortfolioRecords(*appDelegate().db(), answer);
     showMessage(kUpdated);
-    appDelegate().navigator().pop(true);
+    leaveIfShown();
 }
 
 void AddToDirectoryViewController::showMessage(const QString& message) {

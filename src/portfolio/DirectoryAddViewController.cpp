@@ -87,7 +87,7 @@ void DirectoryAddViewController::DidFinishRequest(std::optional<QByteArray> data
     shell::QRMInfoAppDelegate& app = appDelegate();
     if (!answer.isSuccess()) {
         showMessage(kNotChanged);
-        app.navigator().pop(true);
+        leaveIfShown();
         return;
     }
     core::storePortfolioRecords(*app.db(), answer);
@@ -95,7 +95,7 @@ void DirectoryAddViewController::DidFinishRequest(std::optional<QByteArray> data
     if (auto* directory = app.existingScreen<DirectoryMenuViewController>()) {
         directory->load_Directory();
     }
-    app.navigator().pop(true);
+    leaveIfShown();
 }
 
 void DirectoryAddViewController::showMessage(const QString& message) {

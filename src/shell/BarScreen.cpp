@@ -37,6 +37,12 @@ void BarScreen::goBack() {
     m_appDelegate.navigator().pop(true);
 }
 
+void BarScreen::leaveIfShown() {
+    if (m_appDelegate.navigator().topController() == this) {
+        m_appDelegate.navigator().pop(true);
+    }
+}
+
 void BarScreen::goHome() {
     m_appDelegate.navigator().popToRoot(true);
 }

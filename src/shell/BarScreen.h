@@ -30,6 +30,9 @@ protected:
     /// Adds the screen's own controls below the bar.
     virtual void buildContent(QWidget* root) = 0;
     QRMInfoAppDelegate& appDelegate() const { return m_appDelegate; }
+    /// Goes back one screen while this one is shown: an answer that arrives after the user left
+    /// must not take another screen away.
+    void leaveIfShown();
     QPushButton* homeButton() const { return m_btHome; }
     QPushButton* menuButton() const { return m_btMenu; }
 

@@ -1,5 +1,6 @@
 #include "PortfolioFixture.h"
 #include "portfolio/AddToDirectoryViewController.h"
+#include "portfolio/DirectoryMenuViewController.h"
 #include "shell/LoginViewController.h"
 #include "shell/ScreenMenu.h"
 #include "ui/Alerts.h"
@@ -140,4 +141,16 @@ TEST_F(HoldingFormTest, WithoutALoginTheLoginScreenOpens) {
     fill(form, QStringLiteral("Dài hạn"));
     form.addCode();
     EXPECT_EQ(navigator().topController(), app().loginViewController());
+}
+
+// The answer may come after the user went back: it must not take the screen now shown away.
+TEST_F(HoldingFormTest, ALateAnswerLeavesTheScreenTheUserWentBackTo) {
+    auto& under = *app().cachedScreen<portfolio::DirectoryMenuViewController>();
+    navigator().push(&under, false);
+    AddToDirectoryViewController& form = open(stockAAA(), false);
+    fill(form, QStringLiteral("Dài hạn"));
+    form.addCode();
+    navigator().pop(false);
+    ASSERT_TRUE(waitForAlert(QStringLiteral("Đã câp nhật!")));
+    EXPECT_EQ(navigator().topController(), &under);
 }
