@@ -20,7 +20,6 @@
 #include "ui/RowTable.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include <algorithm>
@@ -36,10 +35,7 @@ constexpr int kTableHeight = 214;
 shell::LiveRefresh::Options refreshOptions(shell::QRMInfoAppDelegate& app, CompanyInfoViewController& screen) {
     shell::LiveRefresh::Options options;
     options.holdsCurrentDay = [&app, &screen] {
-        const std::vector<CompanyListRow>& rows = screen.source().rows();
-        return !screen.isRealtime() || std::any_of(rows.begin(), rows.end(), [&app](const CompanyListRow& row) {
-            return row.day == app.currentDay();
-        });
+        return !screen.isRealtime() || screen.source().hasRowOfDay(app.currentDay());
     };
     return options;
 }
@@ -94,8 +90,9 @@ void CompanyInfoViewController::buildTable(QWidget* root) {
     m_tbView->setGeometry(0, kTableTop, 480, kTableHeight);
     m_tbView->setSeparatorColor(Qt::darkGray);
     m_tbView->setSource(m_source.get());
-    m_tbView->viewport()->installEventFilter(this);
+    m_tbView->setDetailFrom(CompanyListSource::kDetailFrame.x());
     connect(m_tbView, &ui::RowTable::rowSelected, this, &CompanyInfoViewController::rowSelected);
+    connect(m_tbView, &ui::RowTable::detailRequested, this, &CompanyInfoViewController::goComDetail);
 }
 
 void CompanyInfoViewController::buildBottomBar(QWidget* root) {
@@ -322,19 +319,6 @@ void CompanyInfoViewController::rowSelected(int row) {
     if (const CompanyListRow* item = m_source->row(row)) {
         m_stockCode = item->code;
     }
-}
-
-// A tap on the disclosure picture at the end of a row opens the company.
-bool CompanyInfoViewController::eventFilter(QObject* watched, QEvent* event) {
-    if (m_tbView && watched == m_tbView->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        const QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
-        const int row = m_tbView->indexAt(point).row();
-        if (row >= 0 && point.x() >= CompanyListSource::kDetailFrame.x()) {
-            goComDetail(row);
-            return true;
-        }
-    }
-    return ui::ViewController::eventFilter(watched, event);
 }
 
 void CompanyInfoViewController::goComDetail(int row) {

@@ -106,7 +106,6 @@ public:
 protected:
     QWidget* loadView() override;
     void viewDidLoad() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildTopBar(QWidget* root);

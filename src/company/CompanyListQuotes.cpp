@@ -44,7 +44,7 @@ void applyListQuotes(shell::QRMInfoAppDelegate& app, const QString& text, QLabel
     if (answer.status() != 0) {
         // The refresh timer stays armed; its ticks do nothing while live mode is off.
         switchLiveOff();
-        app.alerts().show(QString(), answer.headerText(2), {QStringLiteral("OK")});
+        app.alerts().tell(answer.headerText(2));
         return;
     }
     lbDate->setFont(ui::systemFont(13));

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace company {
 
 CompanyListSource::CompanyListSource()
@@ -25,6 +27,10 @@ void CompanyListSource::setRowTexts(const QStringList& rowTexts) {
 
 const CompanyListRow* CompanyListSource::row(int index) const {
     return index >= 0 && index < rowCount() ? &m_rows[std::size_t(index)] : nullptr;
+}
+
+bool CompanyListSource::hasRowOfDay(int day) const {
+    return std::any_of(m_rows.begin(), m_rows.end(), [day](const CompanyListRow& row) { return row.day == day; });
 }
 
 void CompanyListSource::paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const {

@@ -34,6 +34,8 @@ public:
     void setRowTexts(const QStringList& rowTexts);
     const std::vector<CompanyListRow>& rows() const { return m_rows; }
     const CompanyListRow* row(int index) const;
+    /// Whether a row holds a quote of that day.
+    bool hasRowOfDay(int day) const;
 
     int rowCount() const override { return int(m_rows.size()); }
     int rowHeight(int /*row*/) const override { return kRowHeight; }

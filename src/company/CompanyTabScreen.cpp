@@ -1,7 +1,6 @@
 #include "company/CompanyTabScreen.h"
 
 #include "company/CompanyRealTimeViewcontroller.h"
-#include "net/MyUrlRequest.h"
 #include "shell/ActivityIndicator.h"
 #include "shell/LiveRefresh.h"
 #include "shell/QRMInfoAppDelegate.h"
@@ -15,7 +14,8 @@
 namespace company {
 
 CompanyTabScreen::CompanyTabScreen(shell::QRMInfoAppDelegate& appDelegate)
-    : m_appDelegate(appDelegate) {}
+    : m_appDelegate(appDelegate)
+    , m_request(appDelegate, *this) {}
 
 CompanyTabScreen::~CompanyTabScreen() = default;
 
@@ -106,25 +106,15 @@ void CompanyTabScreen::goHome() {
 }
 
 void CompanyTabScreen::sendTabRequest(const QString& url) {
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = m_appDelegate.makeRequest();
-    }
-    m_myUrlRequest->setMyReqType(kRequestKind);
-    m_myUrlRequest->setDelegate(this);
-    m_myUrlRequest->ResquestLink(url);
-    if (m_actNetwork != nullptr) {
-        m_actNetwork->startAnimating();
-    }
+    m_request.send(kRequestKind, url);
 }
 
 void CompanyTabScreen::stopIndicator() {
-    if (m_actNetwork != nullptr) {
-        m_actNetwork->stopAnimating();
-    }
+    m_request.finish();
 }
 
 bool CompanyTabScreen::isRequestOutstanding() const {
-    return m_actNetwork != nullptr && m_actNetwork->isAnimating();
+    return m_request.isOutstanding();
 }
 
 bool CompanyTabScreen::isShownOver(const QWidget* host) const {

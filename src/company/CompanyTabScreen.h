@@ -2,6 +2,7 @@
 
 #include "company/CompanyTabBar.h"
 #include "net/RequestDelegate.h"
+#include "shell/ScreenRequest.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>
@@ -10,9 +11,6 @@
 #include <functional>
 #include <memory>
 
-namespace net {
-class MyUrlRequest;
-}
 namespace shell {
 class ActivityIndicator;
 class LiveRefresh;
@@ -75,8 +73,7 @@ protected:
     /// A root of the screen's size on the screens' ground, with both bars.
     QWidget* makeRoot(CompanyTab shown, shell::LiveRefresh* live = nullptr, std::function<void()> switchLive = {});
     /// The indicator of the tab's transfers; set once the view exists.
-    void setActivityIndicator(shell::ActivityIndicator* indicator) { m_actNetwork = indicator; }
-    shell::ActivityIndicator* activityIndicator() const { return m_actNetwork; }
+    void setActivityIndicator(shell::ActivityIndicator* indicator) { m_request.setIndicator(indicator); }
     /// Sends a request of the tab (replacing one under way) and starts the indicator.
     void sendTabRequest(const QString& url);
     void stopIndicator();
@@ -85,8 +82,7 @@ protected:
 private:
     shell::QRMInfoAppDelegate& m_appDelegate;
     QPointer<CompanyRealTimeViewcontroller> m_rtController;
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
-    shell::ActivityIndicator* m_actNetwork = nullptr;
+    shell::ScreenRequest m_request;
     CompanyTabBar m_tabBar;
     CompanyTabBottomBar m_bottomBar;
     shell::StockActions* m_actions = nullptr;

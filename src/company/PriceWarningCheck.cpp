@@ -51,7 +51,7 @@ void PriceWarningCheck::handleAnswer(const QByteArray& data) {
     if (answer.status() != 0) {
         m_switchLiveOff();
         if (onTop) {
-            m_app.alerts().show(QString(), answer.headerText(2), {QStringLiteral("OK")});
+            m_app.alerts().tell(answer.headerText(2));
         }
         return;
     }

@@ -2,7 +2,6 @@
 
 #include "core/PortfolioAnswer.h"
 #include "net/AnswerReader.h"
-#include "net/MyUrlRequest.h"
 #include "portfolio/FormRules.h"
 #include "shell/KeyboardLift.h"
 #include "shell/LoginViewController.h"
@@ -29,7 +28,8 @@ constexpr int kFieldLeft = 116;
 } // namespace
 
 AddToDirectoryViewController::AddToDirectoryViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : BarScreen(appDelegate, QStringLiteral("Danh mục")) {}
+    : BarScreen(appDelegate, QStringLiteral("Danh mục"))
+    , m_request(appDelegate, *this) {}
 
 AddToDirectoryViewController::~AddToDirectoryViewController() = default;
 
@@ -122,7 +122,7 @@ void AddToDirectoryViewController::toggleCategoryList() {
     }
     startLoad();
     if (m_dirListName.isEmpty()) {
-        showMessage(QStringLiteral("Chưa có danh mục nào: nhập tên để tạo danh mục mới."));
+        appDelegate().alerts().tell(QStringLiteral("Chưa có danh mục nào: nhập tên để tạo danh mục mới."));
         return;
     }
     const int height = std::min(kListRowHeight * int(m_dirListName.size()) + 2, 180);
@@ -152,7 +152,7 @@ void AddToDirectoryViewController::addCode() {
     }
     for (const QLineEdit* field : {m_txtPortfolio, m_txtPrice, m_txtQuantity, m_txtUp, m_txtFee}) {
         if (field->text().isEmpty()) {
-            showMessage(QStringLiteral("Xin nhập đủ dữ liệu!"));
+            appDelegate().alerts().tell(QStringLiteral("Xin nhập đủ dữ liệu!"));
             return;
         }
     }
@@ -160,12 +160,7 @@ void AddToDirectoryViewController::addCode() {
     if (url.isEmpty()) {
         return;
     }
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = app.makeRequest();
-        m_myUrlRequest->setDelegate(this);
-    }
-    m_myUrlRequest->setMyReqType(kRequestKind);
-    m_myUrlRequest->ResquestLink(url);
+    m_request.send(kRequestKind, url);
 }
 
 // The category is found by its exact name; a name the store does not know asks the service for a
@@ -183,7 +178,7 @@ QString AddToDirectoryViewController::requestUrl() {
         return endpoints.addHolding(m_draft.categoryId, holdingValues());
     }
     if (const QString refusal = categoryNameRefusal(name); !refusal.isEmpty()) {
-        showMessage(refusal);
+        appDelegate().alerts().tell(refusal);
         return {};
     }
     return endpoints.addHoldingWithCategory(name, holdingValues());
@@ -208,32 +203,28 @@ void AddToDirectoryViewController::DidFinishRequest(std::optional<QByteArray> da
 // was typed.
 void AddToDirectoryViewController::handleEditAnswer(const net::Answer& answer) {
     if (!answer.isSuccess()) {
-        showMessage(kNotUpdated);
+        appDelegate().alerts().tell(kNotUpdated);
         return;
     }
     appDelegate().db()->updatePorfilioData(m_draft.categoryId, m_draft.holdingId, m_draft.companyId, m_txtPrice->text(),
                                            m_txtQuantity->text(), m_txtUp->text(), m_txtDown->text(), m_txtFee->text());
-    showMessage(kUpdated);
+    appDelegate().alerts().tell(kUpdated);
     leaveIfShown();
 }
 
 void AddToDirectoryViewController::handleAddAnswer(const net::Answer& answer) {
     if (answer.headerFieldCount() < 2) {
-        showMessage(kNotUpdated);
+        appDelegate().alerts().tell(kNotUpdated);
         return;
     }
     if (!answer.isSuccess()) {
-        showMessage(kNotUpdated);
+        appDelegate().alerts().tell(kNotUpdated);
         leaveIfShown();
         return;
     }
     core::storePortfolioRecords(*appDelegate().db(), answer);
-    showMessage(kUpdated);
+    appDelegate().alerts().tell(kUpdated);
     leaveIfShown();
-}
-
-void AddToDirectoryViewController::showMessage(const QString& message) {
-    appDelegate().alerts().show(QString(), message, {QStringLiteral("OK")});
 }
 
 } // namespace portfolio

@@ -3,10 +3,9 @@
 #include "net/Endpoints.h"
 #include "net/RequestDelegate.h"
 #include "shell/BarScreen.h"
+#include "shell/ScreenRequest.h"
 
 #include <QStringList>
-
-#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -14,8 +13,7 @@ class QPushButton;
 
 namespace net {
 class Answer;
-class MyUrlRequest;
-} // namespace net
+}
 namespace shell {
 class KeyboardLift;
 class ScreenMenu;
@@ -87,9 +85,8 @@ private:
     QString requestUrl();
     void handleEditAnswer(const net::Answer& answer);
     void handleAddAnswer(const net::Answer& answer);
-    void showMessage(const QString& message);
 
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
+    shell::ScreenRequest m_request;
     HoldingDraft m_draft;
     bool m_editMode = false;
     QStringList m_dirListName;

@@ -2,7 +2,6 @@
 
 #include "core/PortfolioAnswer.h"
 #include "net/AnswerReader.h"
-#include "net/MyUrlRequest.h"
 #include "portfolio/DirectoryMenuViewController.h"
 #include "portfolio/FormRules.h"
 #include "shell/KeyboardLift.h"
@@ -24,7 +23,8 @@ const QString kNotChanged = QStringLiteral("Không tạo/cập nhật được d
 } // namespace
 
 DirectoryAddViewController::DirectoryAddViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : BarScreen(appDelegate, QStringLiteral("Danh mục")) {}
+    : BarScreen(appDelegate, QStringLiteral("Danh mục"))
+    , m_request(appDelegate, *this) {}
 
 DirectoryAddViewController::~DirectoryAddViewController() = default;
 
@@ -53,24 +53,19 @@ void DirectoryAddViewController::viewWillDisappear(bool /*animated*/) {
 void DirectoryAddViewController::addDir() {
     const QString name = m_txtName->text();
     if (name.isEmpty()) {
-        showMessage(QStringLiteral("Xin nhập tên danh mục!"));
+        appDelegate().alerts().tell(QStringLiteral("Xin nhập tên danh mục!"));
         return;
     }
     if (appDelegate().session().isEmpty()) {
-        showMessage(QStringLiteral("Chưa đăng nhập!"));
+        appDelegate().alerts().tell(QStringLiteral("Chưa đăng nhập!"));
         return;
     }
     if (const QString refusal = categoryNameRefusal(name); !refusal.isEmpty()) {
-        showMessage(refusal);
+        appDelegate().alerts().tell(refusal);
         return;
     }
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = appDelegate().makeRequest();
-        m_myUrlRequest->setDelegate(this);
-    }
-    m_myUrlRequest->setMyReqType(kRequestKind);
     const net::Endpoints& endpoints = appDelegate().endpoints();
-    m_myUrlRequest->ResquestLink(m_editMode ? endpoints.renameCategory(name, m_pId) : endpoints.addCategory(name));
+    m_request.send(kRequestKind, m_editMode ? endpoints.renameCategory(name, m_pId) : endpoints.addCategory(name));
 }
 
 // A header without the day the categories are stored under is no answer to act on: the form
@@ -81,25 +76,22 @@ void DirectoryAddViewController::DidFinishRequest(std::optional<QByteArray> data
     }
     const net::Answer answer = net::readAnswer(*data);
     if (!answer.hasStatus() || (answer.isSuccess() && answer.headerFieldCount() < 3)) {
-        showMessage(kNotChanged);
+        appDelegate().alerts().tell(kNotChanged);
         return;
     }
     shell::QRMInfoAppDelegate& app = appDelegate();
     if (!answer.isSuccess()) {
-        showMessage(kNotChanged);
+        appDelegate().alerts().tell(kNotChanged);
         leaveIfShown();
         return;
     }
     core::storePortfolioRecords(*app.db(), answer);
-    showMessage(m_editMode ? QStringLiteral("Đã cập nhật danh mục") : QStringLiteral("Đã tạo danh mục!"));
+    appDelegate().alerts().tell(m_editMode ? QStringLiteral("Đã cập nhật danh mục")
+                                           : QStringLiteral("Đã tạo danh mục!"));
     if (auto* directory = app.existingScreen<DirectoryMenuViewController>()) {
         directory->load_Directory();
     }
     leaveIfShown();
-}
-
-void DirectoryAddViewController::showMessage(const QString& message) {
-    appDelegate().alerts().show(QString(), message, {QStringLiteral("OK")});
 }
 
 } // namespace portfolio

@@ -2,15 +2,11 @@
 
 #include "net/RequestDelegate.h"
 #include "shell/BarScreen.h"
-
-#include <memory>
+#include "shell/ScreenRequest.h"
 
 class QLineEdit;
 class QPushButton;
 
-namespace net {
-class MyUrlRequest;
-}
 namespace shell {
 class KeyboardLift;
 }
@@ -50,9 +46,7 @@ protected:
     void buildContent(QWidget* root) override;
 
 private:
-    void showMessage(const QString& message);
-
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
+    shell::ScreenRequest m_request;
     bool m_editMode = false;
     QString m_pId;
     QString m_pName;

@@ -15,7 +15,6 @@
 #include "ui/RowTable.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace portfolio {
@@ -47,8 +46,9 @@ void DirectoryMenuViewController::buildContent(QWidget* root) {
     m_tbView->setGeometry(0, kTableTop, 480, kTableHeight);
     m_tbView->setSeparatorColor(Qt::darkGray);
     m_tbView->setSource(&m_rows);
-    m_tbView->viewport()->installEventFilter(this);
+    m_tbView->setDetailFrom(CategoryRows::kDetailFrame.x());
     connect(m_tbView, &ui::RowTable::rowSelected, this, &DirectoryMenuViewController::selectRow);
+    connect(m_tbView, &ui::RowTable::detailRequested, this, &DirectoryMenuViewController::goDirectoryDetail);
     connect(m_tbView, &ui::RowTable::deleteRequested, this, [this](int row) {
         selectRow(row);
         deleteDir();
@@ -70,20 +70,6 @@ void DirectoryMenuViewController::buildBottomBar(QWidget* root) {
     connect(m_btEdit, &QPushButton::clicked, this, &DirectoryMenuViewController::toggleEdit);
     connect(row.add(QStringLiteral("Đăng xuất"), row.room()), &QPushButton::clicked, this,
             &DirectoryMenuViewController::logOut);
-}
-
-// A tap on the disclosure picture at the end of a row opens the category.
-bool DirectoryMenuViewController::eventFilter(QObject* watched, QEvent* event) {
-    if (m_tbView && watched == m_tbView->viewport() && !m_tbView->isEditing() &&
-        event->type() == QEvent::MouseButtonRelease) {
-        const QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
-        const int row = m_tbView->indexAt(point).row();
-        if (row >= 0 && point.x() >= CategoryRows::kDetailFrame.x()) {
-            goDirectoryDetail(row);
-            return true;
-        }
-    }
-    return BarScreen::eventFilter(watched, event);
 }
 
 // ---- appearance ------------------------------------------------------------------------------
@@ -150,30 +136,24 @@ void DirectoryMenuViewController::load_Directory() {
     m_request.send(kListRequest, appDelegate().endpoints().categoryList());
 }
 
-void DirectoryMenuViewController::reloadDir() {
-    m_request.send(kListRequest, appDelegate().endpoints().categoryList());
-}
-
 bool DirectoryMenuViewController::isRequestOutstanding() const {
     return m_request.isOutstanding();
 }
 
 void DirectoryMenuViewController::confirmUpdate() {
     m_alertType = QStringLiteral("UPDATE");
-    appDelegate().alerts().show(QString(), QStringLiteral("Cập nhật danh sách danh mục!"),
-                                {QStringLiteral("NO"), QStringLiteral("YES")},
-                                [this](int index) { alertButtonClicked(index); });
+    appDelegate().alerts().ask(QStringLiteral("Cập nhật danh sách danh mục!"),
+                               [this](int index) { alertButtonClicked(index); });
 }
 
 void DirectoryMenuViewController::confirmDeleteDir() {
     if (m_pName.isEmpty()) {
-        showMessage(QStringLiteral("Xin chọn danh mục cần xóa"));
+        appDelegate().alerts().tell(QStringLiteral("Xin chọn danh mục cần xóa"));
         return;
     }
     m_alertType = QStringLiteral("DELETE");
-    appDelegate().alerts().show(QString(), QStringLiteral("Xóa danh mục: %1 !").arg(m_pName),
-                                {QStringLiteral("NO"), QStringLiteral("YES")},
-                                [this](int index) { alertButtonClicked(index); });
+    appDelegate().alerts().ask(QStringLiteral("Xóa danh mục: %1 !").arg(m_pName),
+                               [this](int index) { alertButtonClicked(index); });
 }
 
 void DirectoryMenuViewController::alertButtonClicked(int index) {
@@ -244,7 +224,7 @@ void DirectoryMenuViewController::viewDirAdd() {
 
 void DirectoryMenuViewController::goEditDir() {
     if (!hasChosenRow()) {
-        showMessage(kChooseCategory);
+        appDelegate().alerts().tell(kChooseCategory);
         return;
     }
     const QString id = m_pId;
@@ -287,19 +267,14 @@ void DirectoryMenuViewController::menuContextCallBack(int item) {
         if (hasChosenRow()) {
             confirmDeleteDir();
         } else {
-            showMessage(kChooseCategory);
+            appDelegate().alerts().tell(kChooseCategory);
         }
         break;
-    case 4: {
+    case 4:
         // The session ends; the saved user stays for the next login.
-        shell::QRMInfoAppDelegate& app = appDelegate();
-        app.setIsAuthenticated(false);
-        app.setSession(QString());
-        app.db()->makePorfolioEmpty();
-        Q_EMIT app.loginStateChanged();
-        app.navigator().popToRoot(true);
+        appDelegate().endSession();
+        appDelegate().navigator().popToRoot(true);
         break;
-    }
     default:
         break;
     }
@@ -318,11 +293,9 @@ void DirectoryMenuViewController::logOut() {
 
 void DirectoryMenuViewController::DidFinishRequest(std::optional<QByteArray> data) {
     const int kind = m_request.finish();
-    if (!data) {
-        appDelegate().showConnectionError();
-    }
     m_tbView->selectRow(-1);
     if (!data) {
+        appDelegate().showConnectionError();
         return;
     }
     if (kind == kDeleteRequest) {
@@ -338,7 +311,8 @@ void DirectoryMenuViewController::processLoad_Directory(const QByteArray& data) 
         return;
     }
     if (!answer.isSuccess()) {
-        showMessage(core::refusalText(answer, QStringLiteral("Không cập nhật được danh sách danh mục!")));
+        appDelegate().alerts().tell(
+            core::refusalText(answer, QStringLiteral("Không cập nhật được danh sách danh mục!")));
         return;
     }
     core::replacePortfolioRecords(*appDelegate().db(), answer);
@@ -351,17 +325,13 @@ void DirectoryMenuViewController::processLoad_Directory(const QByteArray& data) 
 void DirectoryMenuViewController::processDel(const QByteArray& data) {
     const net::Answer answer = net::readAnswer(data);
     if (!answer.isSuccess()) {
-        showMessage(core::refusalText(answer, QStringLiteral("Không xóa được danh mục!")));
+        appDelegate().alerts().tell(core::refusalText(answer, QStringLiteral("Không xóa được danh mục!")));
         reloadTable();
         return;
     }
     appDelegate().db()->removePorfilio(m_pId);
     startLoad();
     reloadTable();
-}
-
-void DirectoryMenuViewController::showMessage(const QString& message) {
-    appDelegate().alerts().show(QString(), message, {QStringLiteral("OK")});
 }
 
 } // namespace portfolio

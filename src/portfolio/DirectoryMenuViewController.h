@@ -49,7 +49,6 @@ public:
     // ---- operations ------------------------------------------------------------------------
     void startLoad();
     void load_Directory();
-    void reloadDir();
     void confirmUpdate();
     void viewDirAdd();
     void goEditDir();
@@ -79,7 +78,6 @@ public:
 
 protected:
     void buildContent(QWidget* root) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildBottomBar(QWidget* root);
@@ -88,7 +86,6 @@ private:
     void reloadTable();
     void openForm(bool editMode, const QString& id, const QString& name);
     bool hasChosenRow() const;
-    void showMessage(const QString& message);
     void askLogin();
 
     shell::ScreenRequest m_request;

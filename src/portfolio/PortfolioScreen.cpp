@@ -19,8 +19,8 @@
 #include "ui/RowTable.h"
 #include "ui/SwipeWatcher.h"
 
+#include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace portfolio {
@@ -71,7 +71,7 @@ void PortfolioScreen::buildContent(QWidget* root) {
     m_lbUser = shell::makeLabel(root, QString(), QRect(6, 264, 240, 20), 12, true);
     buildBottomBar(root);
     m_tbMenu = new shell::ScreenMenu(root, kMenuRowHeight);
-    connect(m_tbMenu, &shell::ScreenMenu::rowChosen, this, &PortfolioScreen::actionChosen);
+    connect(m_tbMenu, &shell::ScreenMenu::rowChosen, this, &PortfolioScreen::menuContextCallBack);
 }
 
 void PortfolioScreen::buildDayBar(QWidget* root) {
@@ -109,9 +109,15 @@ void PortfolioScreen::buildTable(QWidget* root) {
             goNext();
         });
     m_tbView->viewport()->installEventFilter(this);
+    m_tbView->setDetailFrom(HoldingsSource::kDetailFrame.x());
     connect(m_tbView, &ui::RowTable::rowSelected, this, [this](int row) {
         if (!m_swiped) {
             selectRow(row);
+        }
+    });
+    connect(m_tbView, &ui::RowTable::detailRequested, this, [this](int row) {
+        if (!m_swiped) {
+            goComDetail(row);
         }
     });
     connect(m_tbView, &ui::RowTable::deleteRequested, this, [this](int row) {
@@ -148,19 +154,10 @@ void PortfolioScreen::buildBottomBar(QWidget* root) {
     connect(m_btEdit, &QPushButton::clicked, this, &PortfolioScreen::toggleEdit);
 }
 
-// A press starts a new touch; a release on the disclosure picture opens the row's company.
+// A press starts a new touch, which has not swiped yet.
 bool PortfolioScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (m_tbView && watched == m_tbView->viewport()) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            m_swiped = false;
-        } else if (event->type() == QEvent::MouseButtonRelease && !m_swiped && !m_tbView->isEditing()) {
-            const QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
-            const int row = m_tbView->indexAt(point).row();
-            if (row >= 0 && point.x() >= HoldingsSource::kDetailFrame.x()) {
-                goComDetail(row);
-                return true;
-            }
-        }
+    if (m_tbView && watched == m_tbView->viewport() && event->type() == QEvent::MouseButtonPress) {
+        m_swiped = false;
     }
     return BarScreen::eventFilter(watched, event);
 }
@@ -289,7 +286,7 @@ void PortfolioScreen::DidFinishRequest(std::optional<QByteArray> data) {
 void PortfolioScreen::processDelStock(const QByteArray& data) {
     const net::Answer answer = net::readAnswer(data);
     if (!answer.isSuccess()) {
-        showMessage(core::refusalText(answer, QStringLiteral("Không xóa được mã CK khỏi danh mục!")));
+        appDelegate().alerts().tell(core::refusalText(answer, QStringLiteral("Không xóa được mã CK khỏi danh mục!")));
         reloadTable();
         return;
     }
@@ -303,7 +300,7 @@ void PortfolioScreen::processGetStock(const QByteArray& data) {
         return;
     }
     if (!answer.isSuccess()) {
-        showMessage(core::refusalText(answer, QStringLiteral("Không cập nhật được dữ liệu!")));
+        appDelegate().alerts().tell(core::refusalText(answer, QStringLiteral("Không cập nhật được dữ liệu!")));
         return;
     }
     company::storeCompanyQuotes(*appDelegate().db(), answer);
@@ -314,8 +311,7 @@ void PortfolioScreen::processGetStock(const QByteArray& data) {
 
 void PortfolioScreen::ask(const QString& type, const QString& question) {
     m_alertType = type;
-    appDelegate().alerts().show(QString(), question, {QStringLiteral("NO"), QStringLiteral("YES")},
-                                [this](int index) { alertButtonClicked(index); });
+    appDelegate().alerts().ask(question, [this](int index) { alertButtonClicked(index); });
 }
 
 void PortfolioScreen::alertButtonClicked(int index) {
@@ -343,10 +339,6 @@ const HoldingRow* PortfolioScreen::selectedHolding() const {
     return m_model.row(m_selectedRow);
 }
 
-void PortfolioScreen::actionChosen(int item) {
-    menuContextCallBack(item);
-}
-
 void PortfolioScreen::goMenu() {
     m_tbMenu->hide();
     appDelegate().menu()->showOver(this, QStringLiteral("PORTDATASCREEN"), view());
@@ -364,7 +356,7 @@ void PortfolioScreen::menuContextCallBack(int item) {
     }
     const HoldingRow* holding = selectedHolding();
     if (!holding) {
-        showMessage(kChooseStock);
+        appDelegate().alerts().tell(kChooseStock);
         return;
     }
     if (item == 1) {
@@ -425,10 +417,6 @@ void PortfolioScreen::toggleEdit() {
         m_btEdit->setText(m_tbView->isEditing() ? QStringLiteral("Xong") : QStringLiteral("Sửa bảng"));
     }
     reloadTable();
-}
-
-void PortfolioScreen::showMessage(const QString& message) {
-    appDelegate().alerts().show(QString(), message, {QStringLiteral("OK")});
 }
 
 } // namespace portfolio

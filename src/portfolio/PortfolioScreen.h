@@ -100,9 +100,7 @@ private:
     void reloadTable();
     void ask(const QString& type, const QString& question);
     void alertButtonClicked(int index);
-    void actionChosen(int item);
     const HoldingRow* selectedHolding() const;
-    void showMessage(const QString& message);
 
     int m_screen;
     const HoldingColumns& m_columns;

@@ -17,7 +17,6 @@
 #include "ui/RowTable.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include <algorithm>
@@ -38,10 +37,7 @@ shell::LiveRefresh::Options refreshOptions(shell::QRMInfoAppDelegate& app, Watch
         return app.timeTheodoiCK();
     };
     options.holdsCurrentDay = [&app, &screen] {
-        const std::vector<company::CompanyListRow>& rows = screen.source().rows();
-        return rows.empty() || std::any_of(rows.begin(), rows.end(), [&app](const company::CompanyListRow& row) {
-                   return row.day == app.currentDay();
-               });
+        return screen.source().rowCount() == 0 || screen.source().hasRowOfDay(app.currentDay());
     };
     return options;
 }
@@ -69,8 +65,9 @@ QWidget* WatchListViewController::loadView() {
     m_tbView->setGeometry(0, kTableTop, 480, kTableHeight);
     m_tbView->setSeparatorColor(Qt::darkGray);
     m_tbView->setSource(&m_source);
-    m_tbView->viewport()->installEventFilter(this);
+    m_tbView->setDetailFrom(company::CompanyListSource::kDetailFrame.x());
     connect(m_tbView, &ui::RowTable::rowSelected, this, &WatchListViewController::selectRow);
+    connect(m_tbView, &ui::RowTable::detailRequested, this, &WatchListViewController::goComDetail);
     m_lbUser = shell::makeLabel(root, QString(), QRect(6, 266, 300, 20), 13);
     buildBottomBar(root);
     shell::StockActions::Options options;
@@ -108,19 +105,6 @@ void WatchListViewController::buildBottomBar(QWidget* root) {
 void WatchListViewController::viewDidLoad() {
     m_stockCode.clear();
     m_delegate.setBRealTime(false);
-}
-
-// A tap on the disclosure picture at the end of a row opens the company.
-bool WatchListViewController::eventFilter(QObject* watched, QEvent* event) {
-    if (m_tbView && watched == m_tbView->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        const QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
-        const int row = m_tbView->indexAt(point).row();
-        if (row >= 0 && point.x() >= company::CompanyListSource::kDetailFrame.x()) {
-            goComDetail(row);
-            return true;
-        }
-    }
-    return ui::ViewController::eventFilter(watched, event);
 }
 
 // ---- appearance ------------------------------------------------------------------------------
@@ -196,27 +180,28 @@ void WatchListViewController::toggleAnimation() {
 
 // An empty list asks for nothing and starts no timer, live mode or not.
 void WatchListViewController::initTimer() {
-    if (m_delegate.db()->getCompanyWatchList().isNull()) {
-        return;
+    if (sendQuoteRequest()) {
+        m_live->startRefresh();
     }
-    m_live->startRefresh();
-    sendQuoteRequest();
 }
 
 void WatchListViewController::targetMethod() {
-    if (m_delegate.bRealTime() && !m_delegate.db()->getCompanyWatchList().isNull()) {
+    if (m_delegate.bRealTime()) {
         sendQuoteRequest();
     }
 }
 
 void WatchListViewController::reloadData() {
-    if (!m_delegate.db()->getCompanyWatchList().isNull()) {
-        sendQuoteRequest();
-    }
+    sendQuoteRequest();
 }
 
-void WatchListViewController::sendQuoteRequest() {
-    m_request.send(kQuoteRequest, m_delegate.endpoints().watchListQuotes(m_delegate.db()->getCompanyWatchList()));
+bool WatchListViewController::sendQuoteRequest() {
+    const QString ids = m_delegate.db()->getCompanyWatchList();
+    if (ids.isNull()) {
+        return false;
+    }
+    m_request.send(kQuoteRequest, m_delegate.endpoints().watchListQuotes(ids));
+    return true;
 }
 
 bool WatchListViewController::isRequestOutstanding() const {
@@ -288,22 +273,20 @@ void WatchListViewController::loadMenu_DEL_WATCHLIST() {
 void WatchListViewController::askRemoval(const QString& noStock, const QString& question) {
     m_actions->hideMenus();
     if (m_stockCode.isEmpty()) {
-        m_delegate.alerts().show(QString(), noStock, {QStringLiteral("OK")});
+        m_delegate.alerts().tell(noStock);
         return;
     }
-    m_delegate.alerts().show(QString(), question.arg(m_stockCode), {QStringLiteral("NO"), QStringLiteral("YES")},
-                             [this](int index) {
-                                 if (index == 1) {
-                                     remove();
-                                 }
-                                 m_tbView->selectRow(-1);
-                             });
+    m_delegate.alerts().ask(question.arg(m_stockCode), [this](int index) {
+        if (index == 1) {
+            remove();
+        }
+        m_tbView->selectRow(-1);
+    });
 }
 
 void WatchListViewController::remove() {
     m_delegate.db()->removeWatchList(m_stockId, m_stockCode);
-    m_delegate.alerts().show(QString(), QStringLiteral("Đã xóa mã CK %1 vào danh sách theo dõi").arg(m_stockCode),
-                             {QStringLiteral("OK")});
+    m_delegate.alerts().tell(QStringLiteral("Đã xóa mã CK %1 vào danh sách theo dõi").arg(m_stockCode));
     m_stockCode.clear();
     m_stockId.clear();
     readList();

@@ -90,7 +90,6 @@ public:
 protected:
     QWidget* loadView() override;
     void viewDidLoad() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildTopBar(QWidget* root);
@@ -98,7 +97,8 @@ private:
     void buildBottomBar(QWidget* root);
     void readList();
     void updateDateLabel();
-    void sendQuoteRequest();
+    /// Asks for the watched stocks' quotes; false (nothing sent) when the list is empty.
+    bool sendQuoteRequest();
     void switchLiveOff();
     void askRemoval(const QString& noStock, const QString& question);
     void remove();

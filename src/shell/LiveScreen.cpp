@@ -1,6 +1,5 @@
 #include "shell/LiveScreen.h"
 
-#include "net/MyUrlRequest.h"
 #include "shell/ActivityIndicator.h"
 #include "shell/ContextMenuViewController.h"
 #include "shell/LiveRefresh.h"
@@ -15,7 +14,8 @@
 namespace shell {
 
 LiveScreen::LiveScreen(QRMInfoAppDelegate& appDelegate)
-    : m_delegate(appDelegate) {
+    : m_delegate(appDelegate)
+    , m_request(appDelegate, *this) {
     LiveRefresh::Options options;
     options.holdsCurrentDay = [this] {
         return holdsCurrentDay();
@@ -32,6 +32,7 @@ void LiveScreen::viewDidLoad() {
 
 void LiveScreen::buildLiveBar(QWidget* root, const QString& heading) {
     m_bar = shell::buildLiveBar(root, m_delegate.scheduler(), *m_live, heading);
+    m_request.setIndicator(m_bar.activity);
     connectNavigation(m_bar.back, [this] { goBack(); });
     connect(m_bar.live, &QPushButton::clicked, this, [this] { toggleAnimation(); });
     connectNavigation(m_bar.menu, [this] { goMenu(); });
@@ -59,23 +60,15 @@ void LiveScreen::reloadScreen() {
 
 void LiveScreen::sendRequest(const QString& url, int kind) {
     view();
-    if (!m_myUrlRequest) {
-        m_myUrlRequest = m_delegate.makeRequest();
-    }
-    m_myUrlRequest->setMyReqType(kind);
-    m_myUrlRequest->setDelegate(this);
-    m_myUrlRequest->ResquestLink(url);
-    m_bar.activity->startAnimating();
+    m_request.send(kind, url);
 }
 
 void LiveScreen::stopIndicator() {
-    if (m_bar.activity != nullptr) {
-        m_bar.activity->stopAnimating();
-    }
+    m_request.finish();
 }
 
 bool LiveScreen::isRequestOutstanding() const {
-    return m_bar.activity != nullptr && m_bar.activity->isAnimating();
+    return m_request.isOutstanding();
 }
 
 int LiveScreen::animationCount() const {

@@ -3,6 +3,7 @@
 #include "net/RequestDelegate.h"
 #include "shell/ContextMenuParent.h"
 #include "shell/LiveBar.h"
+#include "shell/ScreenRequest.h"
 #include "ui/ViewController.h"
 
 #include <QString>
@@ -11,9 +12,6 @@
 
 class QLabel;
 
-namespace net {
-class MyUrlRequest;
-}
 namespace ui {
 class LiveModeButton;
 }
@@ -79,7 +77,7 @@ protected:
 private:
     QRMInfoAppDelegate& m_delegate;
     std::unique_ptr<LiveRefresh> m_live;
-    std::unique_ptr<net::MyUrlRequest> m_myUrlRequest;
+    ScreenRequest m_request;
     LiveBar m_bar;
     QLabel* m_lbUser = nullptr;
 };

@@ -150,7 +150,7 @@ QString QRMInfoAppDelegate::userLabelText() const {
 }
 
 void QRMInfoAppDelegate::showConnectionError() {
-    m_env.alerts->show(QString(), QStringLiteral("Lỗi kết nối dữ liệu"), {QStringLiteral("OK")});
+    m_env.alerts->tell(QStringLiteral("Lỗi kết nối dữ liệu"));
 }
 
 void QRMInfoAppDelegate::pushTransient(std::unique_ptr<ui::ViewController> screen, bool animated) {
@@ -186,14 +186,18 @@ RegisterViewController* QRMInfoAppDelegate::registerViewController() {
     return m_registerViewController.get();
 }
 
-void QRMInfoAppDelegate::logout() {
+void QRMInfoAppDelegate::endSession() {
     m_isAuthenticated = false;
     m_session.clear();
+    m_db->makePorfolioEmpty();
+    Q_EMIT loginStateChanged();
+}
+
+void QRMInfoAppDelegate::logout() {
     m_username = QString(QLatin1String(""));
     m_mainViewController->clearUserLabel();
     m_db->setUserInfo(m_username, QString(QLatin1String("")), QString(QLatin1String("")));
-    m_db->makePorfolioEmpty();
-    Q_EMIT loginStateChanged();
+    endSession();
 }
 
 } // namespace shell

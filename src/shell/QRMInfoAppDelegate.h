@@ -118,7 +118,10 @@ public:
     QString userLabelText() const;
     /// The common failure alert of every receiver.
     void showConnectionError();
-    /// Logs out: forgets the session and the user name, empties the local portfolio copy.
+    /// Ends the session: logged out, the local portfolio copy emptied; the saved user stays for
+    /// the next login.
+    void endSession();
+    /// Logs out: ends the session and forgets the user name and the saved user too.
     void logout();
 
     // ---- shared state ----------------------------------------------------------------------

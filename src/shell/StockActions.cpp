@@ -28,27 +28,24 @@ QStringList actionRows() {
 } // namespace
 
 void askAddToWatchList(QRMInfoAppDelegate& app, const QString& code) {
-    const auto tell = [&app](const QString& message) {
-        app.alerts().show(QString(), message, {QStringLiteral("OK")});
-    };
+    ui::Alerts& alerts = app.alerts();
     if (code.isEmpty()) {
-        tell(StockActions::kNoCode);
+        alerts.tell(StockActions::kNoCode);
         return;
     }
-    app.alerts().show(QString(), QStringLiteral("Thêm mã CK %1 vào danh sách theo dõi").arg(code),
-                      {QStringLiteral("NO"), QStringLiteral("YES")}, [&app, code, tell](int index) {
-                          if (index != 1) {
-                              return;
-                          }
-                          myDb& db = *app.db();
-                          const QString id = db.getIdFromCode(code);
-                          if (db.isExistWatchList(id, code)) {
-                              tell(QStringLiteral("Mã CK %1 đã tồn tại ở danh sách theo dõi").arg(code));
-                              return;
-                          }
-                          db.addWatchList(id, code);
-                          tell(QStringLiteral("Đã thêm mã CK %1 vào danh sách theo dõi").arg(code));
-                      });
+    alerts.ask(QStringLiteral("Thêm mã CK %1 vào danh sách theo dõi").arg(code), [&app, &alerts, code](int index) {
+        if (index != 1) {
+            return;
+        }
+        myDb& db = *app.db();
+        const QString id = db.getIdFromCode(code);
+        if (db.isExistWatchList(id, code)) {
+            alerts.tell(QStringLiteral("Mã CK %1 đã tồn tại ở danh sách theo dõi").arg(code));
+            return;
+        }
+        db.addWatchList(id, code);
+        alerts.tell(QStringLiteral("Đã thêm mã CK %1 vào danh sách theo dõi").arg(code));
+    });
 }
 
 StockActions::StockActions(QRMInfoAppDelegate& app, QWidget* screen, Options options)
@@ -57,6 +54,10 @@ StockActions::StockActions(QRMInfoAppDelegate& app, QWidget* screen, Options opt
     , m_options(std::move(options))
     , m_categoryMenu(new ScreenMenu(screen, m_options.categoryRowHeight))
     , m_actionMenu(new ScreenMenu(screen, kActionRowHeight)) {
+    if (!m_options.beforePush) {
+        m_options.beforePush = [] {
+        };
+    }
     connect(m_categoryMenu, &ScreenMenu::rowChosen, this, &StockActions::categoryMenuChosen);
     connect(m_actionMenu, &ScreenMenu::rowChosen, this, &StockActions::actionChosen);
 }
@@ -81,7 +82,7 @@ void StockActions::loadMenu_DIR_LIST_MORE() {
         return;
     }
     if (m_options.chosenCode().isEmpty()) {
-        showMessage(kNoCode);
+        m_app.alerts().tell(kNoCode);
         return;
     }
     showCategoryMenu(kListDirMore);
@@ -100,7 +101,7 @@ void StockActions::showCategoryMenu(const QString& kind) {
     if (more) {
         m_menuText.append(kNewCategory);
     } else if (m_menuText.isEmpty()) {
-        showMessage(QStringLiteral("Chưa có danh mục nào. Hãy tạo danh mục ở mục \"Danh mục\"."));
+        m_app.alerts().tell(QStringLiteral("Chưa có danh mục nào. Hãy tạo danh mục ở mục \"Danh mục\"."));
         return;
     }
     const int height = std::min(m_options.categoryRowHeight * int(m_menuText.size()) + 2, kMaxMenuHeight);
@@ -141,9 +142,7 @@ void StockActions::actionChosen(int row) {
 void StockActions::loadMenu_WATCHLIST() {
     hideMenus();
     if (PortfolioRoutes* routes = m_app.portfolioRoutes()) {
-        if (m_options.beforePush) {
-            m_options.beforePush();
-        }
+        m_options.beforePush();
         routes->showWatchList();
     }
 }
@@ -201,12 +200,10 @@ void StockActions::chooseCategoryRow(const QString& kind, int row, const QString
     }
     const QString code = m_options.chosenCode();
     if (code.isEmpty()) {
-        showMessage(kNoCode);
+        m_app.alerts().tell(kNoCode);
         return;
     }
-    if (m_options.beforePush) {
-        m_options.beforePush();
-    }
+    m_options.beforePush();
     routes->addHolding({m_app.db()->getIdFromCode(code), code, row < ids.size() ? ids.at(row) : QString()});
 }
 
@@ -223,9 +220,7 @@ void StockActions::openCategory(const QString& id, const QString& name) {
     }
     routes->chooseCategory(id, name);
     if (m_options.categoriesInPlace) {
-        if (m_options.beforePush) {
-            m_options.beforePush();
-        }
+        m_options.beforePush();
         routes->showCategories();
         return;
     }
@@ -233,14 +228,8 @@ void StockActions::openCategory(const QString& id, const QString& name) {
 }
 
 void StockActions::push(ui::ViewController* screen) {
-    if (m_options.beforePush) {
-        m_options.beforePush();
-    }
+    m_options.beforePush();
     m_app.navigator().push(screen, true);
-}
-
-void StockActions::showMessage(const QString& message) {
-    m_app.alerts().show(QString(), message, {QStringLiteral("OK")});
 }
 
 } // namespace shell

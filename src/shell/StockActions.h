@@ -87,7 +87,6 @@ private:
     void showCategoryMenu(const QString& kind);
     void chooseCategoryRow(const QString& kind, int row, const QStringList& names, const QStringList& ids);
     void actionChosen(int row);
-    void showMessage(const QString& message);
 
     QRMInfoAppDelegate& m_app;
     Options m_options;

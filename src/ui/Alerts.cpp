@@ -94,6 +94,14 @@ bool Alerts::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+void Alerts::tell(const QString& message) {
+    show(QString(), message, {QStringLiteral("OK")});
+}
+
+void Alerts::ask(const QString& question, std::function<void(int index)> callback) {
+    show(QString(), question, {QStringLiteral("NO"), QStringLiteral("YES")}, std::move(callback));
+}
+
 void Alerts::showNext() {
     if (m_current || m_queue.empty()) {
         return;

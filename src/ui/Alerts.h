@@ -29,6 +29,11 @@ public:
     void show(const QString& title, const QString& message, const QStringList& buttons,
               std::function<void(int index)> callback = {});
 
+    /// A message without a title and the one button "OK".
+    void tell(const QString& message);
+    /// A question without a title and the buttons "NO" (0) and "YES" (1).
+    void ask(const QString& question, std::function<void(int index)> callback);
+
     bool isShowing() const { return m_current.has_value(); }
     QString currentTitle() const;
     QString currentMessage() const;

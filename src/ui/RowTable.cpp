@@ -88,6 +88,13 @@ void RowTable::mouseMoveEvent(QMouseEvent* event) {
 
 void RowTable::mouseReleaseEvent(QMouseEvent* event) {
     if (m_gestureRow < 0) {
+        const QPoint point = event->position().toPoint();
+        const int row = indexAt(point).row();
+        if (!m_editing && m_detailFrom >= 0 && row >= 0 && point.x() >= m_detailFrom) {
+            event->accept();
+            Q_EMIT detailRequested(row);
+            return;
+        }
         QListView::mouseReleaseEvent(event);
         return;
     }

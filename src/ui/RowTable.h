@@ -33,11 +33,16 @@ public:
     void setEditing(bool editing);
     static constexpr int kEditControlWidth = 32;
     static constexpr int kGripWidth = 34;
+    /// The rows end with a disclosure picture from this x of the viewport on: a tap there asks to
+    /// open the row rather than choose it. Negative (the default): no such picture.
+    void setDetailFrom(int x) { m_detailFrom = x; }
     /// Selects `row` as the phone's table does, without reporting it; -1 clears the selection.
     void selectRow(int row);
 
 Q_SIGNALS:
     void rowSelected(int row);
+    /// A tap on the row's disclosure picture (outside the editing state).
+    void detailRequested(int row);
     /// Editing state: the row's delete control was pressed, or the row swiped to the left.
     void deleteRequested(int row);
     /// Editing state: the row was dragged by its grip onto another row.
@@ -52,6 +57,7 @@ private:
     RowTableModel* m_model = nullptr;
     RowDelegate* m_delegate = nullptr;
     bool m_editing = false;
+    int m_detailFrom = -1;
     /// The row an editing gesture began on, and where; -1 when none is under way.
     int m_gestureRow = -1;
     QPoint m_gestureStart;
