@@ -39,6 +39,10 @@ WorldIndexPage::WorldIndexPage(const Noise& noise) {
     }
 }
 
+InstrumentQuote WorldIndexPage::quoteAt(std::size_t position, const SimTime& t) const {
+    return m_indices.at(position).quoteAt(t);
+}
+
 std::string WorldIndexPage::answer(const SimTime& t) const {
     AnswerText answer(t.day);
     int id = 0;

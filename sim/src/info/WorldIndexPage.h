@@ -18,6 +18,11 @@ public:
 
     std::string answer(const SimTime& t) const;
 
+    /// The latest value of one index at t (position 0 is the Dow Jones, in the id order above).
+    InstrumentQuote quoteAt(std::size_t position, const SimTime& t) const;
+
+    static constexpr std::size_t kCount = 10;
+
 private:
     std::vector<Instrument> m_indices; ///< index id = position + 1
 };

@@ -99,6 +99,20 @@ double Market::priceAt(int companyId, const SimTime& t) const {
     return m_impl->quotes.quoteAt(*index, market::momentAt(t)).priceTicks / 10.0;
 }
 
+IndexSummary Market::indexAt(int stockId, const SimTime& t) const {
+    const market::IndexDay index = m_impl->indices.dayAt(stockId, market::momentAt(t));
+    return IndexSummary{index.day,       index.revision,    index.value,
+                        index.reference, index.tradedValue, index.tradedQuantity};
+}
+
+int Market::sessionDayAt(const SimTime& t) const {
+    return market::latestDayWithData(market::momentAt(t));
+}
+
+bool Market::isTradingDay(int day) const {
+    return market::isTradingDay(day);
+}
+
 std::string Market::quoteRecord(int companyId, const SimTime& t) const {
     const auto index = m_impl->catalogue.indexOfId(companyId);
     if (!index) {

@@ -18,6 +18,16 @@ struct Company {
     int layoutId = 0; ///< statement layout: 0, 1 or 4 ordinary companies, 2 banks, 3 funds
 };
 
+/// An exchange's index at an instant, as the overview feed's index record states it.
+struct IndexSummary {
+    int day = 0;    ///< the trading day shown
+    int minute = 0; ///< market minute of the latest data
+    double value = 0.0;
+    double reference = 0.0;      ///< the previous session's close
+    double tradedValue = 0.0;    ///< dong, since the open
+    double tradedQuantity = 0.0; ///< shares, since the open
+};
+
 /// The synthetic market: companies, their daily and intraday prices and both indices, all derived
 /// from the seed alone, so the same seed and clock always give byte-identical answers.
 class Market final {
@@ -35,6 +45,14 @@ public:
     /// the day's close after it, the previous trading day's close before the open or on a
     /// non-trading day.
     double priceAt(int companyId, const SimTime& t) const;
+
+    /// The index of an exchange (1 HNX, 2 HoSE) at t.
+    IndexSummary indexAt(int stockId, const SimTime& t) const;
+
+    /// The trading day whose prices the market shows at t.
+    int sessionDayAt(const SimTime& t) const;
+
+    bool isTradingDay(int day) const;
 
     /// The 17-field quote record of the company at t, as the company-list answer carries it.
     std::string quoteRecord(int companyId, const SimTime& t) const;

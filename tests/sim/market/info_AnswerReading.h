@@ -1,7 +1,9 @@
 #pragma once
 
+#include "info/CivilDate.h"
 #include "info/MarketView.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -90,6 +92,23 @@ inline sim::MarketView fakeMarket() {
             return 20.0 + companyId;
         }
         return 20.0 + companyId + 0.1 * ((t.clockMinute - 510) % 15);
+    };
+    market.isTradingDay = [](int day) {
+        return !sim::CivilDate::isWeekend(day);
+    };
+    market.sessionDayAt = [isTrading = market.isTradingDay](const sim::SimTime& t) {
+        int day = t.clockMinute < 510 ? t.day - 1 : t.day;
+        while (!isTrading(day)) {
+            --day;
+        }
+        return day;
+    };
+    market.indexAt = [sessionDay = market.sessionDayAt](int stockId, const sim::SimTime& t) {
+        const double reference = stockId == 2 ? 1250.0 : 230.0;
+        const int minute = t.clockMinute < 510 ? 150 : std::min(t.clockMinute - 510, 150);
+        return sim::IndexSummary{
+            sessionDay(t),         minute, reference * (1.0 + 0.0001 * minute), reference, 2.0e13 * minute / 150.0,
+            8.0e8 * minute / 150.0};
     };
     return market;
 }
