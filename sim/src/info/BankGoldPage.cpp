@@ -44,13 +44,27 @@ int BankGoldPage::volumeAt(int day, int minute) const {
     return m_noise.between(5, 300, kKey * 16U + 8U, day, minute);
 }
 
-std::string BankGoldPage::answer(const SimTime& t, int lastUpdate) const {
-    int day = t.day;
-    int last = std::min(kLastQuote, kFirstQuote + (t.clockMinute - kFirstQuote) / kStep * kStep);
+BankGoldPage::LatestQuote BankGoldPage::latestAt(const SimTime& t) const {
     if (!m_gold.tradesOn(t.day) || t.clockMinute < kFirstQuote) {
-        day = m_gold.sessionBefore(t.day);
-        last = kLastQuote;
+        return {m_gold.sessionBefore(t.day), kLastQuote};
     }
+    return {t.day, std::min(kLastQuote, kFirstQuote + (t.clockMinute - kFirstQuote) / kStep * kStep)};
+}
+
+InstrumentQuote BankGoldPage::quoteAt(const SimTime& t) const {
+    const LatestQuote latest = latestAt(t);
+    InstrumentQuote quote;
+    quote.day = latest.day;
+    quote.minute = latest.minute;
+    quote.sessionDay = latest.day;
+    quote.value = priceAt(latest.day, latest.minute);
+    quote.previousClose = m_gold.close(m_gold.sessionBefore(latest.day));
+    quote.inSession = latest.day == t.day && latest.minute < kLastQuote;
+    return quote;
+}
+
+std::string BankGoldPage::answer(const SimTime& t, int lastUpdate) const {
+    const auto [day, last] = latestAt(t);
 
     AnswerText answer(day);
     double value = 0.0;

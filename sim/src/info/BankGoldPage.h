@@ -19,11 +19,21 @@ public:
 
     std::string answer(const SimTime& t, int lastUpdate) const;
 
+    /// The latest quoted price at t and the previous quoting day's close.
+    InstrumentQuote quoteAt(const SimTime& t) const;
+
     static constexpr int kFirstQuote = 480;
     static constexpr int kLastQuote = 1050;
     static constexpr int kStep = 15;
 
 private:
+    struct LatestQuote {
+        int day = 0;
+        int minute = 0;
+    };
+
+    /// The quoting day and minute of the latest quote at t.
+    LatestQuote latestAt(const SimTime& t) const;
     double priceAt(int day, int minute) const;
     int volumeAt(int day, int minute) const;
 

@@ -45,6 +45,10 @@ CommodityPage::CommodityPage(const Noise& noise) {
     }
 }
 
+InstrumentQuote CommodityPage::quoteAt(int id, const SimTime& t) const {
+    return m_commodities.at(static_cast<std::size_t>(id - 1)).instrument.quoteAt(t);
+}
+
 std::string CommodityPage::answer(const SimTime& t) const {
     struct Row {
         InstrumentQuote quote;

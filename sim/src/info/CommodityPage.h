@@ -18,6 +18,9 @@ public:
 
     std::string answer(const SimTime& t) const;
 
+    /// The latest price of one commodity (id 1 to 10) at t.
+    InstrumentQuote quoteAt(int id, const SimTime& t) const;
+
 private:
     struct Commodity {
         int id = 0;

@@ -55,6 +55,10 @@ ExchangeRatePage::ExchangeRatePage(const Noise& noise) {
     }
 }
 
+InstrumentQuote ExchangeRatePage::quoteAt(int id, const SimTime& t) const {
+    return m_rates.at(static_cast<std::size_t>(id - 1)).instrument.quoteAt(t);
+}
+
 std::string ExchangeRatePage::answer(const SimTime& t) const {
     AnswerText answer(t.day);
     int id = 0;

@@ -19,6 +19,9 @@ public:
 
     std::string answer(const SimTime& t) const;
 
+    /// The reference price of one rate (id 1 to 16, as in the answer) at t.
+    InstrumentQuote quoteAt(int id, const SimTime& t) const;
+
 private:
     struct Rate {
         Instrument instrument;
