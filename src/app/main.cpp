@@ -8,6 +8,7 @@
 #include "news/NewsScreens.h"
 #include "portfolio/PortfolioSection.h"
 #include "server/EmbeddedService.h"
+#include "server/Replay.h"
 #include "server/Service.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "store/myDb.h"
@@ -21,7 +22,9 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -66,7 +69,35 @@ struct Options {
     QString dataDir;
     QString baseUrl;
     QString tourDir;
+    std::optional<double> replaySpeed;
 };
+
+// "--replay" may stand alone, which the command-line parser cannot express: give it its default.
+QStringList withReplayValues(QStringList arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const bool bare = argument == QStringLiteral("--replay") || argument == QStringLiteral("-replay");
+        const bool valueFollows = i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(QLatin1Char('-'));
+        if (bare && !valueFollows) {
+            arguments[i] = QStringLiteral("--replay=%1").arg(sim::kDefaultReplaySpeed);
+        }
+    }
+    return arguments;
+}
+
+std::optional<double> replaySpeedOf(const QCommandLineParser& parser, const QCommandLineOption& replay) {
+    if (!parser.isSet(replay)) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double speed = parser.value(replay).toDouble(&ok);
+    if (!ok || speed <= 0) {
+        // As the parser itself does with a malformed command line.
+        QTextStream(stderr) << "corvastel: --replay wants a positive speed, e.g. --replay 10\n";
+        std::exit(2);
+    }
+    return speed;
+}
 
 Options parseOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
@@ -90,9 +121,15 @@ Options parseOptions(const QCoreApplication& app) {
     const QCommandLineOption summary(QStringLiteral("store-summary"),
                                      QStringLiteral("Prepare the working database as a start does, print the "
                                                     "settings row and the rows of every table, and exit."));
-    parser.addOptions({dataDir, baseUrl, scale, tour, summary});
-    parser.process(app);
-    return {parser.value(dataDir), parser.value(baseUrl), parser.value(tour)};
+    const QCommandLineOption replay(
+        QStringLiteral("replay"),
+        QStringLiteral("Let the built-in service replay the latest session from its open (08:30, Vietnam's time) "
+                       "at SPEED times the wall clock (default %1), so the market moves at any hour.")
+            .arg(sim::kDefaultReplaySpeed),
+        QStringLiteral("SPEED"));
+    parser.addOptions({dataDir, baseUrl, scale, tour, summary, replay});
+    parser.process(withReplayValues(app.arguments()));
+    return {parser.value(dataDir), parser.value(baseUrl), parser.value(tour), replaySpeedOf(parser, replay)};
 }
 
 void nameApplication() {
@@ -143,7 +180,7 @@ int main(int argc, char** argv) {
     QString baseUrl = options.baseUrl;
     if (baseUrl.isEmpty()) {
         const QString statePath = QDir(options.dataDir).filePath(QStringLiteral("corvastel-service.db"));
-        embedded = sim::startEmbeddedService(statePath.toStdString());
+        embedded = sim::startEmbeddedService(statePath.toStdString(), 1, options.replaySpeed);
         if (!embedded) {
             QTextStream(stderr) << "corvastel: the built-in service could not start\n";
             return 1;

@@ -1,6 +1,7 @@
 #include "core/CalendarHelpers.h"
 #include "market/MarketInfoView.h"
 #include "market/MarketInfoViewController.h"
+#include "market/TradingCalendar.h"
 #include "server/Clock.h"
 #include "server/EmbeddedService.h"
 #include "server/Service.h"
@@ -14,7 +15,8 @@ using market::MarketInfoViewController;
 using testsupport::ShellTest;
 
 // The overview against the embedded service, its market clock frozen inside the session of the
-// latest weekday (weekends show the Friday, which the overview then takes as its day).
+// latest trading day (weekends and holidays show the day before, which the overview then takes as
+// its day).
 class MarketInfoServiceTest : public ShellTest {
 protected:
     void SetUp() override {
@@ -22,10 +24,10 @@ protected:
         m_service = sim::startEmbeddedService("");
         ASSERT_NE(m_service, nullptr);
         QDate tradingDay = QDate::currentDate();
-        while (tradingDay.dayOfWeek() > 5) {
+        while (!sim::market::isTradingDay(static_cast<int>(QDate(2000, 1, 1).daysTo(tradingDay)))) {
             tradingDay = tradingDay.addDays(-1);
         }
-        m_service->clock().setFixed(QDateTime(tradingDay, QTime(9, 40)));
+        m_service->clock().setFixed(sim::Clock::vietnamTime(tradingDay, QTime(9, 40)));
         startQuietly(m_service->baseUrl());
         app().setCurrentDay(core::dayNumberOf(QDateTime(tradingDay, QTime(12, 0))));
         m_screen = app().cachedScreen<MarketInfoViewController>();
@@ -70,7 +72,7 @@ TEST_F(MarketInfoServiceTest, LiveRefreshStoresEachAnswerAndAdvancesTheRevision)
 }
 
 TEST_F(MarketInfoServiceTest, AWholeSessionDrawsEveryMinuteOfBothPanels) {
-    m_service->clock().setFixed(QDateTime(m_service->clock().nowDateTime().date(), QTime(11, 30)));
+    m_service->clock().setFixed(sim::Clock::vietnamTime(m_service->clock().nowDateTime().date(), QTime(11, 30)));
     app().setBRealTime(true);
     navigator().push(m_screen, false);
     ASSERT_TRUE(waitForAnswer());

@@ -88,15 +88,41 @@ CompanyKind kindAt(const ExchangeMix& mix, int position) {
     return position < mix.banks + mix.funds ? CompanyKind::Fund : CompanyKind::Ordinary;
 }
 
+// Own daily moves: calm for funds, moderate for banks, lively for the rest, the cheapest most.
+Range volatilityRange(CompanyKind kind) {
+    switch (kind) {
+    case CompanyKind::Bank:
+        return {0.009, 0.016};
+    case CompanyKind::Fund:
+        return {0.003, 0.006};
+    case CompanyKind::Ordinary:
+        break;
+    }
+    return {0.012, 0.035};
+}
+
+// The share of a company's stock traded on a usual day: HoSE trades ten times HNX's value.
+Range turnoverRange(int stockId) {
+    return stockId == kHose ? Range{0.0015, 0.015} : Range{0.0004, 0.004};
+}
+
 CompanyProfile profileFor(const CounterRandom& random, std::int64_t draft, int stockId, CompanyKind kind) {
     CompanyProfile profile;
     const double price = logUniform(priceRange(stockId, kind), random.unit(Stream::Profile, draft, 0));
-    profile.baseTicks = static_cast<int>(std::lround(price * 10.0));
+    profile.baseTicks = rulesFor(stockId).onStep(price * 10.0);
     profile.beta = 0.6 + 0.8 * random.unit(Stream::Profile, draft, 1);
+    profile.sectorLoading = 0.6 + 0.8 * random.unit(Stream::Profile, draft, 4);
+    const Range volatility = volatilityRange(kind);
+    // Cheaper shares move more: the lowest price of the range takes the top of the volatility range.
+    const double cheapness = 1.0 - std::log(price / priceRange(stockId, kind).low) /
+                                       std::log(priceRange(stockId, kind).high / priceRange(stockId, kind).low);
+    profile.volatility = volatility.low + (volatility.high - volatility.low) *
+                                              (0.5 * cheapness + 0.5 * random.unit(Stream::Profile, draft, 5));
     profile.shares = std::llround(logUniform(sharesRange(kind), random.unit(Stream::Profile, draft, 2)));
-    const double turnover = logUniform({0.0005, 0.006}, random.unit(Stream::Profile, draft, 3));
-    profile.baseVolume =
-        std::max<std::int64_t>(1000, std::llround(static_cast<double>(profile.shares) * turnover / 10.0) * 10);
+    const double turnover = logUniform(turnoverRange(stockId), random.unit(Stream::Profile, draft, 3));
+    profile.baseVolume = std::max<std::int64_t>(
+        10 * kLotSize,
+        std::llround(static_cast<double>(profile.shares) * turnover / static_cast<double>(kLotSize)) * kLotSize);
     return profile;
 }
 
@@ -129,9 +155,11 @@ std::vector<CompanyCatalogue::Listing> CompanyCatalogue::draftListings(const Cou
             do {
                 listing.company.code = codeFrom(random.bits(Stream::Code, codeDraw++));
             } while (!codes.insert(listing.company.code).second);
-            listing.company.name = names.next(kind);
+            CompanyName named = names.next(kind);
+            listing.company.name = std::move(named.name);
             listing.company.layoutId = layoutFor(kind, random.unit(Stream::Layout, draft));
             listing.profile = profileFor(random, draft, mix.stockId, kind);
+            listing.profile.sector = named.sector;
             listings.push_back(std::move(listing));
         }
     }

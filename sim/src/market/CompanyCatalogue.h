@@ -16,8 +16,13 @@ namespace sim::market {
 struct CompanyProfile {
     /// The price level it trades around, in 0.1 steps of thousand dong.
     int baseTicks = 0;
-    /// How strongly it follows its exchange's common moves.
+    /// How strongly it follows the market's common moves.
     double beta = 1.0;
+    /// Its industry (an index into the sectors of CompanyNames) and how strongly it follows it.
+    int sector = 0;
+    double sectorLoading = 1.0;
+    /// The typical size of its own daily moves, beside the market's and the sector's.
+    double volatility = 0.02;
     /// Shares outstanding: the company's weight in its exchange's index.
     std::int64_t shares = 0;
     /// A usual day's traded volume in shares.

@@ -7,7 +7,7 @@ namespace sim::market {
 
 namespace {
 
-constexpr std::array<std::string_view, 40> kSectors{
+constexpr std::array<std::string_view, kOrdinarySectors> kSectors{
     "Xây dựng",      "Đầu tư Phát triển", "Thép",        "Nhựa",
     "Dược phẩm",     "Thủy sản",          "Cao su",      "Điện lực",
     "Vận tải Biển",  "Bất động sản",      "Khoáng sản",  "Xi măng",
@@ -44,28 +44,42 @@ template <std::size_t N> std::string_view pick(const std::array<std::string_view
 
 } // namespace
 
-std::string CompanyNames::next(CompanyKind kind) {
-    std::string name = draw(kind);
-    while (m_used.contains(name)) {
-        name = draw(kind);
+CompanyName CompanyNames::next(CompanyKind kind) {
+    CompanyName drawn = draw(kind);
+    while (m_used.contains(drawn.name)) {
+        drawn = draw(kind);
     }
-    m_used.insert(name);
-    return name;
+    m_used.insert(drawn.name);
+    return drawn;
 }
 
-std::string CompanyNames::draw(CompanyKind kind) {
+std::string CompanyNames::sectorName(int sector) {
+    if (sector == kBankSector) {
+        return "Ngân hàng";
+    }
+    if (sector == kFundSector) {
+        return "Quỹ đầu tư";
+    }
+    return std::string(kSectors.at(static_cast<std::size_t>(sector)));
+}
+
+CompanyName CompanyNames::draw(CompanyKind kind) {
     const std::int64_t n = m_draws++;
     const std::uint64_t first = m_random.bits(Stream::Name, n, 0);
     const std::uint64_t second = m_random.bits(Stream::Name, n, 1);
     switch (kind) {
     case CompanyKind::Bank:
-        return "Ngân hàng TMCP " + std::string(pick(kBanks, first));
+        return {"Ngân hàng TMCP " + std::string(pick(kBanks, first)), kBankSector};
     case CompanyKind::Fund:
-        return "Quỹ đầu tư " + std::string(pick(kFundStyles, first)) + " " + std::string(pick(kBrands, second));
+        return {"Quỹ đầu tư " + std::string(pick(kFundStyles, first)) + " " + std::string(pick(kBrands, second)),
+                kFundSector};
     case CompanyKind::Ordinary:
         break;
     }
-    return "Công ty Cổ phần " + std::string(pick(kSectors, first)) + " " + std::string(pick(kBrands, second));
+    const auto sector = static_cast<int>(first % kOrdinarySectors);
+    return {"Công ty Cổ phần " + std::string(kSectors.at(static_cast<std::size_t>(sector))) + " " +
+                std::string(pick(kBrands, second)),
+            sector};
 }
 
 } // namespace sim::market

@@ -34,6 +34,20 @@ double CounterRandom::symmetric(Stream stream, std::int64_t a, std::int64_t b, s
     return 2.0 * unit(stream, a, b, c) - 1.0;
 }
 
+double CounterRandom::fatTailed(Stream stream, std::int64_t a, std::int64_t b, std::int64_t c) const {
+    constexpr double kTwoPi = 6.283185307179586;
+    // Four uniforms from one counter: a normal by Box-Muller over two, a chi-square of four
+    // degrees of freedom from the other two; their ratio is t(4), whose variance is 2.
+    const std::int64_t base = c * 4;
+    const double u1 = 1.0 - unit(stream, a, b, base);
+    const double u2 = unit(stream, a, b, base + 1);
+    const double u3 = 1.0 - unit(stream, a, b, base + 2);
+    const double u4 = 1.0 - unit(stream, a, b, base + 3);
+    const double normal = std::sqrt(-2.0 * std::log(u1)) * std::cos(kTwoPi * u2);
+    const double chiSquare = -2.0 * std::log(u3 * u4);
+    return normal / std::sqrt(chiSquare / 4.0) / std::sqrt(2.0);
+}
+
 double CounterRandom::smooth(Stream stream, std::int64_t a, std::int64_t b, double x, double spacing) const {
     const double scaled = x / spacing;
     const double knot = std::floor(scaled);

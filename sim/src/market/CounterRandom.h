@@ -24,6 +24,10 @@ enum class Stream : std::uint64_t {
     IntradayPath,
     IntradayJitter,
     BookDepth,
+    MarketShock,
+    SectorShock,
+    CompanyShock,
+    DayRange,
 };
 
 /// Counter-based randomness: every value is a pure function of the seed, the stream and up to
@@ -39,6 +43,10 @@ public:
 
     /// Uniform in [-1, 1).
     double symmetric(Stream stream, std::int64_t a, std::int64_t b = 0, std::int64_t c = 0) const;
+
+    /// A shock of mean 0 and variance 1 with fat tails (Student's t with four degrees of
+    /// freedom, scaled): moves of four or five deviations happen, as they do in markets.
+    double fatTailed(Stream stream, std::int64_t a, std::int64_t b = 0, std::int64_t c = 0) const;
 
     /// Value noise in [-1, 1]: hashed knots every `spacing` steps of x, eased with smoothstep in
     /// between, so its change per step never exceeds 3 / spacing.

@@ -4,54 +4,44 @@
 #include "market/TradingCalendar.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace sim::market {
 
 namespace {
 
-constexpr std::int64_t kVolumeLot = 10;
-
-int clampTicks(double ticks, const DayPlan& plan) {
-    return std::clamp(static_cast<int>(std::lround(ticks)), plan.floorTicks, plan.ceilingTicks);
+std::int64_t roundToLot(double shares) {
+    return std::llround(shares / static_cast<double>(kLotSize)) * kLotSize;
 }
 
-std::int64_t roundToLot(double shares) {
-    return std::llround(shares / static_cast<double>(kVolumeLot)) * kVolumeLot;
+int withinBand(double ticks, const DayPlan& plan) {
+    return std::clamp(plan.rules->onStep(ticks), plan.floorTicks, plan.ceilingTicks);
+}
+
+struct Waypoint {
+    int minute = 0;
+    int ticks = 0;
+};
+
+// The path of a day runs open, first extreme, second extreme, close.
+std::array<Waypoint, 4> waypointsOf(const DayPlan& plan) {
+    const Waypoint high{plan.highMinute, plan.highTicks};
+    const Waypoint low{plan.lowMinute, plan.lowTicks};
+    const bool lowFirst = plan.lowMinute < plan.highMinute;
+    return {Waypoint{plan.rules->firstMinute, plan.openTicks}, lowFirst ? low : high, lowFirst ? high : low,
+            Waypoint{plan.rules->lastMinute, plan.closeTicks}};
 }
 
 } // namespace
 
 PriceModel::PriceModel(const CounterRandom& random, const CompanyCatalogue& catalogue)
     : m_random(random)
-    , m_catalogue(catalogue) {}
-
-// Each smooth term changes by at most 3 × amplitude / spacing per trading day; the sums below keep
-// a day's move under about 5 % (HNX) and 4.3 % (HoSE after its scale), which with the lowest
-// prices of the catalogue still leaves the close one step inside the band.
-double PriceModel::commonMove(int stockId, int index) const {
-    return 0.06 * m_random.smooth(Stream::MarketSlow, stockId, 0, index, 40.0) +
-           0.02 * m_random.smooth(Stream::MarketFast, stockId, 0, index, 10.0) +
-           0.003 * m_random.symmetric(Stream::MarketDaily, stockId, index);
-}
-
-double PriceModel::ownMove(std::size_t company, int index) const {
-    const auto key = static_cast<std::int64_t>(company);
-    return 0.15 * m_random.smooth(Stream::CompanySlow, key, 0, index, 50.0) +
-           0.04 * m_random.smooth(Stream::CompanyFast, key, 0, index, 12.0) +
-           0.003 * m_random.symmetric(Stream::CompanyDaily, key, index);
-}
-
-double PriceModel::logTarget(std::size_t company, int day) const {
-    const Company& listed = m_catalogue.company(company);
-    const CompanyProfile& profile = m_catalogue.profile(company);
-    const int index = tradingIndex(day);
-    const double move = profile.beta * commonMove(listed.stockId, index) + ownMove(company, index);
-    return std::log(static_cast<double>(profile.baseTicks)) + rulesFor(listed.stockId).moveScale * move;
-}
+    , m_catalogue(catalogue)
+    , m_closes(random, catalogue) {}
 
 int PriceModel::closeTicks(std::size_t company, int day) const {
-    return static_cast<int>(std::lround(std::exp(logTarget(company, day))));
+    return m_closes.closeTicks(company, day);
 }
 
 DayPlan PriceModel::plan(std::size_t company, int day) const {
@@ -61,22 +51,52 @@ DayPlan PriceModel::plan(std::size_t company, int day) const {
     plan.rules = &rulesFor(m_catalogue.company(company).stockId);
     plan.refTicks = closeTicks(company, previousTradingDay(day));
     plan.closeTicks = closeTicks(company, day);
-    plan.ceilingTicks = plan.refTicks * (100 + plan.rules->bandPercent) / 100;
-    plan.floorTicks = (plan.refTicks * (100 - plan.rules->bandPercent) + 99) / 100;
+    plan.ceilingTicks = plan.rules->ceilingFor(plan.refTicks);
+    plan.floorTicks = plan.rules->floorFor(plan.refTicks);
 
     const auto key = static_cast<std::int64_t>(company);
     const double ref = plan.refTicks;
     const double gap = plan.closeTicks - ref;
-    plan.openTicks = clampTicks(ref + 0.3 * gap + ref * 0.006 * m_random.symmetric(Stream::Open, key, day), plan);
+    const double volatility = m_catalogue.profile(company).volatility;
+    plan.openTicks =
+        withinBand(ref + 0.35 * gap + ref * volatility * 0.5 * m_random.symmetric(Stream::Open, key, day), plan);
+    planRange(plan);
 
-    // Big moves draw more trading.
-    const double activity =
-        std::exp(0.5 * m_random.symmetric(Stream::DailyVolume, key, day)) * (1.0 + 6.0 * std::abs(gap) / ref);
+    // Big moves draw more trading, a day at the limit most.
+    const bool atLimit = plan.closeTicks == plan.ceilingTicks || plan.closeTicks == plan.floorTicks;
+    const double activity = std::exp(0.5 * m_random.symmetric(Stream::DailyVolume, key, day)) *
+                            (1.0 + 8.0 * std::abs(gap) / ref) * (atLimit ? 1.5 : 1.0);
     plan.volume = std::max<std::int64_t>(
-        100, roundToLot(static_cast<double>(m_catalogue.profile(company).baseVolume) * activity));
+        kLotSize, roundToLot(static_cast<double>(m_catalogue.profile(company).baseVolume) * activity));
     plan.volumeTilt = 0.5 * m_random.symmetric(Stream::VolumeShape, key, day, 0);
     plan.volumeWave = 0.4 * m_random.symmetric(Stream::VolumeShape, key, day, 1);
     return plan;
+}
+
+// How far the day strays beyond its open and close, and when: a rising day tends to find its low
+// early and its high late, a falling day the other way round. A stray past the band stops at
+// the ceiling or floor, so busy days touch the limit and come back.
+void PriceModel::planRange(DayPlan& plan) const {
+    const auto key = static_cast<std::int64_t>(plan.company);
+    const double ref = plan.refTicks;
+    const double volatility = m_catalogue.profile(plan.company).volatility;
+    const int top = std::max(plan.openTicks, plan.closeTicks);
+    const int bottom = std::min(plan.openTicks, plan.closeTicks);
+    const double up = ref * volatility * (0.1 + 1.2 * m_random.unit(Stream::DayRange, key, plan.day, 0));
+    const double down = ref * volatility * (0.1 + 1.2 * m_random.unit(Stream::DayRange, key, plan.day, 1));
+    plan.highTicks = std::clamp(plan.rules->onStep(top + up), top, plan.ceilingTicks);
+    plan.lowTicks = std::clamp(plan.rules->onStep(bottom - down), plan.floorTicks, bottom);
+
+    const ExchangeRules& rules = *plan.rules;
+    const int span = rules.lastMinute - rules.firstMinute;
+    const int early = rules.firstMinute + 1 +
+                      static_cast<int>((span - 3) * (0.05 + 0.4 * m_random.unit(Stream::DayRange, key, plan.day, 2)));
+    const int late = std::max(
+        early + 1, rules.firstMinute +
+                       static_cast<int>((span - 1) * (0.55 + 0.4 * m_random.unit(Stream::DayRange, key, plan.day, 3))));
+    const bool rising = plan.closeTicks >= plan.openTicks;
+    plan.lowMinute = rising ? early : late;
+    plan.highMinute = rising ? late : early;
 }
 
 int PriceModel::priceTicks(const DayPlan& plan, int minute) const {
@@ -87,15 +107,22 @@ int PriceModel::priceTicks(const DayPlan& plan, int minute) const {
     if (minute >= rules.lastMinute) {
         return plan.closeTicks;
     }
+    const std::array<Waypoint, 4> path = waypointsOf(plan);
+    std::size_t segment = 0;
+    while (segment + 2 < path.size() && minute >= path[segment + 1].minute) {
+        ++segment;
+    }
+    const Waypoint& from = path[segment];
+    const Waypoint& to = path[segment + 1];
+    const double u = static_cast<double>(minute - from.minute) / std::max(1, to.minute - from.minute);
+    const double line = from.ticks + (to.ticks - from.ticks) * u;
     const int step = minute - rules.firstMinute;
-    const double u = static_cast<double>(step) / (rules.lastMinute - rules.firstMinute);
-    const double trend = plan.openTicks + (plan.closeTicks - plan.openTicks) * u;
     const auto key = static_cast<std::int64_t>(plan.company);
-    const double wander = 0.8 * m_random.smooth(Stream::IntradayPath, key, plan.day, step, 10.0) +
+    const double wander = 0.8 * m_random.smooth(Stream::IntradayPath, key, plan.day, step, 8.0) +
                           0.35 * m_random.symmetric(Stream::IntradayJitter, key, plan.day, step);
-    // The swing fades at both ends so the path leaves the open and meets the close exactly.
+    // The wander fades at each waypoint, so the path meets the open, the extremes and the close.
     const double swing = plan.refTicks * rules.intradaySwing * 4.0 * u * (1.0 - u) * wander;
-    return clampTicks(trend + swing, plan);
+    return std::clamp(rules.onStep(line + swing), plan.lowTicks, plan.highTicks);
 }
 
 std::int64_t PriceModel::cumulativeVolume(const DayPlan& plan, int minute) const {

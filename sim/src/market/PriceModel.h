@@ -1,6 +1,7 @@
 #pragma once
 
 #include "market/CounterRandom.h"
+#include "market/DailyCloses.h"
 #include "market/DayPlan.h"
 
 #include <cstddef>
@@ -10,9 +11,8 @@ namespace sim::market {
 
 class CompanyCatalogue;
 
-/// Daily and intraday prices and volumes of every company, each computed directly from the seed.
-/// A close is the rounded value of a smooth curve over trading days whose daily moves stay well
-/// inside the band, so the next day's reference is that close and no history has to be replayed.
+/// Daily and intraday prices and volumes of every company: the closes come from the day-by-day
+/// series, each day's open, range, path and volume straight from the seed.
 class PriceModel final {
 public:
     PriceModel(const CounterRandom& random, const CompanyCatalogue& catalogue);
@@ -23,19 +23,18 @@ public:
     DayPlan plan(std::size_t company, int day) const;
 
     /// The last traded price at the minute: the reference before the exchange's first minute, the
-    /// close from its last minute on.
+    /// close from its last minute on; the day's high and low are reached on the way.
     int priceTicks(const DayPlan& plan, int minute) const;
 
     /// Shares traded from the open up to and including the minute.
     std::int64_t cumulativeVolume(const DayPlan& plan, int minute) const;
 
 private:
-    double logTarget(std::size_t company, int day) const;
-    double commonMove(int stockId, int index) const;
-    double ownMove(std::size_t company, int index) const;
+    void planRange(DayPlan& plan) const;
 
     CounterRandom m_random;
     const CompanyCatalogue& m_catalogue;
+    DailyCloses m_closes;
 };
 
 } // namespace sim::market

@@ -24,7 +24,8 @@ std::int64_t QuoteBook::depth(std::size_t company, int day, int minute, int side
     const double usual = static_cast<double>(m_catalogue.profile(company).baseVolume);
     const double share =
         0.002 + 0.03 * m_random.unit(Stream::BookDepth, static_cast<std::int64_t>(company), day, minute * 4 + side);
-    return std::max<std::int64_t>(10, std::llround(usual * share / 10.0) * 10);
+    const auto lot = static_cast<double>(kLotSize);
+    return std::max<std::int64_t>(kLotSize, std::llround(usual * share / lot) * kLotSize);
 }
 
 Quote QuoteBook::quoteAt(std::size_t company, const MarketMoment& moment) const {

@@ -1,5 +1,7 @@
 #include "market/TradingCalendar.h"
 
+#include "market/ExchangeHolidays.h"
+
 #include <algorithm>
 
 namespace sim::market {
@@ -7,8 +9,9 @@ namespace sim::market {
 namespace {
 
 constexpr int kDaysPerWeek = 7;
-constexpr int kTradingDaysPerWeek = 5;
 constexpr int kFirstWeekday = 2; // Monday, counted from Saturday
+// The trading days of 2000 to 2040 are listed once; days outside follow the weekday rule alone.
+constexpr int kListedUntil = 14975; // 31 December 2040
 
 // Day of the week counted from Saturday (0) to Friday (6), also for days before 2000.
 int weekdayFromSaturday(int day) {
@@ -16,18 +19,40 @@ int weekdayFromSaturday(int day) {
     return r < 0 ? r + kDaysPerWeek : r;
 }
 
-int weekOf(int day) {
-    return (day - weekdayFromSaturday(day)) / kDaysPerWeek;
+bool isWeekday(int day) {
+    return weekdayFromSaturday(day) >= kFirstWeekday;
+}
+
+const std::vector<int>& listedTradingDays() {
+    static const std::vector<int> days = [] {
+        std::vector<int> list;
+        for (int day = 0; day <= kListedUntil; ++day) {
+            if (isWeekday(day) && !isExchangeHoliday(day)) {
+                list.push_back(day);
+            }
+        }
+        return list;
+    }();
+    return days;
+}
+
+bool isListed(int day) {
+    return day >= 0 && day <= kListedUntil;
 }
 
 } // namespace
 
 bool isTradingDay(int day) {
-    return weekdayFromSaturday(day) >= kFirstWeekday;
+    if (!isListed(day)) {
+        return isWeekday(day);
+    }
+    const std::vector<int>& days = listedTradingDays();
+    return std::binary_search(days.begin(), days.end(), day);
 }
 
 int tradingIndex(int tradingDay) {
-    return weekOf(tradingDay) * kTradingDaysPerWeek + weekdayFromSaturday(tradingDay) - kFirstWeekday;
+    const std::vector<int>& days = listedTradingDays();
+    return static_cast<int>(std::lower_bound(days.begin(), days.end(), tradingDay) - days.begin());
 }
 
 int previousTradingDay(int day) {
@@ -60,10 +85,10 @@ std::vector<int> tradingDaysEndingAt(int lastDay, int count) {
 }
 
 MarketMoment momentAt(const SimTime& t) {
-    if (!isTradingDay(t.day)) {
-        return {tradingDayOnOrBefore(t.day), kLastMarketMinute};
+    if (!isTradingDay(t.day) || t.marketMinute() < 0) {
+        return {previousTradingDay(t.day), kLastMarketMinute};
     }
-    return {t.day, std::clamp(t.marketMinute(), -1, kLastMarketMinute)};
+    return {t.day, std::min(t.marketMinute(), kLastMarketMinute)};
 }
 
 int latestDayWithData(const MarketMoment& moment) {

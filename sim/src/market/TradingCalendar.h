@@ -9,9 +9,9 @@ namespace sim::market {
 /// The last market minute of a session (11:00); a complete day is seen at this minute.
 inline constexpr int kLastMarketMinute = 150;
 
-/// Which trading day the market shows at an instant and how far into it: minute -1 before the
-/// open (the day has no data yet), the current market minute during the session, 150 once the
-/// session is over. Weekends show the previous trading day, complete.
+/// Which trading day the market shows at an instant and how far into it: the current market
+/// minute during the session, 150 once it is over. Before the open, and on days the exchanges are
+/// shut, the previous trading day is shown complete, so the market is never empty.
 struct MarketMoment {
     int day = 0;
     int minute = kLastMarketMinute;
@@ -19,10 +19,13 @@ struct MarketMoment {
     bool hasOpened() const { return minute >= 0; }
 };
 
-/// Trading days are Monday to Friday; day 0 (1 January 2000) was a Saturday.
+/// Trading days are Monday to Friday, except the exchanges' holidays; day 0 (1 January 2000) was
+/// a Saturday.
 bool isTradingDay(int day);
 
-/// A consecutive numbering of trading days (Friday n, Monday n + 1), the time axis of daily prices.
+/// A consecutive numbering of trading days (the day before a holiday n, the day after it n + 1),
+/// the time axis of daily prices. Defined for the trading days of 2000 to 2040; days before count
+/// as the first, days after as one past the last.
 int tradingIndex(int tradingDay);
 
 int previousTradingDay(int day);
@@ -34,7 +37,7 @@ std::vector<int> tradingDaysEndingAt(int lastDay, int count);
 
 MarketMoment momentAt(const SimTime& t);
 
-/// The latest trading day that has any data at the moment (the previous one before the open).
+/// The latest trading day that has any data at the moment.
 int latestDayWithData(const MarketMoment& moment);
 
 } // namespace sim::market

@@ -41,14 +41,21 @@ void Clock::advance(qint64 seconds) {
 }
 
 SimTime Clock::toSimTime(const QDateTime& t) {
-    const QDateTime local = t.toLocalTime();
-    const QDateTime epoch(QDate(2000, 1, 1), QTime(0, 0), Qt::LocalTime);
-    const double seconds = static_cast<double>(epoch.msecsTo(local)) / 1000.0;
+    constexpr qint64 kSecondsPerDay = 86400;
+    // Seconds on Vietnam's clock since 1 January 2000 00:00 there; whole-number arithmetic, so no
+    // host time zone or daylight saving rule takes part.
+    const qint64 seconds = t.toSecsSinceEpoch() - vietnamTime(QDate(2000, 1, 1), QTime(0, 0)).toSecsSinceEpoch();
+    const qint64 day = seconds >= 0 ? seconds / kSecondsPerDay : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay);
+    const qint64 ofDay = seconds - day * kSecondsPerDay;
     SimTime time;
-    time.day = static_cast<int>(std::floor(seconds / 60 / 60 / 24));
-    time.clockMinute = local.time().hour() * 60 + local.time().minute();
-    time.second = local.time().second();
+    time.day = static_cast<int>(day);
+    time.clockMinute = static_cast<int>(ofDay / 60);
+    time.second = static_cast<int>(ofDay % 60);
     return time;
+}
+
+QDateTime Clock::vietnamTime(const QDate& date, const QTime& time) {
+    return {date, time, Qt::OffsetFromUTC, kVietnamOffset};
 }
 
 } // namespace sim

@@ -10,9 +10,10 @@
 
 namespace sim {
 
-/// The market clock: starts at a chosen local time and runs `speed` times faster than the wall
-/// clock. Tests freeze it (setFixed) and move it by hand (advance), or hand in their own wall
-/// clock (milliseconds since start), so no test waits for time.
+/// The market clock: starts at a chosen instant and runs `speed` times faster than the wall clock.
+/// The market keeps Vietnam's time (UTC+7, no daylight saving) whatever the host's time zone, so
+/// its days and sessions are the same everywhere. Tests freeze it (setFixed) and move it by hand
+/// (advance), or hand in their own wall clock (milliseconds since start), so no test waits.
 class Clock final {
 public:
     using WallMilliseconds = std::function<qint64()>;
@@ -26,9 +27,15 @@ public:
     void setFixed(const QDateTime& t);
     void advance(qint64 seconds);
 
-    /// Day number (whole days since 1 January 2000 00:00 local time) and clock minute of t,
-    /// computed as the client computes its own today.
+    /// Day number (whole days since 1 January 2000 00:00) and clock minute of t, both on
+    /// Vietnam's time.
     static SimTime toSimTime(const QDateTime& t);
+
+    /// The instant of a date and time of day on Vietnam's clock.
+    static QDateTime vietnamTime(const QDate& date, const QTime& time);
+
+    /// Vietnam's UTC offset in seconds.
+    static constexpr int kVietnamOffset = 7 * 3600;
 
 private:
     mutable std::mutex m_mutex;

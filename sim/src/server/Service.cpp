@@ -17,6 +17,7 @@
 #include "server/FaultInjector.h"
 #include "server/HeaderJoining.h"
 #include "server/QueryParser.h"
+#include "server/Replay.h"
 #include "server/ServerThread.h"
 #include "server/VersionCheck.h"
 
@@ -66,7 +67,7 @@ std::string injectedError(const std::string& page) {
 
 Service::Service(ServiceOptions options)
     : m_options(std::move(options))
-    , m_clock(std::make_unique<Clock>(m_options.clockStart.value_or(QDateTime::currentDateTime()), m_options.speed))
+    , m_clock(std::make_unique<Clock>(clockStartOf(m_options, QDateTime::currentDateTime()), clockSpeedOf(m_options)))
     , m_market(std::make_unique<Market>(m_options.seed))
     , m_info(std::make_unique<InfoPages>(*m_market, m_options.seed))
     , m_db(std::make_unique<StateDatabase>(m_options.statePath))

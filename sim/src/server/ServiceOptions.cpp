@@ -1,5 +1,8 @@
 #include "ServiceOptions.h"
 
+#include "server/Clock.h"
+#include "server/Replay.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -48,12 +51,11 @@ bool setPort(ServiceOptions& o, const std::string& v) {
 }
 
 bool setClock(ServiceOptions& o, const std::string& v) {
-    QDateTime start = QDateTime::fromString(QString::fromStdString(v), QStringLiteral("yyyy-MM-dd HH:mm"));
-    if (!start.isValid()) {
+    const QDateTime read = QDateTime::fromString(QString::fromStdString(v), QStringLiteral("yyyy-MM-dd HH:mm"));
+    if (!read.isValid()) {
         return false;
     }
-    start.setTimeSpec(Qt::LocalTime);
-    o.clockStart = start;
+    o.clockStart = Clock::vietnamTime(read.date(), read.time());
     return true;
 }
 
@@ -64,6 +66,20 @@ bool setSpeed(ServiceOptions& o, const std::string& v) {
     }
     o.speed = speed;
     return true;
+}
+
+bool setReplay(ServiceOptions& o, const std::string& v) {
+    double speed = 0;
+    if (!toDouble(v, speed) || speed <= 0) {
+        return false;
+    }
+    o.replaySpeed = speed;
+    return true;
+}
+
+// "--replay" may stand alone: the value is then the default speed.
+bool takesOptionalValue(const std::string& name) {
+    return name == "--replay";
 }
 
 bool setLatency(ServiceOptions& o, const std::string& v) {
@@ -91,6 +107,7 @@ std::map<std::string, Setter> setterTable() {
          }},
         {"--clock", setClock},
         {"--speed", setSpeed},
+        {"--replay", setReplay},
         {"--latest-version",
          [](ServiceOptions& o, const std::string& v) {
              return !(o.latestVersion = v).empty();
@@ -135,6 +152,10 @@ ParsedOptions parseServiceOptions(const std::vector<std::string>& args) {
             parsed.error = "unknown option: " + name;
             return parsed;
         }
+        if (!inlineValue && takesOptionalValue(name) && (i + 1 >= args.size() || args[i + 1].starts_with("-"))) {
+            parsed.options.replaySpeed = kDefaultReplaySpeed;
+            continue;
+        }
         if (!inlineValue) {
             if (i + 1 >= args.size()) {
                 parsed.error = "missing value for " + name;
@@ -159,8 +180,10 @@ std::string serviceUsage() {
            "  --state FILE           SQLite file keeping accounts and portfolios (default: memory)\n"
            "  --mail-dir DIR         Maildir receiving the registration mails (default: \"mail\"\n"
            "                         beside the state file; none without one)\n"
-           "  --clock \"YYYY-MM-DD HH:MM\"  market clock at start (default: now, local time)\n"
+           "  --clock \"YYYY-MM-DD HH:MM\"  market clock at start, Vietnam's time (default: now)\n"
            "  --speed N              the market clock runs N times faster than the wall clock\n"
+           "  --replay [N]           replay the latest session from its open (08:30) at N times the\n"
+           "                         wall clock (default 10)\n"
            "  --latest-version V     newest client version offered by the version check\n"
            "  --latency-ms N         delay every answer by N milliseconds\n"
            "  --fail-rate R          share (0..1) of requests whose connection is dropped\n"

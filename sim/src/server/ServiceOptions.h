@@ -24,6 +24,8 @@ struct ServiceOptions {
     std::string mailDir;                 ///< Maildir of the mails sent; empty: see mailFolderOf()
     std::optional<QDateTime> clockStart; ///< unset: now
     double speed = 1.0;
+    /// Set: replay the latest session (as of the clock's start) from its open at this speed.
+    std::optional<double> replaySpeed;
     std::string latestVersion = CORVASTEL_VERSION;
     int latencyMs = 0;
     double failRate = 0.0;

@@ -42,15 +42,35 @@ TEST_F(MarketPricesTest, EveryCloseOfFourYearsStaysInsideTheDailyBand) {
     }
 }
 
-TEST_F(MarketPricesTest, BandIsSevenPercentOnHoseAndTenOnHnx) {
+TEST_F(MarketPricesTest, BandIsSevenPercentOnHoseAndTenOnHnxInsideOnTheSteps) {
     for (std::size_t company = 0; company < m_catalogue.size(); ++company) {
         const DayPlan plan = m_prices.plan(company, kWednesday);
         const double band = m_catalogue.company(company).stockId == 2 ? 0.07 : 0.10;
+        const int ceilingStep = plan.rules->stepAt(plan.ceilingTicks);
+        const int floorStep = plan.rules->stepAt(plan.floorTicks);
         EXPECT_LE(plan.ceilingTicks, plan.refTicks * (1.0 + band) + 1e-9);
-        EXPECT_GT(plan.ceilingTicks, plan.refTicks * (1.0 + band) - 1.0);
+        EXPECT_GT(plan.ceilingTicks, plan.refTicks * (1.0 + band) - ceilingStep);
         EXPECT_GE(plan.floorTicks, plan.refTicks * (1.0 - band) - 1e-9);
-        EXPECT_LT(plan.floorTicks, plan.refTicks * (1.0 - band) + 1.0);
+        EXPECT_LT(plan.floorTicks, plan.refTicks * (1.0 - band) + floorStep);
     }
+}
+
+TEST(ExchangeStepsTest, HoseStepsGrowWithThePriceAndHnxKeepsOne) {
+    using sim::market::kHnxRules;
+    using sim::market::kHoseRules;
+    EXPECT_EQ(kHoseRules.onStep(499.4), 499);
+    EXPECT_EQ(kHoseRules.onStep(512.0), 510);
+    EXPECT_EQ(kHoseRules.onStep(1234.0), 1230);
+    EXPECT_EQ(kHnxRules.onStep(1234.4), 1234);
+    // 60,000 dong: 7 % up is 64,200, whose step down is 64,000; 7 % down is 55,800, up to 56,000.
+    EXPECT_EQ(kHoseRules.ceilingFor(600), 640);
+    EXPECT_EQ(kHoseRules.floorFor(600), 560);
+    // 10,000 dong on HNX: exactly 11,000 and 9,000.
+    EXPECT_EQ(kHnxRules.ceilingFor(100), 110);
+    EXPECT_EQ(kHnxRules.floorFor(100), 90);
+    // The cheapest prices still leave room to move a step either way.
+    EXPECT_EQ(kHoseRules.ceilingFor(5), 6);
+    EXPECT_EQ(kHoseRules.floorFor(5), 4);
 }
 
 TEST_F(MarketPricesTest, IntradayPathStartsAtTheOpenEndsAtTheCloseAndStaysInBand) {
@@ -67,7 +87,7 @@ TEST_F(MarketPricesTest, IntradayPathStartsAtTheOpenEndsAtTheCloseAndStaysInBand
             EXPECT_LE(price, plan.ceilingTicks);
             const std::int64_t volume = m_prices.cumulativeVolume(plan, minute);
             EXPECT_GE(volume, volumeBefore) << "volume fell at minute " << minute;
-            EXPECT_EQ(volume % 10, 0);
+            EXPECT_EQ(volume % sim::market::kLotSize, 0);
             volumeBefore = volume;
         }
         EXPECT_EQ(volumeBefore, plan.volume);

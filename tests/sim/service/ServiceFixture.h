@@ -20,7 +20,7 @@ namespace simtest {
 
 /// A Tuesday morning in the trading session: the market clock of every service test.
 inline QDateTime tradingMorning() {
-    return QDateTime(QDate(2024, 3, 5), QTime(10, 15), Qt::LocalTime);
+    return sim::Clock::vietnamTime(QDate(2024, 3, 5), QTime(10, 15));
 }
 
 /// A query value escaped as the client escapes it (every reserved character, UTF-8).

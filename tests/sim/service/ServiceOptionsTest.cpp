@@ -1,5 +1,8 @@
 #include "server/ServiceOptions.h"
 
+#include "server/Clock.h"
+#include "server/Replay.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,7 +43,7 @@ TEST(ServiceOptionsTest, ReadsEveryOptionInBothSpellings) {
     EXPECT_EQ(o.statePath, "/tmp/s.db");
     EXPECT_EQ(o.mailDir, "/tmp/m");
     ASSERT_TRUE(o.clockStart.has_value());
-    EXPECT_EQ(*o.clockStart, QDateTime(QDate(2024, 3, 5), QTime(10, 15), Qt::LocalTime));
+    EXPECT_EQ(*o.clockStart, sim::Clock::vietnamTime(QDate(2024, 3, 5), QTime(10, 15)));
     EXPECT_DOUBLE_EQ(o.speed, 60.0);
     EXPECT_EQ(o.latestVersion, "2.1.0");
     EXPECT_EQ(o.latencyMs, 250);
@@ -58,16 +61,29 @@ TEST(ServiceOptionsTest, RefusesValuesOutOfRangeOrMalformed) {
         {"--seed", "-1"},          {"--latency-ms", "-5"},
         {"--bogus", "1"},          {"--port"},
         {"--garbage-rate", "abc"}, {"--header-joined-rate", "1.01"},
+        {"--replay", "0"},         {"--replay", "fast"},
+        {"--replay=-2"},
     };
     for (const auto& args : bad) {
         EXPECT_FALSE(parseServiceOptions(args).error.empty()) << args.front();
     }
 }
 
+TEST(ServiceOptionsTest, ReplayTakesAnOptionalSpeed) {
+    EXPECT_FALSE(parseServiceOptions({}).options.replaySpeed.has_value());
+    EXPECT_EQ(parseServiceOptions({"--replay"}).options.replaySpeed, sim::kDefaultReplaySpeed);
+    EXPECT_EQ(parseServiceOptions({"--replay", "4"}).options.replaySpeed, 4.0);
+    EXPECT_EQ(parseServiceOptions({"--replay=2.5"}).options.replaySpeed, 2.5);
+    const auto followed = parseServiceOptions({"--replay", "--port", "8080"});
+    ASSERT_TRUE(followed.error.empty()) << followed.error;
+    EXPECT_EQ(followed.options.replaySpeed, sim::kDefaultReplaySpeed);
+    EXPECT_EQ(followed.options.port, 8080);
+}
+
 TEST(ServiceOptionsTest, HelpIsRecognisedAndDescribesTheOptions) {
     EXPECT_TRUE(parseServiceOptions({"--help"}).showHelp);
     for (const char* option : {"--state", "--clock", "--speed", "--fail-rate", "--garbage-rate", "--latest-version",
-                               "--header-joined-rate", "--mail-dir"}) {
+                               "--header-joined-rate", "--mail-dir", "--replay"}) {
         EXPECT_NE(sim::serviceUsage().find(option), std::string::npos) << option;
     }
 }
