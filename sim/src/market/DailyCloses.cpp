@@ -22,7 +22,7 @@ constexpr double kSectorVolatility = 0.008;
 constexpr double kShockWeight = 0.12;
 constexpr double kMemoryWeight = 0.86;
 // Each level is pulled back slowly towards where it started, so prices stay in one era.
-constexpr double kMarketReversion = 0.004;
+constexpr double kMarketReversion = 0.008;
 constexpr double kSectorReversion = 0.01;
 constexpr double kCompanyReversion = 0.01;
 // A shock of more than eight deviations would be a crash no market model needs.

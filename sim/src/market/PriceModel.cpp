@@ -118,8 +118,11 @@ int PriceModel::priceTicks(const DayPlan& plan, int minute) const {
     const double line = from.ticks + (to.ticks - from.ticks) * u;
     const int step = minute - rules.firstMinute;
     const auto key = static_cast<std::int64_t>(plan.company);
-    const double wander = 0.8 * m_random.smooth(Stream::IntradayPath, key, plan.day, step, 8.0) +
-                          0.35 * m_random.symmetric(Stream::IntradayJitter, key, plan.day, step);
+    // The company's own wander, and the exchange's: the whole board rises and dips together for a
+    // few minutes at a time, which gives the index its ripples.
+    const double wander = 0.6 * m_random.smooth(Stream::IntradayPath, key, plan.day, step, 8.0) +
+                          0.6 * m_random.smooth(Stream::IntradayPath, -rules.stockId, plan.day, step, 4.0) +
+                          0.3 * m_random.symmetric(Stream::IntradayJitter, key, plan.day, step);
     // The wander fades at each waypoint, so the path meets the open, the extremes and the close.
     const double swing = plan.refTicks * rules.intradaySwing * 4.0 * u * (1.0 - u) * wander;
     return std::clamp(rules.onStep(line + swing), plan.lowTicks, plan.highTicks);
