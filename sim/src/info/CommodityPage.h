@@ -4,17 +4,17 @@
 #include "SimTypes.h"
 
 #include <string>
-#include <vector>
 
 namespace sim {
 
-class Noise;
+class WorldPrices;
 
 /// realtime.aspx?type=5: the ten commodities of the client's name table (ids 1 to 10), each
-/// with the time of its latest price, the price, its change and change in percent.
+/// with the time of its latest price, the price, its change and change in percent. Gold (id 4) is
+/// the world gold series the gold pages show.
 class CommodityPage final {
 public:
-    explicit CommodityPage(const Noise& noise);
+    explicit CommodityPage(const WorldPrices& prices);
 
     std::string answer(const SimTime& t) const;
 
@@ -22,13 +22,7 @@ public:
     InstrumentQuote quoteAt(int id, const SimTime& t) const;
 
 private:
-    struct Commodity {
-        int id = 0;
-        Instrument instrument;
-        int decimals = 2;
-    };
-
-    std::vector<Commodity> m_commodities;
+    const WorldPrices& m_prices;
 };
 
 } // namespace sim

@@ -8,6 +8,7 @@
 #include "Noise.h"
 #include "WorldGoldPage.h"
 #include "WorldIndexPage.h"
+#include "WorldPrices.h"
 
 #include <algorithm>
 #include <cctype>
@@ -61,11 +62,12 @@ bool isInfoType(int type) {
 InfoPages::InfoPages(MarketView market, std::uint64_t seed)
     : m_market(std::move(market))
     , m_noise(std::make_unique<Noise>(seed))
-    , m_worldIndices(std::make_unique<WorldIndexPage>(*m_noise))
-    , m_exchangeRates(std::make_unique<ExchangeRatePage>(*m_noise))
-    , m_commodities(std::make_unique<CommodityPage>(*m_noise))
-    , m_worldGold(std::make_unique<WorldGoldPage>(*m_noise))
-    , m_bankGold(std::make_unique<BankGoldPage>(*m_noise))
+    , m_worldPrices(std::make_unique<WorldPrices>(*m_noise))
+    , m_worldIndices(std::make_unique<WorldIndexPage>(*m_worldPrices))
+    , m_exchangeRates(std::make_unique<ExchangeRatePage>(*m_worldPrices))
+    , m_commodities(std::make_unique<CommodityPage>(*m_worldPrices))
+    , m_worldGold(std::make_unique<WorldGoldPage>(*m_worldPrices))
+    , m_bankGold(std::make_unique<BankGoldPage>(*m_noise, *m_worldPrices))
     , m_finance(std::make_unique<FinancePage>(*m_noise, m_market))
     , m_news(std::make_unique<NewsPage>(*m_noise, m_market)) {}
 

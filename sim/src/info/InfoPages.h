@@ -9,6 +9,7 @@
 namespace sim {
 
 class Noise;
+class WorldPrices;
 class WorldIndexPage;
 class ExchangeRatePage;
 class CommodityPage;
@@ -39,6 +40,7 @@ private:
 
     MarketView m_market;
     std::unique_ptr<Noise> m_noise;
+    std::unique_ptr<WorldPrices> m_worldPrices;
     std::unique_ptr<WorldIndexPage> m_worldIndices;
     std::unique_ptr<ExchangeRatePage> m_exchangeRates;
     std::unique_ptr<CommodityPage> m_commodities;

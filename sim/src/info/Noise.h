@@ -22,6 +22,9 @@ public:
     /// Uniform integer in [low, high].
     int between(int low, int high, std::uint64_t stream, std::int64_t a, std::int64_t b = 0, std::int64_t c = 0) const;
 
+    /// A fat-tailed shock of unit variance: Student's t with four degrees of freedom, cut at ±8.
+    double fatTailed(std::uint64_t stream, std::int64_t a, std::int64_t b = 0, std::int64_t c = 0) const;
+
     /// Value noise in [-1, 1] that moves smoothly with x: hashed knots at whole x, eased between.
     double smooth(std::uint64_t stream, std::int64_t a, double x) const;
 

@@ -3,18 +3,18 @@
 #include "Instrument.h"
 #include "SimTypes.h"
 
+#include <cstddef>
 #include <string>
-#include <vector>
 
 namespace sim {
 
-class Noise;
+class WorldPrices;
 
 /// realtime.aspx?type=3: the ten world stock indices (ids 1 to 10 of the client's name table),
 /// each with the time of its latest value, its value, change and change in percent.
 class WorldIndexPage final {
 public:
-    explicit WorldIndexPage(const Noise& noise);
+    explicit WorldIndexPage(const WorldPrices& prices);
 
     std::string answer(const SimTime& t) const;
 
@@ -24,7 +24,7 @@ public:
     static constexpr std::size_t kCount = 10;
 
 private:
-    std::vector<Instrument> m_indices; ///< index id = position + 1
+    const WorldPrices& m_prices; ///< index id = position + 1
 };
 
 } // namespace sim

@@ -1,11 +1,13 @@
 #include "info/BankGoldPage.h"
 #include "info/Noise.h"
 #include "info/WorldGoldPage.h"
+#include "info/WorldPrices.h"
 #include "info_AnswerReading.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 using namespace infotest;
 using sim::SimTime;
@@ -15,8 +17,9 @@ namespace {
 class GoldPagesTest : public ::testing::Test {
 protected:
     sim::Noise m_noise{kSeed};
-    sim::WorldGoldPage m_world{m_noise};
-    sim::BankGoldPage m_bank{m_noise};
+    sim::WorldPrices m_prices{m_noise};
+    sim::WorldGoldPage m_world{m_prices};
+    sim::BankGoldPage m_bank{m_noise, m_prices};
 };
 
 std::map<int, std::string> minutePrices(const ReadAnswer& answer, std::size_t fields) {
@@ -68,6 +71,26 @@ TEST_F(GoldPagesTest, WorldGoldAnswersOfADayAddUpToTheWholeDay) {
     EXPECT_EQ(collected.size(), 287U);
 }
 
+TEST_F(GoldPagesTest, WorldGoldChartHoldsTheLastPriceWhileTheMarketIsShut) {
+    // The market shuts from Saturday 05:00 to Monday 06:00 here, and for an hour every morning.
+    auto pricesBetween = [this](int day, int from, int to) {
+        std::set<std::string> prices;
+        for (const auto& [minute, price] : minutePrices(readAnswer(m_world.answer(SimTime{day, 1439}, 0)), 3)) {
+            if (minute >= from && minute <= to) {
+                prices.insert(price);
+            }
+        }
+        return prices;
+    };
+    const auto weekend = pricesBetween(kSunday, 0, 1439);
+    ASSERT_EQ(weekend.size(), 1U);
+    EXPECT_EQ(pricesBetween(kSaturday, 300, 1439), weekend);
+    EXPECT_GT(pricesBetween(kSaturday, 0, 295).size(), 20U);
+    EXPECT_EQ(pricesBetween(kMonday + 7, 0, 355), weekend);
+    EXPECT_GT(pricesBetween(kMonday + 7, 365, 1439).size(), 100U);
+    EXPECT_EQ(pricesBetween(kMonday + 1, 300, 360).size(), 1U);
+}
+
 TEST_F(GoldPagesTest, BankGoldQuotesEveryQuarterHourFromEight) {
     const ReadAnswer answer = readAnswer(m_bank.answer(SimTime{kMonday, 610}, 0));
     EXPECT_EQ(answer.status(), 0);
@@ -117,8 +140,11 @@ TEST_F(GoldPagesTest, BankGoldBeforeTheFirstQuoteAnswersThePreviousQuotingDay) {
 
 TEST_F(GoldPagesTest, GoldAnswersAreDeterministic) {
     const sim::Noise same(kSeed);
-    EXPECT_EQ(sim::WorldGoldPage(same).answer(SimTime{kMonday, 500}, 100), m_world.answer(SimTime{kMonday, 500}, 100));
-    EXPECT_EQ(sim::BankGoldPage(same).answer(SimTime{kMonday, 700}, 0), m_bank.answer(SimTime{kMonday, 700}, 0));
+    const sim::WorldPrices samePrices(same);
+    EXPECT_EQ(sim::WorldGoldPage(samePrices).answer(SimTime{kMonday, 500}, 100),
+              m_world.answer(SimTime{kMonday, 500}, 100));
+    EXPECT_EQ(sim::BankGoldPage(same, samePrices).answer(SimTime{kMonday, 700}, 0),
+              m_bank.answer(SimTime{kMonday, 700}, 0));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "info/ExchangeRatePage.h"
 #include "info/Noise.h"
 #include "info/WorldIndexPage.h"
+#include "info/WorldPrices.h"
 #include "info_AnswerReading.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +17,10 @@ namespace {
 class WorldPagesTest : public ::testing::Test {
 protected:
     sim::Noise m_noise{kSeed};
-    sim::WorldIndexPage m_indices{m_noise};
-    sim::ExchangeRatePage m_rates{m_noise};
-    sim::CommodityPage m_commodities{m_noise};
+    sim::WorldPrices m_prices{m_noise};
+    sim::WorldIndexPage m_indices{m_prices};
+    sim::ExchangeRatePage m_rates{m_prices};
+    sim::CommodityPage m_commodities{m_prices};
 
     std::vector<std::string> indexRecord(const SimTime& t, int id) const {
         for (const auto& record : readAnswer(m_indices.answer(t)).ofSize(6)) {
@@ -145,12 +147,13 @@ TEST_F(WorldPagesTest, CommodityDaysNeverGoDownSoTheClientStoresEachRecordsOwnDa
 
 TEST_F(WorldPagesTest, SameSeedAndClockGiveTheSameBytes) {
     const sim::Noise other(kSeed);
+    const sim::WorldPrices otherPrices(other);
     const SimTime t{kMonday + 3, 777};
-    EXPECT_EQ(sim::WorldIndexPage(other).answer(t), m_indices.answer(t));
-    EXPECT_EQ(sim::ExchangeRatePage(other).answer(t), m_rates.answer(t));
-    EXPECT_EQ(sim::CommodityPage(other).answer(t), m_commodities.answer(t));
+    EXPECT_EQ(sim::WorldIndexPage(otherPrices).answer(t), m_indices.answer(t));
+    EXPECT_EQ(sim::ExchangeRatePage(otherPrices).answer(t), m_rates.answer(t));
+    EXPECT_EQ(sim::CommodityPage(otherPrices).answer(t), m_commodities.answer(t));
     const sim::Noise different(kSeed + 1);
-    EXPECT_NE(sim::WorldIndexPage(different).answer(t), m_indices.answer(t));
+    EXPECT_NE(sim::WorldIndexPage(sim::WorldPrices(different)).answer(t), m_indices.answer(t));
 }
 
 } // namespace
