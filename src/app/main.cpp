@@ -128,7 +128,7 @@ Options parseOptions(const QCoreApplication& app) {
             .arg(sim::kDefaultReplaySpeed),
         QStringLiteral("SPEED"));
     parser.addOptions({dataDir, baseUrl, scale, tour, summary, replay});
-    parser.process(withReplayValues(app.arguments()));
+    parser.process(withReplayValues(QCoreApplication::arguments()));
     return {parser.value(dataDir), parser.value(baseUrl), parser.value(tour), replaySpeedOf(parser, replay)};
 }
 

@@ -98,9 +98,9 @@ TEST(ClockTest, FixedClockMovesOnlyByHand) {
     sim::Clock clock(vietnam(2024, 3, 5, 9, 0));
     clock.setFixed(vietnam(2024, 3, 5, 9, 0));
     EXPECT_EQ(clock.now().clockMinute, 540);
-    clock.advance(90 * 60);
+    clock.advance(qint64{90} * 60);
     EXPECT_EQ(clock.now().clockMinute, 630);
-    clock.advance(24 * 3600);
+    clock.advance(qint64{24} * 3600);
     EXPECT_EQ(clock.now().day, 8831);
 }
 
@@ -110,7 +110,7 @@ TEST(ClockTest, SpeedMultipliesTheWallClock) {
     EXPECT_EQ(clock.now().clockMinute, 540);
     wallMs = 30'000; // half a minute of wall time is half an hour of market time
     EXPECT_EQ(clock.now().clockMinute, 570);
-    wallMs = 5 * 60'000;
+    wallMs = qint64{5} * 60000;
     EXPECT_EQ(clock.now().clockMinute, 540 + 5 * 60);
 }
 
