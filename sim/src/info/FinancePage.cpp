@@ -1,27 +1,11 @@
 #include "FinancePage.h"
 
 #include "AnswerText.h"
-#include "CivilDate.h"
 #include "CompanyLookup.h"
 #include "FinanceStatements.h"
 #include "MarketView.h"
 
 namespace sim {
-
-namespace {
-
-constexpr int kMarketOpen = 510;
-
-// The day the latest price was made: today once the market has opened, else the last weekday.
-int priceDay(const SimTime& t) {
-    int day = t.clockMinute < kMarketOpen ? t.day - 1 : t.day;
-    while (CivilDate::isWeekend(day)) {
-        --day;
-    }
-    return day;
-}
-
-} // namespace
 
 FinancePage::FinancePage(const Noise& noise, const MarketView& market)
     : m_noise(noise)
@@ -34,14 +18,15 @@ std::string FinancePage::answer(const std::string* companyId, const SimTime& t) 
     }
     const std::string id = std::to_string(company->id);
     const std::string layout = std::to_string(company->layoutId);
-    const int day = priceDay(t);
+    // The trading day whose price is shown; before its open the market answers the close of the
+    // trading day before it, holidays included.
+    const int day = m_market.sessionDayAt(t);
     const double price = m_market.priceAt(company->id, t);
-    // Before the open of `day`, the market answers the close of the trading day before it.
     const double previousClose = m_market.priceAt(company->id, SimTime{day, 0, 0});
     const double change = price - previousClose;
     const double percent = previousClose > 0.0 ? change / previousClose * 100.0 : 0.0;
 
-    const FinanceStatements statements(m_noise, *company);
+    const FinanceStatements statements = FinanceStatements::of(m_noise, m_market, *company);
     const FinanceRatios ratios = statements.ratiosAt(t.day, price);
     AnswerText answer(t.day);
     answer.addRecord({id, AnswerText::fixed(ratios.eps, 0), AnswerText::fixed(ratios.pe, 2),

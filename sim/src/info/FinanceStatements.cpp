@@ -1,6 +1,7 @@
 #include "FinanceStatements.h"
 
 #include "CivilDate.h"
+#include "MarketView.h"
 #include "Noise.h"
 
 #include <cmath>
@@ -10,32 +11,101 @@ namespace sim {
 namespace {
 
 constexpr std::uint64_t kStream = 600;
-constexpr int kReferenceQuarter = 2012 * 4;
 // Quarterly reports are out some six weeks after the quarter ends, audited years by April.
 constexpr int kQuarterReportDelay = 45;
 constexpr int kYearReportDelay = 90;
 constexpr double kMillion = 1e6;
+constexpr double kThousand = 1e3;
 
-enum Trait : std::uint64_t { Size, Equity, Turnover, Margin, BookValue, Units };
+// The statements are sized so that the trailing earnings of the second quarter of 2024 price
+// the shares at the company's fair multiple; profits grow slowly on either side of it.
+constexpr int kAnchorQuarter = 2024 * 4 + 1;
+constexpr double kQuarterlyGrowth = 0.006;
+constexpr double kFundQuarterlyGrowth = 0.015;
+
+// The price level is the geometric mean of closes two months apart up to mid-2024, far enough
+// apart to average out the swings of a few weeks.
+constexpr int kPriceSamples = 12;
+constexpr int kPriceSampleSpacing = 61;
+constexpr double kUnknownPrice = 10.0;
+
+enum Trait : std::uint64_t { Shares, FairPe, Roe, EquityShare, Margin, Loss, LossDepth, FairPb };
+enum Path : std::uint64_t { GrowthPath = 20, ProfitNoise, EquityNoise, AssetNoise, RevenueNoise, NavPath };
+
+struct Range {
+    double low = 0.0;
+    double high = 0.0;
+};
+
+/// How one kind of company is built: its shares, fair earnings multiple, return on equity,
+/// equity to assets, profit to revenue (a bank's to its total income), chance of making losses.
+struct Shape {
+    Range shares;
+    Range fairPe;
+    Range roe;
+    Range equityShare;
+    Range margin;
+    double lossChance = 0.0;
+};
+
+constexpr Shape kOrdinary{{1e7, 1e9}, {6.0, 22.0}, {0.06, 0.22}, {0.35, 0.65}, {0.04, 0.2}, 0.06};
+constexpr Shape kBank{{5e8, 5e9}, {6.0, 13.0}, {0.1, 0.18}, {0.07, 0.1}, {0.25, 0.45}, 0.0};
+constexpr Range kFundUnits{2e7, 1.2e8};
+// Listed funds trade at a discount to their net asset value.
+constexpr Range kFundPriceToBook{0.75, 1.0};
+
+double typicalPrice(const MarketView& market, int companyId) {
+    const int last = CivilDate{2024, 6, 28}.toDay();
+    double logSum = 0.0;
+    int count = 0;
+    for (int i = 0; i < kPriceSamples; ++i) {
+        const double price = market.priceAt(companyId, SimTime{last - i * kPriceSampleSpacing, 1439, 0});
+        if (price > 0.0) {
+            logSum += std::log(price);
+            ++count;
+        }
+    }
+    return count > 0 ? std::exp(logSum / count) : kUnknownPrice;
+}
 
 } // namespace
 
-FinanceStatements::FinanceStatements(const Noise& noise, const Company& company)
+FinanceStatements::FinanceStatements(const Noise& noise, const Company& company, double typicalPrice)
     : m_noise(noise)
     , m_companyId(company.id)
     , m_kind(company.layoutId == 2   ? Kind::Bank
              : company.layoutId == 3 ? Kind::Fund
-                                     : Kind::Ordinary) {}
+                                     : Kind::Ordinary)
+    , m_typicalPrice(typicalPrice) {}
+
+FinanceStatements FinanceStatements::of(const Noise& noise, const MarketView& market, const Company& company) {
+    return {noise, company, typicalPrice(market, company.id)};
+}
 
 double FinanceStatements::trait(std::uint64_t which, double low, double high) const {
     return low + (high - low) * m_noise.unit(kStream + which, m_companyId);
 }
 
-int FinanceStatements::latestQuarterIndex(int day) {
+double FinanceStatements::noise(std::uint64_t which, int quarterIndex) const {
+    return m_noise.centred(kStream + which, m_companyId, quarterIndex);
+}
+
+int FinanceStatements::quarterIndexOf(int day) {
     const CivilDate date = CivilDate::fromDay(day);
-    const int current = date.year * 4 + date.quarter() - 1;
-    const int quarterStart = CivilDate{date.year, (date.quarter() - 1) * 3 + 1, 1}.toDay();
-    return day >= quarterStart + kQuarterReportDelay ? current - 1 : current - 2;
+    return date.year * 4 + date.quarter() - 1;
+}
+
+int FinanceStatements::quarterStart(int quarterIndex) {
+    return CivilDate{quarterIndex / 4, quarterIndex % 4 * 3 + 1, 1}.toDay();
+}
+
+int FinanceStatements::reportDay(int quarterIndex) {
+    return quarterStart(quarterIndex + 1) + kQuarterReportDelay;
+}
+
+int FinanceStatements::latestQuarterIndex(int day) {
+    const int current = quarterIndexOf(day);
+    return day >= reportDay(current - 1) ? current - 1 : current - 2;
 }
 
 int FinanceStatements::latestYear(int day) {
@@ -45,41 +115,57 @@ int FinanceStatements::latestYear(int day) {
 
 std::vector<StatementPeriod> FinanceStatements::publishedBy(int day) const {
     std::vector<StatementPeriod> periods;
+    periods.reserve(kQuartersShown + kYearsShown);
     const int latest = latestQuarterIndex(day);
     for (int i = 0; i < kQuartersShown; ++i) {
-        periods.push_back(quarterPeriod(latest - i));
+        periods.push_back(quarter(latest - i));
     }
-    const int year = latestYear(day);
+    const int last = latestYear(day);
     for (int i = 0; i < kYearsShown; ++i) {
-        periods.push_back(yearPeriod(year - i));
+        periods.push_back(year(last - i));
     }
     return periods;
 }
 
-double FinanceStatements::growth(int quarterIndex) const {
-    const double q = static_cast<double>(quarterIndex);
-    return std::exp(0.012 * (q - kReferenceQuarter) + 0.08 * m_noise.smooth(kStream + 10U, m_companyId, q / 6.0));
+double FinanceStatements::shares() const {
+    const Range range = m_kind == Kind::Fund ? kFundUnits : m_kind == Kind::Bank ? kBank.shares : kOrdinary.shares;
+    return std::round(std::exp(trait(Shares, std::log(range.low), std::log(range.high))));
+}
+
+double FinanceStatements::growth(int quarterIndex, double wander) const {
+    const auto q = static_cast<double>(quarterIndex);
+    return std::exp(kQuarterlyGrowth * (q - kAnchorQuarter) +
+                    wander * m_noise.smooth(kStream + GrowthPath, m_companyId, q / 6.0));
+}
+
+double FinanceStatements::quarterProfit(int quarterIndex, double usualProfit) const {
+    const Shape& shape = m_kind == Kind::Bank ? kBank : kOrdinary;
+    if (m_noise.unit(kStream + Loss, m_companyId) < shape.lossChance) {
+        return -usualProfit * trait(LossDepth, 0.2, 0.6) * (1.0 + 0.25 * noise(ProfitNoise, quarterIndex));
+    }
+    return usualProfit * (1.0 + 0.12 * noise(ProfitNoise, quarterIndex));
 }
 
 std::array<double, 4> FinanceStatements::businessQuarter(int quarterIndex) const {
-    const bool bank = m_kind == Kind::Bank;
-    const double size = bank ? std::exp(trait(Size, std::log(2e7), std::log(4e8)))
-                             : std::exp(trait(Size, std::log(2e5), std::log(2e7)));
-    const double assets = size * growth(quarterIndex);
-    const double equityShare = bank ? trait(Equity, 0.07, 0.11) : trait(Equity, 0.35, 0.65);
-    const double turnover = bank ? trait(Turnover, 0.022, 0.035) : trait(Turnover, 0.08, 0.45);
-    const double margin = bank ? trait(Margin, 0.15, 0.32) : trait(Margin, -0.02, 0.14);
-    const double equity =
-        assets * equityShare * (1.0 + 0.03 * m_noise.centred(kStream + 11U, m_companyId, quarterIndex));
-    const double revenue = assets * turnover * (1.0 + 0.15 * m_noise.centred(kStream + 12U, m_companyId, quarterIndex));
-    const double profit = revenue * (margin + 0.04 * m_noise.centred(kStream + 13U, m_companyId, quarterIndex));
-    return {std::round(assets), std::round(equity), std::round(revenue), std::round(profit)};
+    const Shape& shape = m_kind == Kind::Bank ? kBank : kOrdinary;
+    const double fairPe = trait(FairPe, shape.fairPe.low, shape.fairPe.high);
+    const double fairYear = m_typicalPrice * kThousand / fairPe * shares() / kMillion;
+    const double usualProfit = fairYear / 4.0 * growth(quarterIndex, 0.08);
+    const double equity = fairYear / trait(Roe, shape.roe.low, shape.roe.high) * growth(quarterIndex, 0.04) *
+                          (1.0 + 0.01 * noise(EquityNoise, quarterIndex));
+    const double assets = equity / trait(EquityShare, shape.equityShare.low, shape.equityShare.high) *
+                          (1.0 + 0.02 * noise(AssetNoise, quarterIndex));
+    const double revenue = usualProfit / trait(Margin, shape.margin.low, shape.margin.high) *
+                           (1.0 + 0.06 * noise(RevenueNoise, quarterIndex));
+    return {std::round(assets), std::round(equity), std::round(revenue),
+            std::round(quarterProfit(quarterIndex, usualProfit))};
 }
 
 double FinanceStatements::unitValue(int quarterIndex) const {
-    const double q = static_cast<double>(quarterIndex);
-    return std::round(
-        10000.0 * std::exp(0.01 * (q - kReferenceQuarter) + 0.2 * m_noise.smooth(kStream + 14U, m_companyId, q / 3.0)));
+    const auto q = static_cast<double>(quarterIndex);
+    const double fairValue = m_typicalPrice * kThousand / trait(FairPb, kFundPriceToBook.low, kFundPriceToBook.high);
+    return std::round(fairValue * std::exp(kFundQuarterlyGrowth * (q - kAnchorQuarter) +
+                                           0.1 * m_noise.smooth(kStream + NavPath, m_companyId, q / 3.0)));
 }
 
 double FinanceStatements::fundAssets(int quarterIndex) const {
@@ -92,7 +178,7 @@ std::array<double, 4> FinanceStatements::fundQuarter(int quarterIndex) const {
     return {end - start, start, end, unitValue(quarterIndex)};
 }
 
-StatementPeriod FinanceStatements::quarterPeriod(int quarterIndex) const {
+StatementPeriod FinanceStatements::quarter(int quarterIndex) const {
     StatementPeriod period;
     period.year = quarterIndex / 4;
     period.quarter = quarterIndex % 4 + 1;
@@ -100,7 +186,7 @@ StatementPeriod FinanceStatements::quarterPeriod(int quarterIndex) const {
     return period;
 }
 
-StatementPeriod FinanceStatements::yearPeriod(int year) const {
+StatementPeriod FinanceStatements::year(int year) const {
     StatementPeriod period;
     period.year = year;
     period.quarter = 5;
@@ -122,33 +208,27 @@ StatementPeriod FinanceStatements::yearPeriod(int year) const {
     return period;
 }
 
-double FinanceStatements::shares() const {
-    if (m_kind == Kind::Fund) {
-        return std::round(trait(Units, 2e7, 1.2e8));
-    }
-    // Sized so the book value per share starts out between 9,000 and 30,000 dong.
-    const double equity = businessQuarter(kReferenceQuarter)[1];
-    return std::round(equity * kMillion / trait(BookValue, 9000.0, 30000.0));
-}
-
 FinanceRatios FinanceStatements::ratiosAt(int day, double price) const {
     const int latest = latestQuarterIndex(day);
     const double count = shares();
-    FinanceRatios ratios;
+    double earnings = 0.0;
+    double book = 0.0;
     if (m_kind == Kind::Fund) {
-        ratios.bv = unitValue(latest);
-        ratios.eps = (fundAssets(latest) - fundAssets(latest - 4)) * kMillion / count;
+        earnings = (fundAssets(latest) - fundAssets(latest - 4)) * kMillion;
+        book = unitValue(latest) * count;
     } else {
-        double profit = 0.0;
         for (int q = latest - 3; q <= latest; ++q) {
-            profit += businessQuarter(q)[3];
+            earnings += businessQuarter(q)[3] * kMillion;
         }
-        ratios.bv = businessQuarter(latest)[1] * kMillion / count;
-        ratios.eps = profit * kMillion / count;
+        book = businessQuarter(latest)[1] * kMillion;
     }
-    // Prices are in thousand dong, per-share figures in dong.
-    ratios.pe = ratios.eps > 0.0 ? price * 1000.0 / ratios.eps : 0.0;
-    ratios.bp = ratios.bv > 0.0 ? price * 1000.0 / ratios.bv : 0.0;
+    FinanceRatios ratios;
+    // Whole dong, as shown; the price ratios are taken against the figures shown. Prices are in
+    // thousand dong.
+    ratios.eps = std::round(earnings / count);
+    ratios.bv = std::round(book / count);
+    ratios.pe = ratios.eps > 0.0 ? price * kThousand / ratios.eps : 0.0;
+    ratios.bp = ratios.bv > 0.0 ? price * kThousand / ratios.bv : 0.0;
     return ratios;
 }
 

@@ -69,7 +69,8 @@ InfoPages::InfoPages(MarketView market, std::uint64_t seed)
     , m_worldGold(std::make_unique<WorldGoldPage>(*m_worldPrices))
     , m_bankGold(std::make_unique<BankGoldPage>(*m_noise, *m_worldPrices))
     , m_finance(std::make_unique<FinancePage>(*m_noise, m_market))
-    , m_news(std::make_unique<NewsPage>(*m_noise, m_market)) {}
+    , m_news(std::make_unique<NewsPage>(
+          *m_noise, m_market, NewsFacts::of(*m_worldIndices, *m_commodities, *m_exchangeRates, *m_bankGold))) {}
 
 InfoPages::~InfoPages() = default;
 

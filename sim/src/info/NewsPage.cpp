@@ -1,31 +1,31 @@
 #include "NewsPage.h"
 
 #include "AnswerText.h"
-#include "CivilDate.h"
 #include "CompanyLookup.h"
 #include "MarketView.h"
-#include "Noise.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <set>
 
 namespace sim {
 
 namespace {
 
-constexpr std::uint64_t kStream = 800;
-// Headlines run from 06:00 to about 22:00, one slot of 38 minutes each.
-constexpr int kFirstHeadline = 360;
-constexpr int kHeadlineSlot = 38;
-// Company news comes out on some weekdays during office hours.
-constexpr double kCompanyNewsChance = 0.3;
-constexpr int kCompanyNewsFrom = 420;
-constexpr int kCompanyNewsUntil = 1080;
-constexpr int kCompanyNewsLookBack = 180;
+// Even a long holiday leaves the price stories of the world markets, so a few weeks always
+// hold enough headlines; a year holds a company's quarterly results and yearly events.
+constexpr int kHeadlineLookBack = 40;
+constexpr int kCompanyNewsLookBack = 365;
+
+bool after(const TimedStory& story, const SimTime& t) {
+    return story.day > t.day || (story.day == t.day && story.minute > t.clockMinute);
+}
 
 } // namespace
 
-NewsPage::NewsPage(const Noise& noise, const MarketView& market)
-    : m_noise(noise)
-    , m_market(market)
-    , m_writer(noise) {}
+NewsPage::NewsPage(const Noise& noise, const MarketView& market, const NewsFacts& facts)
+    : m_market(market)
+    , m_writer(noise, market, facts) {}
 
 std::string NewsPage::answer(const std::string* companyId, const SimTime& t) const {
     if (companyId == nullptr) {
@@ -38,45 +38,42 @@ std::string NewsPage::answer(const std::string* companyId, const SimTime& t) con
     return render(companyNews(*company, t), company->id, t.day);
 }
 
-int NewsPage::headlineMinute(int day, int slot) const {
-    return kFirstHeadline + slot * kHeadlineSlot + m_noise.between(0, kHeadlineSlot - 9, kStream + 1U, day, slot);
-}
-
-std::vector<NewsPage::Item> NewsPage::headlines(const SimTime& t) const {
-    std::vector<Item> items;
-    for (int day = t.day; static_cast<int>(items.size()) < kHeadlinesSent; --day) {
-        for (int slot = kHeadlinesPerDay - 1; slot >= 0 && static_cast<int>(items.size()) < kHeadlinesSent; --slot) {
-            const int minute = headlineMinute(day, slot);
-            if (day == t.day && minute > t.clockMinute) {
-                continue;
+std::vector<TimedStory> NewsPage::headlines(const SimTime& t) const {
+    // Picked newest first, so the limit drops the oldest.
+    std::vector<TimedStory> picked;
+    std::set<std::string> titles;
+    const auto full = [&picked] {
+        return static_cast<int>(picked.size()) >= kHeadlinesSent;
+    };
+    for (int day = t.day; day > t.day - kHeadlineLookBack && !full(); --day) {
+        const std::vector<TimedStory> stories = m_writer.headlinesOf(day);
+        for (auto it = stories.rbegin(); it != stories.rend() && !full(); ++it) {
+            // Two days' figures can happen to read alike; the newer telling is the one sent.
+            if (!after(*it, t) && titles.insert(it->story.title).second) {
+                picked.push_back(*it);
             }
-            items.push_back(Item{day, minute, m_writer.headline(day, slot, minute)});
         }
     }
-    return items;
+    std::reverse(picked.begin(), picked.end());
+    return picked;
 }
 
-std::vector<NewsPage::Item> NewsPage::companyNews(const Company& company, const SimTime& t) const {
-    std::vector<Item> items;
-    for (int day = t.day; day > t.day - kCompanyNewsLookBack && static_cast<int>(items.size()) < kCompanyItemsSent;
-         --day) {
-        if (CivilDate::isWeekend(day) || m_noise.unit(kStream + 2U, company.id, day) >= kCompanyNewsChance) {
-            continue;
-        }
-        const int minute = m_noise.between(kCompanyNewsFrom, kCompanyNewsUntil, kStream + 3U, company.id, day);
-        if (day == t.day && minute > t.clockMinute) {
-            continue;
-        }
-        items.push_back(Item{day, minute, m_writer.companyStory(company, day)});
-    }
-    return items;
+std::vector<TimedStory> NewsPage::companyNews(const Company& company, const SimTime& t) const {
+    std::vector<TimedStory> stories = m_writer.companyNews(company, t.day - kCompanyNewsLookBack, t.day);
+    stories.erase(
+        std::remove_if(stories.begin(), stories.end(), [&t](const TimedStory& story) { return after(story, t); }),
+        stories.end());
+    const auto dropped = std::max<std::ptrdiff_t>(0, static_cast<std::ptrdiff_t>(stories.size()) - kCompanyItemsSent);
+    stories.erase(stories.begin(), stories.begin() + dropped);
+    return stories;
 }
 
-std::string NewsPage::render(const std::vector<Item>& newestFirst, int companyId, int day) {
+std::string NewsPage::render(const std::vector<TimedStory>& oldestFirst, int companyId, int day) {
     AnswerText answer(day);
     const std::string id = std::to_string(companyId);
-    for (auto it = newestFirst.rbegin(); it != newestFirst.rend(); ++it) {
-        answer.addRecord({std::to_string(it->day), std::to_string(it->minute), id, it->story.title, it->story.content});
+    for (const TimedStory& item : oldestFirst) {
+        answer.addRecord(
+            {std::to_string(item.day), std::to_string(item.minute), id, item.story.title, item.story.content});
     }
     return answer.text();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NewsFacts.h"
 #include "NewsWriter.h"
 #include "SimTypes.h"
 
@@ -14,30 +15,22 @@ struct MarketView;
 
 /// news.aspx: the latest headline news (company id 0) or, with companyid=, the latest news of
 /// one company. Items come oldest first, each with its day key and clock minute; none lies after
-/// the clock.
+/// the clock, and no headline title is sent twice.
 class NewsPage final {
 public:
-    NewsPage(const Noise& noise, const MarketView& market);
+    NewsPage(const Noise& noise, const MarketView& market, const NewsFacts& facts);
 
     std::string answer(const std::string* companyId, const SimTime& t) const;
 
-    static constexpr int kHeadlinesPerDay = 25;
     static constexpr int kHeadlinesSent = 25;
     static constexpr int kCompanyItemsSent = 10;
 
 private:
-    struct Item {
-        int day = 0;
-        int minute = 0;
-        NewsStory story;
-    };
+    /// The latest items at t, oldest first.
+    std::vector<TimedStory> headlines(const SimTime& t) const;
+    std::vector<TimedStory> companyNews(const Company& company, const SimTime& t) const;
+    static std::string render(const std::vector<TimedStory>& oldestFirst, int companyId, int day);
 
-    std::vector<Item> headlines(const SimTime& t) const;
-    std::vector<Item> companyNews(const Company& company, const SimTime& t) const;
-    int headlineMinute(int day, int slot) const;
-    static std::string render(const std::vector<Item>& newestFirst, int companyId, int day);
-
-    const Noise& m_noise;
     const MarketView& m_market;
     NewsWriter m_writer;
 };

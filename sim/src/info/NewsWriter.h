@@ -1,36 +1,63 @@
 #pragma once
 
-#include <string>
+#include "CalendarStories.h"
+#include "CompanyEvents.h"
+#include "CompanyStories.h"
+#include "MarketStories.h"
+#include "NewsFacts.h"
+#include "NewsStory.h"
+#include "WorldStories.h"
+
+#include <optional>
+#include <vector>
 
 namespace sim {
 
 class Noise;
 struct Company;
+struct MarketView;
 
-/// A news item's title (one line) and article text (lines separated by "\n", the first being
-/// the article's headline).
-struct NewsStory final {
-    std::string title;
-    std::string content;
-};
-
-/// Writes Vietnamese market news from fixed story templates and hashed details. Every text keeps
-/// clear of "," ";" and ":", which separate fields, records and header fields in an answer.
+/// Writes the service's Vietnamese news. A day's headlines are one story per subject at most,
+/// each at a minute of its own hours and told with the figures the price pages and the market
+/// show at that minute, so no two stories of a day disagree; a company's news follows its
+/// calendar of events.
 class NewsWriter final {
 public:
-    explicit NewsWriter(const Noise& noise);
+    NewsWriter(const Noise& noise, const MarketView& market, const NewsFacts& facts);
 
-    /// The general story of one slot of a day, published at the clock minute given.
-    NewsStory headline(int day, int slot, int minute) const;
+    /// The day's general stories, oldest first.
+    std::vector<TimedStory> headlinesOf(int day) const;
 
-    /// A story about the company, dated day.
-    NewsStory companyStory(const Company& company, int day) const;
-
-    /// The text with every separator character replaced by a blank.
-    static std::string withoutSeparators(std::string text);
+    /// The stories of a company from firstDay to lastDay, oldest first.
+    std::vector<TimedStory> companyNews(const Company& company, int firstDay, int lastDay) const;
 
 private:
+    enum class Subject {
+        WallStreet,
+        Oil,
+        Gold,
+        Dollar,
+        Close,
+        Liquidity,
+        ForeignTrade,
+        Sectors,
+        Asia,
+        CoffeeExports,
+        ConsumerPrices,
+        PolicyRates,
+        DraftRules
+    };
+
+    std::optional<NewsStory> write(Subject subject, int day, int minute,
+                                   const std::optional<MarketStories::Session>& session) const;
+
     const Noise& m_noise;
+    const MarketView& m_market;
+    WorldStories m_world;
+    MarketStories m_session;
+    CalendarStories m_calendar;
+    CompanyEvents m_events;
+    CompanyStories m_companies;
 };
 
 } // namespace sim

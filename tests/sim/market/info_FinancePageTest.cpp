@@ -125,6 +125,25 @@ TEST_F(FinancePageTest, PriceDayBeforeTheOpenIsThePreviousTradingDay) {
     EXPECT_EQ(whole(ratios[9]), kMonday - 3); // Friday
 }
 
+TEST_F(FinancePageTest, PriceDayOnAHolidayIsTheTradingDayBefore) {
+    constexpr int holiday = kMonday + 1;
+    sim::MarketView market = fakeMarket();
+    market.isTradingDay = [](int day) {
+        return day != holiday && !sim::CivilDate::isWeekend(day);
+    };
+    market.sessionDayAt = [trading = market.isTradingDay](const SimTime& t) {
+        int day = t.clockMinute < 510 ? t.day - 1 : t.day;
+        while (!trading(day)) {
+            --day;
+        }
+        return day;
+    };
+    const sim::FinancePage page(m_noise, market);
+    const std::string id = "1";
+    EXPECT_EQ(whole(readAnswer(page.answer(&id, SimTime{holiday, 700})).ofSize(10).at(0)[9]), kMonday);
+    EXPECT_EQ(whole(readAnswer(page.answer(&id, SimTime{holiday + 1, 300})).ofSize(10).at(0)[9]), kMonday);
+}
+
 TEST_F(FinancePageTest, UnknownOrMalformedCompanyGetsTheServiceError) {
     const std::string expected = sim::errorAnswer(true, "Mã chứng khoán không tồn tại");
     for (const std::string id : {"999", "abc", "", "1x"}) {

@@ -1,6 +1,7 @@
 #include "info/NewsPage.h"
 #include "info/Noise.h"
 #include "info_AnswerReading.h"
+#include "info_FakeFacts.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ class NewsPageTest : public ::testing::Test {
 protected:
     sim::Noise m_noise{kSeed};
     sim::MarketView m_market = fakeMarket();
-    sim::NewsPage m_page{m_noise, m_market};
+    sim::NewsPage m_page{m_noise, m_market, fakeFacts()};
 
     std::string companyNews(const std::string& id, const SimTime& t = SimTime{kMonday + 2, 900}) const {
         return m_page.answer(&id, t);
@@ -57,7 +58,7 @@ TEST_F(NewsPageTest, HeadlinesComeOldestFirstAtDistinctTimes) {
         EXPECT_LT(before, after);
     }
     EXPECT_EQ(whole(items.back()[0]), kMonday);
-    EXPECT_EQ(whole(items.front()[0]), kMonday - 1);
+    EXPECT_LT(whole(items.front()[0]), kMonday - 2) << "a quiet weekend: the answer reaches back to last week";
 }
 
 TEST_F(NewsPageTest, ArticleTextHasSeveralLinesHeadedByTheTitle) {
@@ -73,8 +74,11 @@ TEST_F(NewsPageTest, ArticleTextHasSeveralLinesHeadedByTheTitle) {
 TEST_F(NewsPageTest, NewHeadlinesArriveAsTheClockMoves) {
     const auto morning = readAnswer(m_page.answer(nullptr, SimTime{kMonday, 400})).ofSize(5);
     const auto evening = readAnswer(m_page.answer(nullptr, SimTime{kMonday, 1400})).ofSize(5);
-    EXPECT_LT(whole(morning.back()[1]), whole(evening.back()[1]));
-    EXPECT_EQ(evening.front()[0], std::to_string(kMonday)); // a full day of headlines by late evening
+    const auto newest = [](const auto& items) {
+        return std::make_pair(whole(items.back()[0]), whole(items.back()[1]));
+    };
+    EXPECT_LT(newest(morning), newest(evening));
+    EXPECT_EQ(whole(evening.back()[0]), kMonday);
 }
 
 TEST_F(NewsPageTest, CompanyNewsNamesTheCompany) {
@@ -86,7 +90,7 @@ TEST_F(NewsPageTest, CompanyNewsNamesTheCompany) {
         ASSERT_FALSE(items.empty()) << company.code;
         EXPECT_LE(items.size(), static_cast<std::size_t>(sim::NewsPage::kCompanyItemsSent));
         expectCleanNewsAnswer(body, items.size());
-        const std::string name = sim::NewsWriter::withoutSeparators(company.name);
+        const std::string name = sim::NewsStory::withoutSeparators(company.name);
         for (const auto& item : items) {
             EXPECT_EQ(item[2], std::to_string(company.id));
             EXPECT_NE(item[3].find(name), std::string::npos) << item[3];
@@ -102,7 +106,8 @@ TEST_F(NewsPageTest, CompanyNewsNeverLiesAfterTheClockNorOnWeekends) {
         EXPECT_TRUE(notAfter(items[i], t));
         EXPECT_LT((whole(items[i][0]) + 5) % 7, 5) << "weekday";
         if (i > 0) {
-            EXPECT_LT(whole(items[i - 1][0]), whole(items[i][0]));
+            EXPECT_LT(std::make_pair(whole(items[i - 1][0]), whole(items[i - 1][1])),
+                      std::make_pair(whole(items[i][0]), whole(items[i][1])));
         }
     }
 }
@@ -117,7 +122,7 @@ TEST_F(NewsPageTest, UnknownCompanyGetsTheServiceErrorInFieldThree) {
 
 TEST_F(NewsPageTest, SameInputsGiveTheSameBytes) {
     const sim::Noise same(kSeed);
-    const sim::NewsPage other(same, m_market);
+    const sim::NewsPage other(same, m_market, fakeFacts());
     const SimTime t{kMonday + 1, 1111};
     EXPECT_EQ(other.answer(nullptr, t), m_page.answer(nullptr, t));
     const std::string id = "5";
