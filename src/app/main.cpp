@@ -99,7 +99,8 @@ std::optional<double> replaySpeedOf(const QCommandLineParser& parser, const QCom
     return speed;
 }
 
-Options parseOptions(const QCoreApplication& app) {
+// Reads the running application's command line; call it once the application object exists.
+Options parseOptions() {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Corvastel: Vietnamese stock-market information (HoSE, HNX, world markets, gold, commodities, rates)."));
@@ -162,7 +163,7 @@ int main(int argc, char** argv) {
     if (wantsNoWindow(argc, argv)) {
         QCoreApplication console(argc, argv);
         nameApplication();
-        const Options options = parseOptions(console);
+        const Options options = parseOptions();
         return printStoreSummary(options.dataDir);
     }
     applyEarlyOptions(argc, argv);
@@ -173,7 +174,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     nameApplication();
-    const Options options = parseOptions(application);
+    const Options options = parseOptions();
     QDir().mkpath(options.dataDir);
 
     std::unique_ptr<sim::Service> embedded;

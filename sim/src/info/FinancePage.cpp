@@ -7,6 +7,14 @@
 
 namespace sim {
 
+namespace {
+
+std::string figureText(const StatementPeriod& period, std::size_t figure) {
+    return AnswerText::fixed(period.figures.at(figure), period.decimals.at(figure));
+}
+
+} // namespace
+
 FinancePage::FinancePage(const Noise& noise, const MarketView& market)
     : m_noise(noise)
     , m_market(market) {}
@@ -34,9 +42,8 @@ std::string FinancePage::answer(const std::string* companyId, const SimTime& t) 
                       AnswerText::fixed(price, 1), AnswerText::fixed(change, 1), AnswerText::fixed(percent, 2),
                       std::to_string(day)});
     for (const StatementPeriod& period : statements.publishedBy(t.day)) {
-        answer.addRecord({id, std::to_string(period.quarter), std::to_string(period.year),
-                          AnswerText::fixed(period.figures[0], 0), AnswerText::fixed(period.figures[1], 0),
-                          AnswerText::fixed(period.figures[2], 0), AnswerText::fixed(period.figures[3], 0), layout});
+        answer.addRecord({id, std::to_string(period.quarter), std::to_string(period.year), figureText(period, 0),
+                          figureText(period, 1), figureText(period, 2), figureText(period, 3), layout});
     }
     return answer.text();
 }

@@ -68,6 +68,12 @@ double typicalPrice(const MarketView& market, int companyId) {
     return count > 0 ? std::exp(logSum / count) : kUnknownPrice;
 }
 
+// A fund's unit is worth some ten to twenty-five thousand dong: thousandths of a million keep it
+// readable under the "(Tr.)" heading the other figures share.
+std::array<int, 4> decimalsFor(bool fund) {
+    return fund ? std::array<int, 4>{0, 0, 0, 3} : std::array<int, 4>{0, 0, 0, 0};
+}
+
 } // namespace
 
 FinanceStatements::FinanceStatements(const Noise& noise, const Company& company, double typicalPrice)
@@ -175,7 +181,7 @@ double FinanceStatements::fundAssets(int quarterIndex) const {
 std::array<double, 4> FinanceStatements::fundQuarter(int quarterIndex) const {
     const double start = fundAssets(quarterIndex - 1);
     const double end = fundAssets(quarterIndex);
-    return {end - start, start, end, unitValue(quarterIndex)};
+    return {end - start, start, end, unitValue(quarterIndex) / kMillion};
 }
 
 StatementPeriod FinanceStatements::quarter(int quarterIndex) const {
@@ -183,6 +189,7 @@ StatementPeriod FinanceStatements::quarter(int quarterIndex) const {
     period.year = quarterIndex / 4;
     period.quarter = quarterIndex % 4 + 1;
     period.figures = m_kind == Kind::Fund ? fundQuarter(quarterIndex) : businessQuarter(quarterIndex);
+    period.decimals = decimalsFor(m_kind == Kind::Fund);
     return period;
 }
 
@@ -194,7 +201,8 @@ StatementPeriod FinanceStatements::year(int year) const {
     if (m_kind == Kind::Fund) {
         const double start = fundAssets(last - 4);
         const double end = fundAssets(last);
-        period.figures = {end - start, start, end, unitValue(last)};
+        period.figures = {end - start, start, end, unitValue(last) / kMillion};
+        period.decimals = decimalsFor(m_kind == Kind::Fund);
         return period;
     }
     // Balance-sheet figures at the year's end; flows summed over its four quarters.

@@ -11,12 +11,13 @@ class Noise;
 struct MarketView;
 
 /// One reporting period of a company: a quarter (1 to 4) or a whole year (quarter 5), with the
-/// four figures of its layout in million dong (a fund's last figure, the value of one unit, is
-/// in dong: in millions it would read 0 at the field's whole-number precision).
+/// four figures of its layout in million dong, as the screen's headings say, and the decimals each
+/// is sent with: whole millions, except a fund's value of one unit, a few hundredths of a million.
 struct StatementPeriod final {
     int quarter = 1;
     int year = 2000;
     std::array<double, 4> figures{};
+    std::array<int, 4> decimals{};
 };
 
 /// The ratios shown above the statements: earnings per share and book value per share in whole

@@ -82,7 +82,10 @@ TEST_F(FinanceRatiosTest, EarningsAreTheLastFourQuartersAndBookValueTheLatestEqu
         if (company.layoutId == 3) {
             earnings = figure(quarters[0], 2) - figure(quarters[3], 1);
             book = figure(quarters[0], 2);
-            EXPECT_EQ(bv, figure(quarters[0], 3)) << company.code << " book value is the unit's value";
+            // The unit's value in millions, to the thousand dong the figure keeps.
+            EXPECT_NEAR(bv, figure(quarters[0], 3) * 1e6, 500.0) << company.code << " book value is the unit's value";
+            EXPECT_GT(figure(quarters[0], 3), 0.005) << company.code << " a unit's value in millions";
+            EXPECT_LT(figure(quarters[0], 3), 0.05) << company.code << " a unit's value in millions";
         } else {
             for (std::size_t q = 0; q < 4; ++q) {
                 earnings += figure(quarters[q], 3);
@@ -131,9 +134,9 @@ TEST_F(FinanceRatiosTest, BanksAndFundsHaveFiguresOfTheirKind) {
             EXPECT_TRUE(capital > 0.05 && capital < 0.15) << company.code << " capital to assets " << capital;
             EXPECT_GT(figure(latest, 2), figure(latest, 3)) << company.code << " income above profit";
         } else if (company.layoutId == 3) {
-            // Net assets in millions over a unit's value in dong: a fund of a few million to a
-            // few hundred million units.
-            const double units = figure(latest, 2) * 1e6 / figure(latest, 3);
+            // Net assets over a unit's value, both in millions: a fund of a few million to a few
+            // hundred million units.
+            const double units = figure(latest, 2) / figure(latest, 3);
             EXPECT_TRUE(units > 1e6 && units < 1e9) << company.code << " " << units;
             const double priceToBook = number(finance.ratios[4]);
             EXPECT_TRUE(priceToBook > 0.5 && priceToBook < 1.5) << company.code << " " << priceToBook;
