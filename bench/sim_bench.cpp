@@ -1,6 +1,7 @@
 // What the built-in market costs: its first answer after a start, which works out every trading
 // day's closes from the market's first day (about four years, 650 companies), and a full-day
-// overview and a company list answered by a market that has them already.
+// overview, a company list and the headline news answered by a market that has them already.
+#include "info/InfoPages.h"
 #include "market/Market.h"
 #include "server/Clock.h"
 
@@ -47,6 +48,18 @@ void BM_CompanyListAnswer(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CompanyListAnswer)->Unit(benchmark::kMillisecond);
+
+void BM_HeadlinesAnswer(benchmark::State& state) {
+    const sim::Market market(1);
+    const sim::InfoPages pages(market, 1);
+    const sim::Request headlines{"news.aspx", {}};
+    const sim::SimTime t = sessionUnderWay();
+    pages.answer(headlines, t);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pages.answer(headlines, t).body.size());
+    }
+}
+BENCHMARK(BM_HeadlinesAnswer)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

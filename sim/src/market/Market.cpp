@@ -13,9 +13,15 @@
 #include "market/RequestValues.h"
 #include "market/TradingCalendar.h"
 
+#include <map>
+#include <mutex>
+#include <tuple>
+
 namespace sim {
 
 namespace {
+
+constexpr std::size_t kKeptSummaries = 512;
 
 enum class Page { None, EndOfDay, Overview, ExchangeQuotes, CompanyIntraday, WatchedQuotes };
 
@@ -70,6 +76,9 @@ struct Market::Impl {
     market::MarketFeedPage overview;
     market::CompanyQuotesPage companyQuotes;
     market::CompanyIntradayPage intraday;
+    /// Index summaries already worked out, by exchange, day and minute.
+    std::mutex summaryMutex;
+    std::map<std::tuple<int, int, int>, IndexSummary> summaries;
 };
 
 Market::Market(std::uint64_t seed)
@@ -100,9 +109,24 @@ double Market::priceAt(int companyId, const SimTime& t) const {
 }
 
 IndexSummary Market::indexAt(int stockId, const SimTime& t) const {
-    const market::IndexDay index = m_impl->indices.dayAt(stockId, market::momentAt(t));
-    return IndexSummary{index.day,       index.revision,    index.value,
-                        index.reference, index.tradedValue, index.tradedQuantity};
+    const market::MarketMoment moment = market::momentAt(t);
+    const auto key = std::make_tuple(stockId, moment.day, moment.minute);
+    {
+        const std::lock_guard lock(m_impl->summaryMutex);
+        if (const auto found = m_impl->summaries.find(key); found != m_impl->summaries.end()) {
+            return found->second;
+        }
+    }
+    const market::IndexDay index = m_impl->indices.dayAt(stockId, moment);
+    const IndexSummary summary{index.day,       index.revision,    index.value,
+                               index.reference, index.tradedValue, index.tradedQuantity};
+    const std::lock_guard lock(m_impl->summaryMutex);
+    // The news asks the same few moments again and again; a day's worth is plenty to keep.
+    if (m_impl->summaries.size() >= kKeptSummaries) {
+        m_impl->summaries.clear();
+    }
+    m_impl->summaries.emplace(key, summary);
+    return summary;
 }
 
 int Market::sessionDayAt(const SimTime& t) const {
