@@ -35,6 +35,7 @@ constexpr std::size_t kLastDayIndex = 5000;
 DailyCloses::DailyCloses(const CounterRandom& random, const CompanyCatalogue& catalogue)
     : m_random(random)
     , m_catalogue(catalogue)
+    , m_firstIndex(tradingIndex(firstDay()))
     , m_sectors(static_cast<std::size_t>(kSectorCount)) {}
 
 int DailyCloses::firstDay() {
@@ -42,7 +43,7 @@ int DailyCloses::firstDay() {
 }
 
 int DailyCloses::closeTicks(std::size_t company, int day) const {
-    const int offset = std::max(0, tradingIndex(day) - tradingIndex(firstDay()));
+    const int offset = std::max(0, tradingIndex(day) - m_firstIndex);
     const std::size_t dayIndex = std::min(static_cast<std::size_t>(offset), kLastDayIndex);
     const std::size_t at = dayIndex * m_catalogue.size() + company;
     {

@@ -40,6 +40,7 @@ private:
 
     CounterRandom m_random;
     const CompanyCatalogue& m_catalogue;
+    const int m_firstIndex; ///< the trading index of firstDay()
     mutable std::shared_mutex m_mutex;
     mutable std::vector<int> m_closes; ///< day-major: day index × companies + company
     mutable Factor m_market;

@@ -24,7 +24,7 @@ MarketMoment momentOf(int day, const MarketMoment& now) {
 } // namespace
 
 std::vector<int> EndOfDayPage::daysAsked(const Request& request, const MarketMoment& moment) const {
-    const int latest = latestDayWithData(moment);
+    const int latest = moment.day;
     const std::vector<int> history = tradingDaysEndingAt(latest, kHistoryDays);
     const int asked = intValue(request, "lastupdate").value_or(0);
 
@@ -47,7 +47,7 @@ std::vector<int> EndOfDayPage::daysAsked(const Request& request, const MarketMom
 
 Response EndOfDayPage::answer(const Request& request, const MarketMoment& moment) const {
     const std::vector<int> days = daysAsked(request, moment);
-    const int stamp = days.empty() ? latestDayWithData(moment) : days.back();
+    const int stamp = days.empty() ? moment.day : days.back();
     return {build(days, stamp, moment), 200};
 }
 

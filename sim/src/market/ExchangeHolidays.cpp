@@ -9,6 +9,16 @@ namespace sim::market {
 
 namespace {
 
+/// A stretch of days on which the exchanges stay shut, both ends included.
+struct ClosedStretch {
+    int year = 0;
+    int fromMonth = 0;
+    int fromDay = 0;
+    int toMonth = 0;
+    int toDay = 0;
+    const char* name = "";
+};
+
 constexpr const char* kNewYear = "Tết Dương lịch";
 constexpr const char* kTet = "Tết Nguyên đán";
 constexpr const char* kHungKings = "Giỗ Tổ Hùng Vương";
@@ -73,10 +83,6 @@ bool insideListedClosure(const QDate& date) {
 }
 
 } // namespace
-
-std::span<const ClosedStretch> listedClosures() {
-    return kClosures;
-}
 
 bool isExchangeHoliday(int day) {
     const QDate date = dateOf(day);

@@ -130,7 +130,7 @@ IndexSummary Market::indexAt(int stockId, const SimTime& t) const {
 }
 
 int Market::sessionDayAt(const SimTime& t) const {
-    return market::latestDayWithData(market::momentAt(t));
+    return market::momentAt(t).day;
 }
 
 bool Market::isTradingDay(int day) const {

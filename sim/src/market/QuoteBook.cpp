@@ -49,12 +49,10 @@ Quote QuoteBook::quoteAt(std::size_t company, const MarketMoment& moment) const 
     quote.closeTicks = moment.minute >= rules.lastMinute ? plan.closeTicks : 0;
     quote.ceilingTicks = plan.ceilingTicks;
     quote.floorTicks = plan.floorTicks;
-    if (moment.hasOpened()) {
-        quote.bidQuantity = depth(company, moment.day, quote.minute, Bid);
-        quote.askQuantity = depth(company, moment.day, quote.minute, Ask);
-        quote.sellResidue = depth(company, moment.day, quote.minute, SellResidue);
-        quote.buyResidue = depth(company, moment.day, quote.minute, BuyResidue);
-    }
+    quote.bidQuantity = depth(company, moment.day, quote.minute, Bid);
+    quote.askQuantity = depth(company, moment.day, quote.minute, Ask);
+    quote.sellResidue = depth(company, moment.day, quote.minute, SellResidue);
+    quote.buyResidue = depth(company, moment.day, quote.minute, BuyResidue);
     return quote;
 }
 

@@ -91,8 +91,4 @@ MarketMoment momentAt(const SimTime& t) {
     return {t.day, std::min(t.marketMinute(), kLastMarketMinute)};
 }
 
-int latestDayWithData(const MarketMoment& moment) {
-    return moment.hasOpened() ? moment.day : previousTradingDay(moment.day);
-}
-
 } // namespace sim::market

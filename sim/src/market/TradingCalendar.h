@@ -15,8 +15,6 @@ inline constexpr int kLastMarketMinute = 150;
 struct MarketMoment {
     int day = 0;
     int minute = kLastMarketMinute;
-
-    bool hasOpened() const { return minute >= 0; }
 };
 
 /// Trading days are Monday to Friday, except the exchanges' holidays; day 0 (1 January 2000) was
@@ -36,8 +34,5 @@ int tradingDayOnOrBefore(int day);
 std::vector<int> tradingDaysEndingAt(int lastDay, int count);
 
 MarketMoment momentAt(const SimTime& t);
-
-/// The latest trading day that has any data at the moment.
-int latestDayWithData(const MarketMoment& moment);
 
 } // namespace sim::market

@@ -14,7 +14,7 @@ constexpr int kOpenMinute = 30;
 } // namespace
 
 QDateTime latestSessionOpen(const QDateTime& now) {
-    const int day = market::latestDayWithData(market::momentAt(Clock::toSimTime(now)));
+    const int day = market::momentAt(Clock::toSimTime(now)).day;
     return Clock::vietnamTime(QDate(2000, 1, 1).addDays(day), QTime(kOpenHour, kOpenMinute));
 }
 
