@@ -16,8 +16,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <ranges>
-
 namespace market {
 
 namespace {
@@ -148,8 +146,8 @@ void MarketResultViewController::loadData() {
     const QStringList rows = m_appDelegate.db()->getStockInfo(chosenDay());
     if (!rows.isEmpty()) {
         // From the newest row to the oldest.
-        for (const QString& row : std::views::reverse(rows)) {
-            parseMarKetInfo(row);
+        for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
+            parseMarKetInfo(*row);
         }
         m_bParseForDraw = false;
     }

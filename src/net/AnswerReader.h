@@ -28,7 +28,8 @@ public:
     const QString& text() const { return m_text; }
 
     qsizetype headerFieldCount() const { return qsizetype(m_headerFields.size()); }
-    /// Header field i, or a null view when the header has fewer fields.
+    /// Header field i, or a null view when the header has fewer fields. Views (and the records
+    /// below) point into this answer's text: keep the answer while they are read.
     QStringView headerField(qsizetype i) const;
     QString headerText(qsizetype i) const { return headerField(i).toString(); }
     QStringList headerFields() const;

@@ -5,6 +5,7 @@
 #include "server/ScriptedServer.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "store/myDb.h"
+#include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "ui/Alerts.h"
 #include "ui/ManualScheduler.h"
@@ -46,30 +47,6 @@ inline sim::ScriptedAnswer droppedAnswer() {
     scripted.drop = true;
     return scripted;
 }
-
-class FakePreferences final : public core::Preferences {
-public:
-    std::optional<double> number(const QString& key) const override {
-        const auto found = values.find(key);
-        return found == values.end() ? std::nullopt : std::optional<double>(found->second);
-    }
-    std::map<QString, double> values;
-};
-
-class FakeKeepAwake final : public core::KeepAwake {
-public:
-    void setKeepAwake(bool awake) override { m_awake = awake; }
-    bool isKeptAwake() const override { return m_awake; }
-
-private:
-    bool m_awake = false;
-};
-
-class FakeLinks final : public core::LinkOpener {
-public:
-    void openLink(const QUrl& url) override { opened.append(url); }
-    QList<QUrl> opened;
-};
 
 /// A whole application shell on the offscreen platform: a window with its navigation stack and
 /// alerts, a manual clock, fake platform services, and a service given by the test.

@@ -60,8 +60,8 @@ TEST_F(CategoryNameTest, RenamingWithControlCharactersOrBrokenUtf8IsRefused) {
         EXPECT_EQ(answer.status(), 1) << name;
         EXPECT_EQ(answer.headerText(3).toStdString(), kUnreadableName) << name;
     }
-    const auto list = harness.answer("portfolio.aspx?session=" + session).recordsWithFieldCount(2);
-    EXPECT_EQ(list.at(0).text(1).toStdString(), "Danh mục chính");
+    const auto listAnswer = harness.answer("portfolio.aspx?session=" + session);
+    EXPECT_EQ(listAnswer.recordsWithFieldCount(2).at(0).text(1).toStdString(), "Danh mục chính");
 }
 
 TEST_F(CategoryNameTest, AddingAHoldingToANewCategoryChecksItsNameToo) {
