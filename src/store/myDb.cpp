@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 
 #include <sqlite3.h>
 
@@ -59,12 +60,15 @@ void myDb::copySeed() {
         return;
     }
     QDir().mkpath(m_dataDir);
-    // The file will hold the user's saved login, so nobody else may read it, not even briefly.
-    QFile working(dataFilePath());
-    if (!working.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-        !working.setPermissions(QFile::ReadOwner | QFile::WriteOwner) || working.write(seed.readAll()) < 0) {
+    // The copy is written aside and put in place whole: a start killed halfway would otherwise
+    // leave a file that later starts take for the store, with its tables missing for good.
+    // The file will hold the user's saved login, so nobody else may read it, not even briefly:
+    // its permissions are set before a byte goes in.
+    QSaveFile working(dataFilePath());
+    if (!working.open(QIODevice::WriteOnly) || !working.setPermissions(QFile::ReadOwner | QFile::WriteOwner) ||
+        working.write(seed.readAll()) < 0 || !working.commit()) {
         qCWarning(lcStore) << "cannot create" << dataFilePath() << working.errorString();
-        working.remove();
+        working.cancelWriting();
     }
 }
 

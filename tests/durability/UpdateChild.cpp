@@ -2,8 +2,9 @@
 // application does it after "YES" to the update question, and exits when the update ends. The
 // durability tests kill it at random moments of the update and inspect what it left behind.
 //
-// Usage: durability_update_child <data folder> <service base URL>
-// Prints "update started" once the request is sent, "update applying" when the answer is in and
+// Usage: durability_update_child <data folder> <service base URL> [seed database]
+// Prints "store ready" once the store folder holds the working file, "update started" once the
+// request is sent, "update applying" when the answer is in and
 // the days are about to be stored, "update finished" at the end.
 #include "net/NetworkActivity.h"
 #include "shell/QRMInfoAppDelegate.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QNetworkAccessManager>
 #include <QStackedWidget>
 #include <QWidget>
@@ -27,14 +27,11 @@ namespace {
 constexpr int kGiveUpMs = 60000;
 constexpr double kStepSeconds = 0.5;
 
-// A first run starts from the shipped seed with the version check off, so the update question
-// comes at once; a later run finds the store as the killed one left it.
-void prepareStore(const QString& dataDir) {
-    myDb db(dataDir);
-    if (QFile::exists(db.dataFilePath())) {
-        return;
-    }
+// The version check is turned off, so the update question comes at once; a first run copies
+// the seed here, a later one finds the store as the killed one left it.
+void prepareStore(const QString& dataDir, const QString& seedPath) {
     QDir().mkpath(dataDir);
+    myDb db(dataDir, seedPath);
     db.initDb();
     db.setSetting(1, 0, QStringLiteral("PULL"), 1, 20);
 }
@@ -73,11 +70,13 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3) {
-        std::fputs("usage: durability_update_child <data folder> <service base URL>\n", stderr);
+    if (args.size() != 3 && args.size() != 4) {
+        std::fputs("usage: durability_update_child <data folder> <service base URL> [seed database]\n", stderr);
         return 2;
     }
-    prepareStore(args.at(1));
+    const QString seedPath = args.size() == 4 ? args.at(3) : QStringLiteral(":/db.sqlite");
+    prepareStore(args.at(1), seedPath);
+    say("store ready");
 
     QWidget window;
     window.resize(480, 320);
@@ -90,6 +89,7 @@ int main(int argc, char** argv) {
 
     shell::AppEnvironment environment;
     environment.dataDir = args.at(1);
+    environment.seedPath = seedPath;
     environment.baseUrl = args.at(2);
     environment.network = &network;
     environment.activity = &activity;
