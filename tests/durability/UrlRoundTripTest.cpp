@@ -1,6 +1,7 @@
 // Every URL the client builds, sent over HTTP to the service on loopback: the values the service
 // decodes are the values the client was given, whatever quotes, "&", "%", "+" or Vietnamese
 // letters they hold.
+#include "net/AnswerReader.h"
 #include "net/Endpoints.h"
 #include "net/MyUrlRequest.h"
 #include "net/RequestCallback.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -29,6 +31,7 @@ using Params = std::map<std::string, std::string>;
 struct Delivered {
     std::string page;
     Params params;
+    QByteArray answer;
 };
 
 class UrlRoundTripTest : public ::testing::Test {
@@ -38,7 +41,11 @@ protected:
     /// Sends the URL as the screens do and returns what the service decoded from it.
     Delivered deliver(const QString& url) {
         bool answered = false;
-        net::RequestCallback receiver([&answered](const std::optional<QByteArray>&) { answered = true; });
+        QByteArray body;
+        net::RequestCallback receiver([&answered, &body](const std::optional<QByteArray>& data) {
+            answered = true;
+            body = data.value_or(QByteArray());
+        });
         net::MyUrlRequest request(&m_network);
         request.setDelegate(&receiver);
         request.ResquestLink(url);
@@ -52,7 +59,19 @@ protected:
             ADD_FAILURE() << "the service received nothing for " << url.toStdString();
             return {};
         }
-        return {log.back().page, log.back().params};
+        return {log.back().page, log.back().params, body};
+    }
+
+    /// The service's answer to the URL.
+    net::Answer answerTo(const QString& url) { return net::readAnswer(deliver(url).answer); }
+
+    /// The categories the service keeps for the logged-in user: id and name of each.
+    std::map<QString, QString> categories() {
+        std::map<QString, QString> names;
+        for (const net::RecordView& record : answerTo(m_endpoints.categoryList()).recordsWithFieldCount(2)) {
+            names[record.text(0)] = record.text(1);
+        }
+        return names;
     }
 
     void logIn() {
@@ -140,4 +159,25 @@ TEST_F(UrlRoundTripTest, CompanyAndWatchListIds) {
                     {{"type", "11"}, {"session", session()}, {"portfolioids", "4,5"}});
     expectDelivered(deliver(m_endpoints.watchListQuotes(QStringLiteral("12"))), "realtime.aspx",
                     {{"type", "12"}, {"session", session()}, {"companyids", "12"}});
+}
+
+// The whole journey of a name: typed, sent, decoded and kept by the service, listed back and
+// read by the client's answer reader.
+TEST_F(UrlRoundTripTest, ACategoryNameComesBackFromTheServiceAsTyped) {
+    const net::Answer login =
+        answerTo(m_endpoints.login(QStringLiteral("demo"), QString::fromStdString(simtest::md5("demo"))));
+    ASSERT_TRUE(login.isSuccess());
+    m_identity.isAuthenticated = true;
+    m_identity.session = login.headerText(3);
+
+    const net::Answer added = answerTo(m_endpoints.addCategory(kText));
+    ASSERT_TRUE(added.isSuccess()) << added.headerText(3).toStdString();
+    const std::map<QString, QString> listed = categories();
+    const auto created =
+        std::find_if(listed.begin(), listed.end(), [](const auto& category) { return category.second == kText; });
+    ASSERT_NE(created, listed.end());
+    const QString id = created->first;
+
+    ASSERT_TRUE(answerTo(m_endpoints.renameCategory(kOtherText, id)).isSuccess());
+    EXPECT_EQ(categories()[id], kOtherText);
 }
