@@ -1,5 +1,6 @@
 // Texts a user types or the service sends (apostrophes, double quotes, "%", "&", "<" and
 // Vietnamese letters) go into every store writer and come back out of its reader unchanged.
+#include "net/QtPrinters.h"
 #include "store/StoreFixture.h"
 #include "support/SqliteFile.h"
 
