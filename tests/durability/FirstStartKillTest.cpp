@@ -32,30 +32,27 @@ QString makeLargeSeed(const QString& folder) {
     return path;
 }
 
-using FirstStartTest = durability::CrashTest;
+class FirstStartTest : public durability::CrashTest {
+protected:
+    /// How long a first start with the seed takes until its working file is in place: the span
+    /// the kills spread over.
+    qint64 measureReadyMs(const QString& seed) {
+        QTemporaryDir measured;
+        UpdateChild complete(measured.path(), baseUrl(), seed);
+        QElapsedTimer clock;
+        clock.start();
+        complete.start();
+        EXPECT_TRUE(complete.waitUntilStoreReady());
+        const qint64 readyMs = clock.elapsed();
+        EXPECT_TRUE(complete.finishes());
+        std::cout << "first start with a " << QFile(seed).size() / 1048576 << " MB seed: store ready after " << readyMs
+                  << " ms\n";
+        return readyMs;
+    }
 
-} // namespace
-
-TEST_F(FirstStartTest, AKillWhileCopyingTheSeedLeavesNoPartialStore) {
-    QTemporaryDir seedDir;
-    const QString seed = makeLargeSeed(seedDir.path());
-    QTemporaryDir measured;
-    UpdateChild complete(measured.path(), baseUrl(), seed);
-    QElapsedTimer clock;
-    clock.start();
-    complete.start();
-    ASSERT_TRUE(complete.waitUntilStoreReady());
-    const qint64 readyMs = clock.elapsed();
-    ASSERT_TRUE(complete.finishes());
-    std::cout << "first start with a " << QFile(seed).size() / 1048576 << " MB seed: store ready after " << readyMs
-              << " ms\n";
-
-    std::mt19937 random(kSeed);
-    std::uniform_int_distribution<qint64> moment(0, readyMs * 1000);
-    int leftNoFile = 0;
-    for (int round = 0; round < kKills; ++round) {
-        const qint64 delayUs = moment(random);
-        SCOPED_TRACE(testing::Message() << "seed " << kSeed << ", kill " << round << " after " << delayUs << " us");
+    /// Kills a first start that long after it began; the working file, if there is one, must be
+    /// the whole seed, and the next start must run the update to its end.
+    void killAndResume(const QString& seed, qint64 delayUs) {
         QTemporaryDir dir;
         UpdateChild child(dir.path(), baseUrl(), seed);
         child.start();
@@ -67,13 +64,29 @@ TEST_F(FirstStartTest, AKillWhileCopyingTheSeedLeavesNoPartialStore) {
             EXPECT_EQ(testsupport::rowsOnFile(file, "pragma integrity_check"), QStringList{QStringLiteral("3:ok")});
             EXPECT_EQ(testsupport::countOnFile(file, "select count(*) from setting"), 1);
         } else {
-            ++leftNoFile;
+            ++m_leftNoFile;
         }
 
         UpdateChild next(dir.path(), baseUrl(), seed);
-        ASSERT_TRUE(next.startUpdate());
-        ASSERT_TRUE(next.finishes());
+        EXPECT_TRUE(next.startUpdate());
+        EXPECT_TRUE(next.finishes());
         EXPECT_EQ(durability::daysOfStore(file), m_expected);
     }
-    std::cout << kKills << " kills during the first start, " << leftNoFile << " of them before a working file\n";
+
+    int m_leftNoFile = 0;
+};
+
+} // namespace
+
+TEST_F(FirstStartTest, AKillWhileCopyingTheSeedLeavesNoPartialStore) {
+    QTemporaryDir seedDir;
+    const QString seed = makeLargeSeed(seedDir.path());
+    std::mt19937 random(kSeed);
+    std::uniform_int_distribution<qint64> moment(0, measureReadyMs(seed) * 1000);
+    for (int round = 0; round < kKills; ++round) {
+        const qint64 delayUs = moment(random);
+        SCOPED_TRACE(testing::Message() << "seed " << kSeed << ", kill " << round << " after " << delayUs << " us");
+        killAndResume(seed, delayUs);
+    }
+    std::cout << kKills << " kills during the first start, " << m_leftNoFile << " of them before a working file\n";
 }

@@ -4,8 +4,8 @@
 //
 // Usage: durability_update_child <data folder> <service base URL> [seed database]
 // Prints "store ready" once the store folder holds the working file, "update started" once the
-// request is sent, "update applying" when the answer is in and
-// the days are about to be stored, "update finished" at the end.
+// request is sent, "update applying" when the answer is in and the days are about to be stored,
+// "update finished" at the end.
 #include "net/NetworkActivity.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "store/myDb.h"
@@ -62,6 +62,50 @@ bool runUntilFinished(shell::QRMInfoAppDelegate& app, ui::ManualScheduler& sched
     return finished;
 }
 
+// The update question answered "YES", as a user starting the program would; 0 when the update
+// ran to its end.
+int answerYesAndUpdate(shell::QRMInfoAppDelegate& app, ui::Alerts& alerts, ui::ManualScheduler& scheduler) {
+    app.applicationDidFinishLaunching();
+    if (!alerts.isShowing() || alerts.currentMessage() != QStringLiteral("Cập nhật toàn bộ dữ liệu!")) {
+        std::fputs("no update question\n", stderr);
+        return 1;
+    }
+    alerts.press(1);
+    say("update started");
+    // A transfer that failed ends the update too, with the connection error on screen.
+    if (!runUntilFinished(app, scheduler) || alerts.isShowing()) {
+        std::fputs("the update did not complete\n", stderr);
+        return 1;
+    }
+    say("update finished");
+    return 0;
+}
+
+int runProgram(const QString& dataDir, const QString& baseUrl, const QString& seedPath) {
+    QWidget window;
+    window.resize(480, 320);
+    auto* stack = new QStackedWidget(&window);
+    ui::Navigator navigator(stack);
+    ui::Alerts alerts(&window);
+    ui::ManualScheduler scheduler;
+    QNetworkAccessManager network;
+    net::NetworkActivity activity;
+
+    shell::AppEnvironment environment;
+    environment.dataDir = dataDir;
+    environment.seedPath = seedPath;
+    environment.baseUrl = baseUrl;
+    environment.network = &network;
+    environment.activity = &activity;
+    environment.scheduler = &scheduler;
+    environment.alerts = &alerts;
+    environment.navigator = &navigator;
+    environment.platform =
+        core::Platform{nullptr, nullptr, nullptr, QStringLiteral("device-1"), QStringLiteral("2.0.3")};
+    shell::QRMInfoAppDelegate app(environment);
+    return answerYesAndUpdate(app, alerts, scheduler);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -77,40 +121,5 @@ int main(int argc, char** argv) {
     const QString seedPath = args.size() == 4 ? args.at(3) : QStringLiteral(":/db.sqlite");
     prepareStore(args.at(1), seedPath);
     say("store ready");
-
-    QWidget window;
-    window.resize(480, 320);
-    auto* stack = new QStackedWidget(&window);
-    ui::Navigator navigator(stack);
-    ui::Alerts alerts(&window);
-    ui::ManualScheduler scheduler;
-    QNetworkAccessManager network;
-    net::NetworkActivity activity;
-
-    shell::AppEnvironment environment;
-    environment.dataDir = args.at(1);
-    environment.seedPath = seedPath;
-    environment.baseUrl = args.at(2);
-    environment.network = &network;
-    environment.activity = &activity;
-    environment.scheduler = &scheduler;
-    environment.alerts = &alerts;
-    environment.navigator = &navigator;
-    environment.platform =
-        core::Platform{nullptr, nullptr, nullptr, QStringLiteral("device-1"), QStringLiteral("2.0.3")};
-    shell::QRMInfoAppDelegate app(environment);
-    app.applicationDidFinishLaunching();
-    if (!alerts.isShowing() || alerts.currentMessage() != QStringLiteral("Cập nhật toàn bộ dữ liệu!")) {
-        std::fputs("no update question\n", stderr);
-        return 1;
-    }
-    alerts.press(1);
-    say("update started");
-    // A transfer that failed ends the update too, with the connection error on screen.
-    if (!runUntilFinished(app, scheduler) || alerts.isShowing()) {
-        std::fputs("the update did not complete\n", stderr);
-        return 1;
-    }
-    say("update finished");
-    return 0;
+    return runProgram(args.at(1), args.at(2), seedPath);
 }
