@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 
 #include <sqlite3.h>
 
@@ -59,12 +60,15 @@ void myDb::copySeed() {
         return;
     }
     QDir().mkpath(m_dataDir);
-    // The file will hold the user's saved login, so nobody else may read it, not even briefly.
-    QFile working(dataFilePath());
-    if (!working.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-        !working.setPermissions(QFile::ReadOwner | QFile::WriteOwner) || working.write(seed.readAll()) < 0) {
+    // The copy is written aside and put in place whole: a start killed halfway would otherwise
+    // leave a file that later starts take for the store, with its tables missing for good.
+    // The file will hold the user's saved login, so nobody else may read it, not even briefly:
+    // its permissions are set before a byte goes in.
+    QSaveFile working(dataFilePath());
+    if (!working.open(QIODevice::WriteOnly) || !working.setPermissions(QFile::ReadOwner | QFile::WriteOwner) ||
+        working.write(seed.readAll()) < 0 || !working.commit()) {
         qCWarning(lcStore) << "cannot create" << dataFilePath() << working.errorString();
-        working.remove();
+        working.cancelWriting();
     }
 }
 
@@ -171,6 +175,22 @@ bool myDb::query(const QString& sql, std::initializer_list<SqlValue> values) {
     return done;
 }
 
+// A savepoint rather than a transaction: outside one it commits on release, inside one it nests,
+// so the caller's transaction still decides whether anything lands.
+bool myDb::writeTogether(const std::function<bool()>& writes) {
+    if (!open() || !execute(QStringLiteral("SAVEPOINT write_together"))) {
+        close();
+        return false;
+    }
+    const bool written = writes();
+    if (!written) {
+        execute(QStringLiteral("ROLLBACK TO write_together"));
+    }
+    const bool released = execute(QStringLiteral("RELEASE write_together"));
+    close();
+    return written && released;
+}
+
 void myDb::shrink() {
     query(QStringLiteral("vacuum"));
 }
@@ -261,9 +281,12 @@ void myDb::getUserInfo(QStringList& info) {
 }
 
 void myDb::setUserInfo(const QString& username, const QString& password, const QString& session) {
-    query(QStringLiteral("delete from tb_user"));
-    query(QStringLiteral("insert into tb_user(username,password,session) values (?1,?2,?3)"),
-          {username, password, session});
+    // An insert failing after the delete would log the user out.
+    writeTogether([this, &username, &password, &session] {
+        return query(QStringLiteral("delete from tb_user")) &&
+               query(QStringLiteral("insert into tb_user(username,password,session) values (?1,?2,?3)"),
+                     {username, password, session});
+    });
 }
 
 // ---- purge ------------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -209,6 +210,9 @@ private:
     std::optional<QString> readLast(const QString& sql, std::initializer_list<store::SqlValue> values);
     int readLastInt(const QString& sql, std::initializer_list<store::SqlValue> values);
     bool execute(const QString& sql);
+    /// Runs writes that belong together so that all of them land or none: the writes' result,
+    /// false when they could not be started.
+    bool writeTogether(const std::function<bool()>& writes);
     bool openHandle();
     void copySeed();
     void migrate();

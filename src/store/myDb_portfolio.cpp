@@ -1,4 +1,5 @@
 // Portfolio tables (a local copy of what the service keeps) and the device's own watch list.
+#include "store/Transaction.h"
 #include "store/myDb.h"
 
 using store::SqlValue;
@@ -27,8 +28,12 @@ void myDb::removePorfilioData(const QString& portfoliodataId) {
 }
 
 void myDb::addWatchList(const QString& id, const QString& code) {
-    query(QStringLiteral("delete from watchlist where id=?1 and code=?2"), {id, code});
-    query(QStringLiteral("insert into watchlist (id,code) values (?1,?2)"), {id, code});
+    // The list lives only on this device: adding a stock already on it must not lose it when the
+    // insert after the delete fails.
+    writeTogether([this, &id, &code] {
+        return query(QStringLiteral("delete from watchlist where id=?1 and code=?2"), {id, code}) &&
+               query(QStringLiteral("insert into watchlist (id,code) values (?1,?2)"), {id, code});
+    });
 }
 
 void myDb::removeWatchList(const QString& id, const QString& code) {

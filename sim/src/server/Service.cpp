@@ -18,6 +18,7 @@
 #include "server/HeaderJoining.h"
 #include "server/QueryParser.h"
 #include "server/Replay.h"
+#include "server/RequestLog.h"
 #include "server/ServerThread.h"
 #include "server/VersionCheck.h"
 
@@ -80,7 +81,8 @@ Service::Service(ServiceOptions options)
     , m_warnings(std::make_unique<PriceWarnings>(*m_portfolios, *m_market))
     , m_versionCheck(std::make_unique<VersionCheck>(m_options.latestVersion))
     , m_faults(std::make_unique<FaultInjector>(m_options))
-    , m_headerJoining(std::make_unique<HeaderJoining>(m_options.seed, m_options.headerJoinedRate)) {
+    , m_headerJoining(std::make_unique<HeaderJoining>(m_options.seed, m_options.headerJoinedRate))
+    , m_requestLog(std::make_unique<RequestLog>()) {
     if (m_db->isFresh()) {
         createDemoAccount(*m_accounts, *m_portfolios, *m_market, m_clock->now());
     }
@@ -180,6 +182,7 @@ void Service::serveHttp(const httplib::Request& httpRequest, httplib::Response& 
         httpResponse.status = 404;
         return;
     }
+    m_requestLog->add(*request);
     if (m_faults->latencyMs() > 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(m_faults->latencyMs()));
     }

@@ -28,6 +28,7 @@ class AccountPages;
 class PortfolioPages;
 class PortfolioStore;
 class PriceWarnings;
+class RequestLog;
 class Secrets;
 class ServerThread;
 class StateDatabase;
@@ -50,6 +51,9 @@ public:
     std::string baseUrl() const;
 
     Response handle(const Request& request);
+
+    /// What the latest requests over HTTP carried once decoded; handle() alone records nothing.
+    const RequestLog& requestLog() const { return *m_requestLog; }
 
     /// The market clock; tests freeze and move it.
     Clock& clock() { return *m_clock; }
@@ -82,6 +86,7 @@ private:
     std::unique_ptr<VersionCheck> m_versionCheck;
     std::unique_ptr<FaultInjector> m_faults;
     std::unique_ptr<HeaderJoining> m_headerJoining;
+    std::unique_ptr<RequestLog> m_requestLog;
     std::unique_ptr<httplib::Server> m_http;
     std::unique_ptr<ServerThread> m_thread;
 };
