@@ -190,7 +190,9 @@ void MarketInfoViewController::DidFinishRequest(std::optional<QByteArray> data) 
         stopIndicator();
         return;
     }
-    const QString text = QString::fromUtf8(*data);
+    // Only the minute and index records are kept: a malformed record mixed into the answer would
+    // otherwise be stored and read again at every redraw of the day.
+    const QString text = net::readAnswer(*data).textKeeping({kMinuteFields, kIndexFields});
     m_delegate.realDataArr().append(text);
     parseMarKetInfo(text);
     if (m_isErr) {
