@@ -4,12 +4,12 @@
 #include "core/CalendarHelpers.h"
 #include "market/TradingCalendar.h"
 #include "server/Clock.h"
-#include "store/myDb.h"
+#include "server/QueryParser.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace reliability {
@@ -48,14 +48,21 @@ void JourneyTest::SetUp() {
     app().setCurrentDay(m_tradingDay);
 }
 
+void JourneyTest::moveMarketTo(QTime time) {
+    m_service->clock().setFixed(sim::Clock::vietnamTime(m_service->clock().nowDateTime().date(), time));
+}
+
 void JourneyTest::TearDown() {
     ShellTest::TearDown();
+    // The service stops once its connections are closed; a kept-alive one would hold it for the
+    // server's keep-alive time.
+    network().clearConnectionCache();
+    QCoreApplication::processEvents();
     m_service.reset();
 }
 
 void JourneyTest::refreshOnce(const JourneyScreen& screen) {
-    const auto seconds = static_cast<qint64>(app().timeRealtime());
-    m_service->clock().advance(seconds);
+    m_service->clock().advance(static_cast<qint64>(screen.period));
     screen.refresh();
     ASSERT_TRUE(waitFor([&screen] { return !screen.busy(); })) << screen.name.toStdString();
 }
@@ -107,10 +114,12 @@ void JourneyTest::runJourney(const JourneyScreen& screen, int refreshes) {
 }
 
 bool JourneyTest::showsFresh(const JourneyScreen& screen) {
-    const QStringList expected = screen.expected ? screen.expected() : QStringList{serviceTime()};
-    const QStringList shown = screen.shown();
-    return !expected.isEmpty() && std::all_of(expected.begin(), expected.end(),
-                                              [&shown](const QString& text) { return shown.contains(text); });
+    return screen.fresh ? screen.fresh() : screen.shown().contains(serviceTime());
+}
+
+net::Answer JourneyTest::serviceAnswer(const std::string& pageAndQuery) {
+    const auto request = sim::requestFromTarget("/KTRPW/" + pageAndQuery);
+    return request ? net::readAnswer(QByteArray::fromStdString(m_service->handle(*request).body)) : net::Answer();
 }
 
 void JourneyTest::expectFreshWithinTwoRefreshes(const JourneyScreen& screen) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/AnswerReader.h"
 #include "server/FaultInjector.h"
 #include "server/Service.h"
 #include "shell/ShellFixture.h"
@@ -13,14 +14,16 @@
 namespace reliability {
 
 /// One live screen as a journey drives it: how a refresh starts, whether its answer is still
-/// awaited, what the screen shows, and what it must show once the service answers well (empty:
-/// the market's time now).
+/// awaited, what the screen shows, and whether that is the service's answer of now (empty: the
+/// screen shows the market's time now).
 struct JourneyScreen {
     QString name;
     std::function<void()> refresh;
     std::function<bool()> busy;
     std::function<QStringList()> shown;
-    std::function<QStringList()> expected = {};
+    std::function<bool()> fresh = {};
+    /// Seconds of the market between two refreshes: the live refresh's period.
+    double period = 1;
 };
 
 /// What one journey went through, counted by the service.
@@ -48,23 +51,24 @@ protected:
     /// Where the market clock starts on the trading day (Vietnam's time).
     virtual QTime marketStart() const { return {9, 30}; }
 
-    /// A screen whose live refresh comes from the scheduler's one-second period. A failed answer
+    /// A screen whose live refresh comes from the scheduler at this period (the preferences set
+    /// the live screens' to one second). A failed answer
     /// may switch live mode off; the user then switches it on again, which asks at once.
-    template <typename Screen> JourneyScreen tracked(const QString& name, Screen& screen) {
+    template <typename Screen> JourneyScreen tracked(const QString& name, Screen& screen, double period = 1) {
         return JourneyScreen{name,
-                             [this, &screen] {
+                             [this, &screen, period] {
                                  if constexpr (requires { screen.toggleAnimation(); }) {
                                      if (!app().bRealTime()) {
                                          screen.toggleAnimation();
                                          return;
                                      }
                                  }
-                                 scheduler().advance(1);
+                                 scheduler().advance(period);
                              },
                              [&screen] { return screen.isRequestOutstanding(); },
-                             [&screen] {
-                                 return labelTexts(screen);
-                             }};
+                             [&screen] { return labelTexts(screen); },
+                             {},
+                             period};
     }
 
     /// The screen pushed and its first answer awaited.
@@ -88,7 +92,11 @@ protected:
     /// The market's time now, as the screens show it ("HH:MM").
     QString serviceTime() const;
 
+    /// Sets the market clock to this time of the trading day.
+    void moveMarketTo(QTime time);
     QString dbPath();
+    /// The service's answer of now to a request, straight from its pages (no faults).
+    net::Answer serviceAnswer(const std::string& pageAndQuery);
     sim::Service& service() { return *m_service; }
     int tradingDay() const { return m_tradingDay; }
 
