@@ -52,8 +52,8 @@ protected:
     virtual QTime marketStart() const { return {9, 30}; }
 
     /// A screen whose live refresh comes from the scheduler at this period (the preferences set
-    /// the live screens' to one second). A failed answer
-    /// may switch live mode off; the user then switches it on again, which asks at once.
+    /// the live screens' to one second). A failed answer may switch live mode off; the user then
+    /// switches it on again, which asks at once.
     template <typename Screen> JourneyScreen tracked(const QString& name, Screen& screen, double period = 1) {
         return JourneyScreen{name,
                              [this, &screen, period] {
@@ -62,6 +62,8 @@ protected:
                                          screen.toggleAnimation();
                                          return;
                                      }
+                                 } else {
+                                     static_cast<void>(screen); // a screen without live mode
                                  }
                                  scheduler().advance(period);
                              },
