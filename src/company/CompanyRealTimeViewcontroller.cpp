@@ -262,7 +262,7 @@ void CompanyRealTimeViewcontroller::parse_Realtime(const QString& text) {
     if (answer.status() != 0) {
         m_delegate.setBRealTime(false);
         m_live->stopAnimation();
-        m_delegate.alerts().show(QString(), answer.headerText(2), {QStringLiteral("OK")});
+        m_delegate.alerts().tell(answer.headerText(2));
         return;
     }
     for (const net::RecordView& record : answer.allRecords()) {

@@ -55,6 +55,29 @@ shell::LiveRefresh::Options refreshOptions(shell::QRMInfoAppDelegate& app) {
     return options;
 }
 
+/// The records of an answer with this many fields, each as its text.
+QStringList recordTexts(const net::Answer& answer, int fieldCount) {
+    QStringList texts;
+    for (const net::RecordView& record : answer.allRecords()) {
+        if (record.size() == fieldCount) {
+            texts.append(record.toStringList().join(u','));
+        }
+    }
+    return texts;
+}
+
+/// Whether an answer brings no minute that the answer kept before it lacks, and the same index
+/// records (the first minute of the day comes again until a later one moves the revision).
+bool addsNothingTo(const QString& keptText, const QString& text) {
+    const net::Answer answer(text);
+    const net::Answer kept(keptText);
+    const QStringList keptMinutes = recordTexts(kept, kMinuteFields);
+    const QStringList minutes = recordTexts(answer, kMinuteFields);
+    return std::all_of(minutes.begin(), minutes.end(),
+                       [&keptMinutes](const QString& minute) { return keptMinutes.contains(minute); }) &&
+           recordTexts(answer, kIndexFields) == recordTexts(kept, kIndexFields);
+}
+
 } // namespace
 
 MarketInfoViewController::MarketInfoViewController(shell::QRMInfoAppDelegate& appDelegate)
@@ -190,7 +213,15 @@ void MarketInfoViewController::DidFinishRequest(std::optional<QByteArray> data) 
         stopIndicator();
         return;
     }
-    const QString text = QString::fromUtf8(*data);
+    // Only the minute and index records are kept: a malformed record mixed into the answer would
+    // otherwise be stored and read again at every redraw of the day.
+    const QString text = net::readAnswer(*data).textKeeping({kMinuteFields, kIndexFields});
+    // Live mode asks more often than the market moves: an answer that repeats the last one kept
+    // is neither kept nor stored, or a day at a short period would keep thousands of them and
+    // read them all again at every redraw.
+    if (!m_delegate.realDataArr().isEmpty() && addsNothingTo(m_delegate.realDataArr().constLast(), text)) {
+        return;
+    }
     m_delegate.realDataArr().append(text);
     parseMarKetInfo(text);
     if (m_isErr) {

@@ -1,5 +1,6 @@
 #include "net/AnswerReader.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace net {
@@ -82,6 +83,29 @@ std::vector<RecordView> Answer::viewsFrom(std::size_t first, qsizetype fieldCoun
         }
     }
     return views;
+}
+
+QString Answer::textKeeping(std::initializer_list<qsizetype> fieldCounts) const {
+    const qsizetype headerEnd = m_text.indexOf(u';');
+    if (headerEnd < 0) {
+        return m_text;
+    }
+    QString kept = m_text.first(headerEnd + 1);
+    for (std::size_t r = 1; r < m_records.size(); ++r) {
+        if (std::find(fieldCounts.begin(), fieldCounts.end(), m_records[r].count) == fieldCounts.end()) {
+            continue;
+        }
+        kept += u'\n';
+        const RecordView record = view(r);
+        for (qsizetype i = 0; i < record.size(); ++i) {
+            if (i > 0) {
+                kept += u',';
+            }
+            kept += record.field(i);
+        }
+        kept += u';';
+    }
+    return kept;
 }
 
 void Answer::parse() {

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <initializer_list>
 #include <vector>
 
 namespace net {
@@ -63,6 +64,11 @@ public:
             visit(view(r));
         }
     }
+
+    /// The text as a store keeps it: the header record as it came, then only the records after it
+    /// with one of these field counts, each on its own line. A malformed record mixed into a good
+    /// answer is so never stored, and the stored text reads as the answer did.
+    QString textKeeping(std::initializer_list<qsizetype> fieldCounts) const;
 
 private:
     struct Span {

@@ -28,7 +28,11 @@ void Alerts::show(const QString& title, const QString& message, const QStringLis
     if (isUpOrWaiting(title, message, buttons)) {
         return;
     }
-    m_queue.push_back(Pending{title, message, buttons, std::move(callback)});
+    enqueue(Pending{title, message, buttons, std::move(callback)});
+}
+
+void Alerts::enqueue(Pending pending) {
+    m_queue.push_back(std::move(pending));
     if (!m_current && !m_inCallback) {
         showNext();
     }
@@ -95,7 +99,21 @@ bool Alerts::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Alerts::tell(const QString& message) {
-    show(QString(), message, {QStringLiteral("OK")});
+    const QStringList ok{QStringLiteral("OK")};
+    if (isUpOrWaiting(QString(), message, ok)) {
+        return;
+    }
+    std::erase_if(m_queue, [](const Pending& pending) { return pending.notice; });
+    Pending notice{QString(), message, ok, {}, true};
+    if (m_current && m_current->notice) {
+        // In the place of the one on screen, ahead of whatever waits behind it.
+        m_current.reset();
+        hideOverlay();
+        m_queue.push_front(std::move(notice));
+        showNext();
+        return;
+    }
+    enqueue(std::move(notice));
 }
 
 void Alerts::ask(const QString& question, std::function<void(int index)> callback) {

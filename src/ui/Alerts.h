@@ -29,7 +29,10 @@ public:
     void show(const QString& title, const QString& message, const QStringList& buttons,
               std::function<void(int index)> callback = {});
 
-    /// A message without a title and the one button "OK".
+    /// A notice: a message without a title and the one button "OK", on which nothing runs. The
+    /// newest notice takes the place of one up or waiting instead of queueing behind it, so a
+    /// screen whose every refresh fails in one way or another keeps one alert, not one per kind
+    /// of failure; other alerts queue as before.
     void tell(const QString& message);
     /// A question without a title and the buttons "NO" (0) and "YES" (1).
     void ask(const QString& question, std::function<void(int index)> callback);
@@ -56,6 +59,7 @@ private:
         QString message;
         QStringList buttons;
         std::function<void(int)> callback;
+        bool notice = false;
 
         bool sameAlertAs(const QString& otherTitle, const QString& otherMessage,
                          const QStringList& otherButtons) const {
@@ -64,6 +68,7 @@ private:
     };
 
     bool isUpOrWaiting(const QString& title, const QString& message, const QStringList& buttons) const;
+    void enqueue(Pending pending);
 
     void showNext();
     void hideOverlay();

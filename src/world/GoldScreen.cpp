@@ -194,7 +194,8 @@ void GoldScreen::DidFinishRequest(std::optional<QByteArray> data) {
     prepareToDisplay();
 }
 
-// Only a success is kept, under the day its header names.
+// Only a success is kept, under the day its header names, and only its minute and quote records:
+// a malformed record mixed into the answer would otherwise be read again with every stored day.
 void GoldScreen::storeAnswer(const QString& text) {
     const net::Answer answer(text);
     m_isErr = answer.headerFieldCount() < 2 || !answer.isSuccess();
@@ -203,7 +204,8 @@ void GoldScreen::storeAnswer(const QString& text) {
     }
     myDb& db = *appDelegate().db();
     store::Transaction transaction(db);
-    if (db.addRealtimeGoldData(m_feedId, answer.headerText(2), text, m_order) && transaction.commit()) {
+    const QString kept = answer.textKeeping({minuteFieldCount(), quoteFieldCount()});
+    if (db.addRealtimeGoldData(m_feedId, answer.headerText(2), kept, m_order) && transaction.commit()) {
         ++m_order;
     }
 }

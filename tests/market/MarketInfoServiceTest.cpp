@@ -89,3 +89,22 @@ TEST_F(MarketInfoServiceTest, AWholeSessionDrawsEveryMinuteOfBothPanels) {
     EXPECT_EQ(bars, 2 * (74 + 151));
     EXPECT_EQ(canvas.texts().size(), 6);
 }
+
+// Live mode asks more often than the market moves: a refresh within the same minute repeats the
+// last answer kept, which is neither kept nor stored again; the next minute's answer is.
+TEST_F(MarketInfoServiceTest, ARefreshThatBringsNothingNewStoresNothing) {
+    app().setBRealTime(true);
+    navigator().push(m_screen, false);
+    ASSERT_TRUE(waitForAnswer());
+    for (int tick = 0; tick < 3; ++tick) {
+        scheduler().advance(app().timeRealtime());
+        ASSERT_TRUE(waitForAnswer());
+    }
+    EXPECT_EQ(storedToday().size(), 1);
+    EXPECT_EQ(app().realDataArr().size(), 1);
+    m_service->clock().advance(60);
+    scheduler().advance(app().timeRealtime());
+    ASSERT_TRUE(waitForAnswer());
+    EXPECT_EQ(storedToday().size(), 2);
+    EXPECT_EQ(m_screen->timeLabel()->text(), QStringLiteral("09:41"));
+}

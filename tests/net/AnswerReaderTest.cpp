@@ -103,6 +103,20 @@ TEST(AnswerRecords, WrongFieldCountIsSkippedAndLaterRecordsRead) {
     EXPECT_EQ(visited, (std::vector<QStringList>{{"1", "2", "3", "4"}, {"5", "6", "7", "8"}}));
 }
 
+// What a store keeps of an answer with malformed records mixed in: the header as it came (a first
+// record joined to it included) and the good records, which read back as before.
+TEST(AnswerRecords, TheKeptTextDropsRecordsOfOtherFieldCounts) {
+    const Answer answer = readAnswer("KTRPW:0:9\n1,2,3,4;\n#,#,#;\n;\n5,6,7,8;1,2,3,4,5,6,7,8,9;\n#,#,#,#,#;\n;\n");
+    const QString kept = answer.textKeeping({4, 9});
+    EXPECT_EQ(kept, QStringLiteral("KTRPW:0:9\n1,2,3,4;\n5,6,7,8;\n1,2,3,4,5,6,7,8,9;"));
+    const Answer reread(kept);
+    for (const qsizetype count : {4, 9}) {
+        EXPECT_EQ(listsOf(reread.recordsWithFieldCount(count)), listsOf(answer.recordsWithFieldCount(count)));
+    }
+    EXPECT_EQ(fieldsOf(reread.allRecords().front()), (QStringList{"1", "2", "3", "4"}));
+    EXPECT_EQ(readAnswer("no header at all").textKeeping({4}), QStringLiteral("no header at all"));
+}
+
 TEST(AnswerRecords, ForEachWithoutCountVisitsEveryRecordAfterHeader) {
     const Answer answer = readAnswer("KTRPW:0:1;a;b,c;\n");
     qsizetype total = 0;

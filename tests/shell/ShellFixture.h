@@ -122,6 +122,7 @@ protected:
     ui::Alerts& alerts() { return *m_alerts; }
     ui::Navigator& navigator() { return *m_navigator; }
     ui::ManualScheduler& scheduler() { return m_scheduler; }
+    QNetworkAccessManager& network() { return m_network; }
 
     FakePreferences m_preferences;
     FakeKeepAwake m_keepAwake;

@@ -117,6 +117,34 @@ TEST_F(AlertsTest, MouseClickOnAButtonActsLikePress) {
 
 // One outage seen by several timers: the same alert up or waiting is not queued again, while a
 // different message or different buttons still is.
+// A live screen failing at every refresh, now unreachable, now refused: one notice, the newest,
+// on screen; a question keeps its turn and a notice after it waits behind it.
+TEST_F(AlertsTest, TheNewestNoticeTakesThePlaceOfTheNoticeUpOrWaiting) {
+    const QString failure = QStringLiteral("Lỗi kết nối dữ liệu");
+    const QString busy = QStringLiteral("Hệ thống đang bận. Xin vui lòng thử lại sau");
+    for (int tick = 0; tick < 3; ++tick) {
+        alerts.tell(failure);
+        alerts.tell(busy);
+    }
+    EXPECT_EQ(alerts.currentMessage(), busy);
+    EXPECT_EQ(alerts.queuedCount(), 0);
+    int answers = 0;
+    alerts.ask(QStringLiteral("Cập nhật?"), [&](int) { ++answers; });
+    alerts.tell(failure);
+    alerts.tell(busy);
+    EXPECT_EQ(alerts.currentMessage(), busy);
+    EXPECT_EQ(alerts.queuedCount(), 1);
+    alerts.press(0);
+    EXPECT_EQ(alerts.currentMessage(), QStringLiteral("Cập nhật?"));
+    alerts.tell(failure);
+    EXPECT_EQ(alerts.queuedCount(), 1);
+    alerts.press(1);
+    EXPECT_EQ(answers, 1);
+    EXPECT_EQ(alerts.currentMessage(), failure);
+    alerts.press(0);
+    EXPECT_FALSE(alerts.isShowing());
+}
+
 TEST_F(AlertsTest, TheSameAlertUpOrWaitingIsNotQueuedAgain) {
     const QString failure = QStringLiteral("Lỗi kết nối dữ liệu");
     for (int tick = 0; tick < 5; ++tick) {

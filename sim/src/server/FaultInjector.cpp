@@ -15,10 +15,27 @@ constexpr std::array<int, 3> kJunkFieldCounts{11, 16, 18};
 
 FaultInjector::FaultInjector(const ServiceOptions& options)
     : m_random(options.seed ^ 0x5eed'fa17'0000'0001ULL)
-    , m_latencyMs(options.latencyMs)
-    , m_failRate(options.failRate)
-    , m_errorRate(options.errorRate)
-    , m_garbageRate(options.garbageRate) {}
+    , m_rates{options.latencyMs, options.failRate, options.errorRate, options.garbageRate} {}
+
+int FaultInjector::latencyMs() const {
+    std::lock_guard lock(m_mutex);
+    return m_rates.latencyMs;
+}
+
+void FaultInjector::setRates(const FaultRates& rates) {
+    std::lock_guard lock(m_mutex);
+    m_rates = rates;
+}
+
+FaultRates FaultInjector::rates() const {
+    std::lock_guard lock(m_mutex);
+    return m_rates;
+}
+
+FaultCounts FaultInjector::counts() const {
+    std::lock_guard lock(m_mutex);
+    return m_counts;
+}
 
 bool FaultInjector::chance(double rate) {
     // Always draw, so that one rate does not shift the sequence the others see.
@@ -28,9 +45,18 @@ bool FaultInjector::chance(double rate) {
 
 Fault FaultInjector::draw() {
     std::lock_guard lock(m_mutex);
-    const bool drop = chance(m_failRate);
-    const bool error = chance(m_errorRate);
-    const bool garbage = chance(m_garbageRate);
+    const Fault fault = drawLocked();
+    ++m_counts.requests;
+    m_counts.drops += fault == Fault::Drop ? 1 : 0;
+    m_counts.errors += fault == Fault::Error ? 1 : 0;
+    m_counts.garbage += fault == Fault::Garbage ? 1 : 0;
+    return fault;
+}
+
+Fault FaultInjector::drawLocked() {
+    const bool drop = chance(m_rates.failRate);
+    const bool error = chance(m_rates.errorRate);
+    const bool garbage = chance(m_rates.garbageRate);
     if (drop) {
         return Fault::Drop;
     }

@@ -97,6 +97,9 @@ bool Service::start() {
         return true;
     }
     m_http = std::make_unique<httplib::Server>();
+    // An answer goes out as its header and then its body; without this the body waits for the
+    // client's delayed acknowledgement of the header (tens of milliseconds on loopback).
+    m_http->set_tcp_nodelay(true);
     m_http->Get(".*",
                 [this](const httplib::Request& request, httplib::Response& response) { serveHttp(request, response); });
     m_thread = std::make_unique<ServerThread>(*m_http, m_options.host, m_options.port);
@@ -183,8 +186,8 @@ void Service::serveHttp(const httplib::Request& httpRequest, httplib::Response& 
         return;
     }
     m_requestLog->add(*request);
-    if (m_faults->latencyMs() > 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(m_faults->latencyMs()));
+    if (const int latencyMs = m_faults->latencyMs(); latencyMs > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(latencyMs));
     }
     const Fault fault = m_faults->draw();
     if (fault == Fault::Drop) {

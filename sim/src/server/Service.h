@@ -58,6 +58,9 @@ public:
     /// The market clock; tests freeze and move it.
     Clock& clock() { return *m_clock; }
     const Market& market() const { return *m_market; }
+    /// The faults served over HTTP; tests change the rates while the service runs and read the
+    /// counts.
+    FaultInjector& faults() { return *m_faults; }
     const ServiceOptions& options() const { return m_options; }
 
     /// Told of every mail sent, on a server thread.

@@ -71,4 +71,23 @@ TEST(FaultInjectionTest, FaultsComeFromTheSeed) {
     EXPECT_NE(std::count(drawn.begin(), drawn.end(), sim::Fault::None), 0);
 }
 
+// A bad spell ends while the service runs: the answers are good again at once, and the counts
+// tell what was served meanwhile.
+TEST(FaultInjectionTest, RatesSwitchWhileServingAndEachFaultIsCounted) {
+    simtest::ServiceHarness harness(faults(1, 0, 0));
+    const std::string alert = "CheckAlert.aspx?version=1&type=IPN&imei=d";
+    EXPECT_FALSE(harness.get(alert));
+    harness.service->faults().setRates(sim::FaultRates{0, 0, 1, 0});
+    EXPECT_EQ(harness.answer(alert).status(), 1);
+    harness.service->faults().setRates(sim::FaultRates{0, 0, 0, 1});
+    EXPECT_NE(harness.body(alert).find("#,#"), std::string::npos);
+    harness.service->faults().setRates({});
+    EXPECT_EQ(harness.body(alert).find('#'), std::string::npos);
+    const sim::FaultCounts counts = harness.service->faults().counts();
+    EXPECT_EQ(counts.requests, 4);
+    EXPECT_EQ(counts.drops, 1);
+    EXPECT_EQ(counts.errors, 1);
+    EXPECT_EQ(counts.garbage, 1);
+}
+
 } // namespace
