@@ -29,15 +29,30 @@ void BM_MarketFirstAnswer(benchmark::State& state) {
 }
 BENCHMARK(BM_MarketFirstAnswer)->Unit(benchmark::kMillisecond);
 
+// Each answer at a minute of its own, as a client refreshing once a minute or less often asks.
 void BM_OverviewAnswer(benchmark::State& state) {
     const sim::Market market(1);
-    const sim::SimTime t = sessionUnderWay();
+    sim::SimTime t = sessionUnderWay();
     market.answer(kOverview, t);
+    int minute = 0;
     for (auto _ : state) {
+        t.clockMinute = sessionUnderWay().clockMinute + (++minute % 60);
         benchmark::DoNotOptimize(market.answer(kOverview, t).body.size());
     }
 }
 BENCHMARK(BM_OverviewAnswer)->Unit(benchmark::kMillisecond);
+
+// Live mode at a short period asks again within the same minute, which finds the indices kept.
+void BM_OverviewAnswerSameMinute(benchmark::State& state) {
+    const sim::Market market(1);
+    sim::SimTime t = sessionUnderWay();
+    market.answer(kOverview, t);
+    for (auto _ : state) {
+        t.second = (t.second + 1) % 60;
+        benchmark::DoNotOptimize(market.answer(kOverview, t).body.size());
+    }
+}
+BENCHMARK(BM_OverviewAnswerSameMinute)->Unit(benchmark::kMillisecond);
 
 void BM_CompanyListAnswer(benchmark::State& state) {
     const sim::Market market(1);

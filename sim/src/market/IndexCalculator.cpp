@@ -44,6 +44,21 @@ double IndexCalculator::closeValue(int stockId, int day) const {
 }
 
 IndexDay IndexCalculator::dayAt(int stockId, const MarketMoment& moment) const {
+    {
+        std::lock_guard lock(m_latestMutex);
+        const auto found = m_latest.find(stockId);
+        if (found != m_latest.end() && found->second.moment.day == moment.day &&
+            found->second.moment.minute == moment.minute) {
+            return found->second.index;
+        }
+    }
+    IndexDay index = workOutDay(stockId, moment);
+    std::lock_guard lock(m_latestMutex);
+    m_latest[stockId] = Latest{moment, index};
+    return index;
+}
+
+IndexDay IndexCalculator::workOutDay(int stockId, const MarketMoment& moment) const {
     const ExchangeRules& rules = rulesFor(stockId);
     IndexDay index;
     index.stockId = stockId;

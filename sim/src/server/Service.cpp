@@ -20,6 +20,7 @@
 #include "server/Replay.h"
 #include "server/RequestLog.h"
 #include "server/ServerThread.h"
+#include "server/UncompressedBody.h"
 #include "server/VersionCheck.h"
 
 #include <httplib.h>
@@ -201,7 +202,7 @@ void Service::serveHttp(const httplib::Request& httpRequest, httplib::Response& 
         response.body = m_faults->garble(response.body);
     }
     httpResponse.status = response.httpStatus;
-    httpResponse.set_content(response.body, kContentType);
+    sendUncompressed(httpResponse, std::move(response.body), kContentType);
 }
 
 } // namespace sim
