@@ -54,7 +54,7 @@ Answer::Answer(QString text)
     parse();
 }
 
-QStringView Answer::headerField(qsizetype i) const {
+QStringView Answer::headerField(qsizetype i) const& {
     if (i < 0 || i >= headerFieldCount()) {
         return {};
     }

@@ -30,8 +30,10 @@ public:
 
     qsizetype headerFieldCount() const { return qsizetype(m_headerFields.size()); }
     /// Header field i, or a null view when the header has fewer fields. Views (and the records
-    /// below) point into this answer's text: keep the answer while they are read.
-    QStringView headerField(qsizetype i) const;
+    /// below) point into this answer's text, so they are not to be had from a temporary answer:
+    /// `for (auto r : readAnswer(x).records())` would read a freed text.
+    QStringView headerField(qsizetype i) const&;
+    QStringView headerField(qsizetype i) const&& = delete;
     QString headerText(qsizetype i) const { return headerField(i).toString(); }
     QStringList headerFields() const;
     /// Header field 1 as an integer, kNoStatus when absent or not an integer.
@@ -43,11 +45,14 @@ public:
     bool isSuccess() const { return status() == 0; }
 
     /// The records after the header (a record that is only a line break is left out).
-    std::vector<RecordView> records() const { return viewsFrom(1, -1); }
+    std::vector<RecordView> records() const& { return viewsFrom(1, -1); }
+    std::vector<RecordView> records() const&& = delete;
     /// As records(), with the header record included as a data record split at ",".
-    std::vector<RecordView> allRecords() const { return viewsFrom(m_firstDataRecord, -1); }
+    std::vector<RecordView> allRecords() const& { return viewsFrom(m_firstDataRecord, -1); }
+    std::vector<RecordView> allRecords() const&& = delete;
     /// The records after the header with exactly fieldCount fields.
-    std::vector<RecordView> recordsWithFieldCount(qsizetype fieldCount) const { return viewsFrom(1, fieldCount); }
+    std::vector<RecordView> recordsWithFieldCount(qsizetype fieldCount) const& { return viewsFrom(1, fieldCount); }
+    std::vector<RecordView> recordsWithFieldCount(qsizetype fieldCount) const&& = delete;
 
     /// Calls visit(record) for each record after the header with exactly fieldCount fields.
     template <typename Visitor> void forEachRecord(qsizetype fieldCount, Visitor&& visit) const {

@@ -103,8 +103,11 @@ void GoldScreen::viewWillAppear(bool /*animated*/) {
 }
 
 bool GoldScreen::holdsCurrentDay() const {
-    return !m_texts.isEmpty() &&
-           net::leadingInt(net::Answer(m_texts.constFirst()).headerField(2)) == appDelegate().currentDay();
+    if (m_texts.isEmpty()) {
+        return false;
+    }
+    const net::Answer first(m_texts.constFirst());
+    return net::leadingInt(first.headerField(2)) == appDelegate().currentDay();
 }
 
 // ---- data ------------------------------------------------------------------------------------

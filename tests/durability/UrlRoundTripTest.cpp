@@ -68,7 +68,8 @@ protected:
     /// The categories the service keeps for the logged-in user: id and name of each.
     std::map<QString, QString> categories() {
         std::map<QString, QString> names;
-        for (const net::RecordView& record : answerTo(m_endpoints.categoryList()).recordsWithFieldCount(2)) {
+        const net::Answer answer = answerTo(m_endpoints.categoryList());
+        for (const net::RecordView& record : answer.recordsWithFieldCount(2)) {
             names[record.text(0)] = record.text(1);
         }
         return names;

@@ -65,7 +65,8 @@ TEST(AnswerHeader, AStatusThatIsNotAnIntegerIsAnError) {
 TEST(AnswerHeader, EmptyAndDefaultAnswersAreNotSuccess) {
     EXPECT_FALSE(readAnswer("").isSuccess());
     EXPECT_EQ(readAnswer("").headerFieldCount(), 1);
-    EXPECT_TRUE(readAnswer("").records().empty());
+    const Answer empty = readAnswer("");
+    EXPECT_TRUE(empty.records().empty());
     EXPECT_FALSE(Answer().isSuccess());
     EXPECT_EQ(Answer().headerFieldCount(), 1);
 }

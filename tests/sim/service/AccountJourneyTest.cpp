@@ -69,18 +69,16 @@ TEST_F(AccountJourneyTest, RegisterLoginAndManageAPortfolio) {
 
     EXPECT_TRUE(
         harness.answer("Portfolio.aspx?type=delete&portfoliodataid=" + holdingId + "&session=" + session).isSuccess());
-    EXPECT_TRUE(harness.answer("portfolio.aspx?session=" + session).recordsWithFieldCount(8).empty());
+    EXPECT_TRUE(harness.records("portfolio.aspx?session=" + session, 8).empty());
     EXPECT_TRUE(
         harness.answer("Portfolio.aspx?type=deletecat&portfolioid=" + categoryId + "&session=" + session).isSuccess());
-    EXPECT_TRUE(harness.answer("portfolio.aspx?session=" + session).records().empty());
+    const net::Answer emptied = harness.answer("portfolio.aspx?session=" + session);
+    EXPECT_TRUE(emptied.records().empty());
 }
 
 TEST_F(AccountJourneyTest, RenameKeepsTheNameExactly) {
     const std::string session = harness.login("demo", "demo");
-    const auto id = harness.answer("Portfolio.aspx?type=addcat&name=x&session=" + session)
-                        .recordsWithFieldCount(2)[0]
-                        .text(0)
-                        .toStdString();
+    const auto id = harness.records("Portfolio.aspx?type=addcat&name=x&session=" + session, 2)[0][0].toStdString();
     const std::string renamed = "Đầu tư + 50% & hơn";
     auto answer = harness.answer("Portfolio.aspx?type=editcat&name=" + escaped(renamed) + "&session=" + session +
                                  "&portfolioid=" + id);
@@ -113,12 +111,12 @@ TEST_F(AccountJourneyTest, CategoryNamesWithSeparatorsAreRefused) {
 
 TEST_F(AccountJourneyTest, OtherUsersCategoriesAreOutOfReach) {
     const std::string demo = harness.login("demo", "demo");
-    const auto demoCategory = harness.answer("portfolio.aspx?session=" + demo).recordsWithFieldCount(2)[0].text(0);
+    const auto demoCategory = harness.records("portfolio.aspx?session=" + demo, 2)[0][0];
     const std::string other = harness.login("lan", registerUser("lan", "lan@example.vn"));
     auto answer =
         harness.answer("Portfolio.aspx?type=deletecat&portfolioid=" + demoCategory.toStdString() + "&session=" + other);
     EXPECT_EQ(answer.status(), 1);
-    EXPECT_EQ(harness.answer("portfolio.aspx?session=" + demo).recordsWithFieldCount(2).size(), 2u);
+    EXPECT_EQ(harness.records("portfolio.aspx?session=" + demo, 2).size(), 2u);
 }
 
 TEST_F(AccountJourneyTest, DemoAccountHasTwoCategoriesWithHoldings) {

@@ -31,12 +31,10 @@ protected:
     void SetUp() override {
         session = harness.login("demo", "demo");
         ASSERT_FALSE(session.empty());
-        firstCategory = harness.answer("portfolio.aspx?session=" + session).recordsWithFieldCount(2).at(0).text(0);
+        firstCategory = harness.records("portfolio.aspx?session=" + session, 2).at(0).at(0);
     }
 
-    std::size_t categoryCount() const {
-        return harness.answer("portfolio.aspx?session=" + session).recordsWithFieldCount(2).size();
-    }
+    std::size_t categoryCount() const { return harness.records("portfolio.aspx?session=" + session, 2).size(); }
 
     simtest::ServiceHarness harness;
     std::string session;

@@ -25,10 +25,8 @@ protected:
         companyId = std::to_string(company.id);
         price = harness.service->market().priceAt(company.id, harness.service->clock().now());
         ASSERT_GT(price, 3.0);
-        category = harness.answer("Portfolio.aspx?type=addcat&name=canh-bao&session=" + session)
-                       .recordsWithFieldCount(2)[0]
-                       .text(0)
-                       .toStdString();
+        category =
+            harness.records("Portfolio.aspx?type=addcat&name=canh-bao&session=" + session, 2)[0][0].toStdString();
     }
 
     std::string addHolding(double purchase, const std::string& over, const std::string& under) {

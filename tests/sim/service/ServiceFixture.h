@@ -73,6 +73,16 @@ public:
 
     net::Answer answer(const std::string& pageAndQuery) const { return read(body(pageAndQuery)); }
 
+    /// The texts of the answer's records with this many fields, which outlive the answer.
+    std::vector<QStringList> records(const std::string& pageAndQuery, qsizetype fieldCount) const {
+        const net::Answer reply = answer(pageAndQuery);
+        std::vector<QStringList> texts;
+        for (const net::RecordView& record : reply.recordsWithFieldCount(fieldCount)) {
+            texts.push_back(record.toStringList());
+        }
+        return texts;
+    }
+
     /// Logs in and returns the session token (empty when refused).
     std::string login(const std::string& user, const std::string& password) const {
         const auto reply = answer("login.aspx?username=" + escaped(user) + "&pass=" + md5(password) + "&imei=dev1");

@@ -43,8 +43,7 @@ TEST_F(StateRestartTest, AccountsSessionsAndPortfoliosSurviveARestart) {
     EXPECT_EQ(list.recordsWithFieldCount(2)[0].text(1).toStdString(), name);
     EXPECT_FALSE(second.login("lan", password).empty());
     // The demo account is made once, not again at every start.
-    EXPECT_EQ(second.answer("portfolio.aspx?session=" + second.login("demo", "demo")).recordsWithFieldCount(2).size(),
-              2u);
+    EXPECT_EQ(second.records("portfolio.aspx?session=" + second.login("demo", "demo"), 2).size(), 2u);
 }
 
 TEST_F(StateRestartTest, StateFileIsReadableByItsOwnerOnly) {
