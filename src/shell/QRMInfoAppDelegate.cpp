@@ -134,7 +134,11 @@ void QRMInfoAppDelegate::caculateDay() {
 }
 
 std::unique_ptr<net::MyUrlRequest> QRMInfoAppDelegate::makeRequest() const {
-    return std::make_unique<net::MyUrlRequest>(m_env.network, m_env.activity);
+    auto request = std::make_unique<net::MyUrlRequest>(m_env.network, m_env.activity);
+    if (m_env.transferTimeoutMs > 0) {
+        request->setTransferTimeoutMs(m_env.transferTimeoutMs);
+    }
+    return request;
 }
 
 net::MyUrlRequest& QRMInfoAppDelegate::ensureMyUrlRequest() {

@@ -43,6 +43,7 @@ void JourneyTest::SetUp() {
     ASSERT_TRUE(m_service->start());
     m_preferences.values[QStringLiteral("Realtime")] = 1;
     m_preferences.values[QStringLiteral("TheodoiCK")] = 1;
+    m_transferTimeoutMs = kJourneyTransferTimeoutMs;
     startQuietly(m_service->baseUrl());
     m_tradingDay = core::dayNumberOf(QDateTime(day, QTime(12, 0)));
     app().setCurrentDay(m_tradingDay);
@@ -94,9 +95,11 @@ void JourneyTest::runJourney(const JourneyScreen& screen, int refreshes) {
     QElapsedTimer wall;
     wall.start();
     const sim::FaultCounts before = m_service->faults().counts();
-    m_service->faults().setRates(badSpell());
     JourneyFigures figures;
     for (; figures.refreshes < refreshes; ++figures.refreshes) {
+        const sim::FaultRates rates = badSpellAt(figures.refreshes);
+        m_service->faults().setRates(rates);
+        figures.timeOuts += rates.latencyMs > kJourneyTransferTimeoutMs ? 1 : 0;
         refreshOnce(screen);
         ASSERT_LE(alertsWaiting(), 1) << "refresh " << figures.refreshes << ": "
                                       << alerts().currentMessage().toStdString() << " with " << alerts().queuedCount()
@@ -141,14 +144,16 @@ void JourneyTest::expectSoundStore() {
 
 void JourneyTest::report(const JourneyScreen& screen, const JourneyFigures& figures) {
     const sim::FaultCounts& served = figures.served;
-    std::printf("[journey] %-18s refreshes %d requests %lld dropped %lld errors %lld garbage %lld time %.1f s\n",
+    std::printf("[journey] %-18s refreshes %d requests %lld dropped %lld errors %lld garbage %lld time-outs %d "
+                "time %.1f s\n",
                 screen.name.toUtf8().constData(), figures.refreshes, served.requests, served.drops, served.errors,
-                served.garbage, figures.seconds);
+                served.garbage, figures.timeOuts, figures.seconds);
     RecordProperty("refreshes", figures.refreshes);
     RecordProperty("requests", static_cast<int>(served.requests));
     RecordProperty("dropped", static_cast<int>(served.drops));
     RecordProperty("errors", static_cast<int>(served.errors));
     RecordProperty("garbage", static_cast<int>(served.garbage));
+    RecordProperty("timeOuts", figures.timeOuts);
 }
 
 } // namespace reliability

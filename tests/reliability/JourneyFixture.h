@@ -26,9 +26,11 @@ struct JourneyScreen {
     double period = 1;
 };
 
-/// What one journey went through, counted by the service.
+/// What one journey went through, counted by the service (time-outs by the journey: the service
+/// only sees a slow answer).
 struct JourneyFigures {
     int refreshes = 0;
+    int timeOuts = 0;
     sim::FaultCounts served;
     double seconds = 0;
 };
@@ -37,6 +39,22 @@ struct JourneyFigures {
 /// answers, and a little latency on every answer.
 inline sim::FaultRates badSpell() {
     return sim::FaultRates{3, 0.1, 0.1, 0.2};
+}
+
+/// The client's limit on a transfer in the journeys, well above what an answer takes on this
+/// machine even under the sanitizers, and the latency of the bad spell's slow answers beyond it.
+inline constexpr int kJourneyTransferTimeoutMs = 400;
+inline constexpr int kSlowAnswerMs = 700;
+/// Every this many refreshes of the bad spell, the answer comes too late and the transfer times out.
+inline constexpr int kTimeOutEvery = 50;
+
+/// The rates of one refresh of the bad spell.
+inline sim::FaultRates badSpellAt(int refresh) {
+    sim::FaultRates rates = badSpell();
+    if (refresh % kTimeOutEvery == kTimeOutEvery - 1) {
+        rates.latencyMs = kSlowAnswerMs;
+    }
+    return rates;
 }
 
 /// The whole application on the built-in service, its market clock frozen inside the session of

@@ -77,6 +77,7 @@ protected:
         environment.scheduler = &m_scheduler;
         environment.alerts = m_alerts.get();
         environment.navigator = m_navigator.get();
+        environment.transferTimeoutMs = m_transferTimeoutMs;
         environment.platform =
             core::Platform{&m_preferences, &m_keepAwake, &m_links, QStringLiteral("device-1"), QStringLiteral("2.0.3")};
         m_app = std::make_unique<shell::QRMInfoAppDelegate>(environment);
@@ -125,6 +126,8 @@ protected:
     QNetworkAccessManager& network() { return m_network; }
 
     FakePreferences m_preferences;
+    /// Set before the start: the longest transfer of every request object (0: their own limit).
+    int m_transferTimeoutMs = 0;
     FakeKeepAwake m_keepAwake;
     FakeLinks m_links;
 
