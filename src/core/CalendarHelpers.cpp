@@ -71,6 +71,14 @@ QString getDecimalString(double value, const QLocale& locale) {
     return text;
 }
 
+QString wholeNumberText(double value) {
+    if (!std::isfinite(value)) {
+        return QStringLiteral("-");
+    }
+    // Adding zero turns the -0 of a truncated small negative into 0.
+    return QString::number(std::trunc(value) + 0.0, 'f', 0);
+}
+
 DayKeys caculateDay(int today) {
     return DayKeys{today, today - 1, today};
 }

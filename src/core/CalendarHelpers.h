@@ -31,6 +31,11 @@ QString timeFromMinuteFrom0h00(int clockMinute);
 /// zeros, never "-0". The "C" locale formats as English.
 QString getDecimalString(double value, const QLocale& locale = QLocale());
 
+/// The whole part of a number as plain digits: truncated toward zero, ungrouped, never "-0". Any
+/// value an answer may hold is safe: one beyond an int prints all its digits, and one that is no
+/// number at all prints "-".
+QString wholeNumberText(double value);
+
 /// The three day keys the application keeps: today, the history screen's day and the results
 /// screen's day.
 struct DayKeys {

@@ -1,5 +1,6 @@
 #include "market/MarketResultView.h"
 
+#include "core/CalendarHelpers.h"
 #include "market/MarketResultViewController.h"
 #include "ui/Canvas.h"
 #include "ui/ChartPieces.h"
@@ -63,12 +64,9 @@ void MarketResultView::drawCoordinate() {
 
 // The lowest label is 85 % of the minimum: the bars stand on the index panel's floor.
 void MarketResultView::drawPanelLabels(double maximum, double minimum, int maxY, int minY, int lowY) {
-    const auto whole = [](double value) {
-        return QString::asprintf("%d", static_cast<int>(value));
-    };
-    drawText(whole(maximum), kLabelX, maxY);
-    drawText(whole(minimum), kLabelX, minY);
-    drawText(whole(0.85 * minimum), kLabelX, lowY);
+    drawText(core::wholeNumberText(maximum), kLabelX, maxY);
+    drawText(core::wholeNumberText(minimum), kLabelX, minY);
+    drawText(core::wholeNumberText(0.85 * minimum), kLabelX, lowY);
 }
 
 void MarketResultView::drawText(const QString& text, int x, int y) {

@@ -1,5 +1,6 @@
 #include "world/ACBGoldViewController.h"
 
+#include "core/CalendarHelpers.h"
 #include "net/AnswerReader.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenStyle.h"
@@ -84,7 +85,7 @@ void ACBGoldViewController::showQuote(const net::RecordView& quote) {
     m_lbQuantity->setText(core::getDecimalString(quote.doubleAt(7)));
     m_lbPrice->setText(core::getDecimalString(quote.doubleAt(4)));
     const double change = quote.doubleAt(1);
-    showChange(change, QString::number(static_cast<int>(change)), quote.text(2));
+    showChange(change, core::wholeNumberText(change), quote.text(2));
 }
 
 void ACBGoldViewController::goWorldGold() {

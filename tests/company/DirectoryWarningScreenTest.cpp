@@ -4,13 +4,10 @@
 #include "server/EmbeddedService.h"
 #include "server/ScriptedServer.h"
 #include "server/Service.h"
-#include "shell/LoginViewController.h"
 #include "shell/MainViewController.h"
 #include "shell/ShellFixture.h"
 #include "store/myDb.h"
 #include "ui/RowTable.h"
-
-#include <QLineEdit>
 
 #include <memory>
 
@@ -110,16 +107,6 @@ protected:
         m_service = sim::startEmbeddedService("");
         ASSERT_NE(m_service, nullptr);
         startQuietly(m_service->baseUrl());
-    }
-
-    void logInAsDemo() {
-        app().mainViewController()->goLogin();
-        shell::LoginViewController& login = *app().loginViewController();
-        login.uname()->setText(QStringLiteral("demo"));
-        login.pass()->setText(QStringLiteral("demo"));
-        login.sendLogin();
-        ASSERT_TRUE(waitForAlert(QStringLiteral("Đăng nhập thành công.")));
-        alerts().press(0);
     }
 
     /// The company names the full update would have stored, for the holdings' look-up.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using namespace core;
 
 TEST(DayNumbers, EpochIsMidnightOfTheFirstOfJanuary2000Local) {
@@ -72,4 +75,19 @@ TEST(DecimalStrings, NeverNegativeZero) {
 
 TEST(DecimalStrings, TheCLocaleFormatsAsEnglish) {
     EXPECT_EQ(getDecimalString(1234.5, QLocale::c()), QStringLiteral("1,234.5"));
+}
+
+TEST(WholeNumberText, TruncatesTowardZeroWithoutGroupingOrNegativeZero) {
+    EXPECT_EQ(wholeNumberText(150.9), QStringLiteral("150"));
+    EXPECT_EQ(wholeNumberText(-150.9), QStringLiteral("-150"));
+    EXPECT_EQ(wholeNumberText(-0.4), QStringLiteral("0"));
+    EXPECT_EQ(wholeNumberText(1234567), QStringLiteral("1234567"));
+}
+
+// An answer may hold any number: one beyond an int must not overflow the conversion.
+TEST(WholeNumberText, ValuesBeyondAnIntOrNoNumberAtAll) {
+    EXPECT_EQ(wholeNumberText(-8.0e12), QStringLiteral("-8000000000000"));
+    EXPECT_EQ(wholeNumberText(std::ldexp(1.0, 70)), QStringLiteral("1180591620717411303424"));
+    EXPECT_EQ(wholeNumberText(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("-"));
+    EXPECT_EQ(wholeNumberText(-std::numeric_limits<double>::infinity()), QStringLiteral("-"));
 }

@@ -6,12 +6,9 @@
 #include "portfolio/PortfolioScreens.h"
 #include "server/EmbeddedService.h"
 #include "server/Service.h"
-#include "shell/LoginViewController.h"
 #include "shell/MainViewController.h"
 #include "ui/Alerts.h"
 #include "ui/Navigator.h"
-
-#include <QLineEdit>
 
 using portfolio::DirectoryMenuViewController;
 using portfolio::PortfolioScreen;
@@ -31,16 +28,6 @@ protected:
         m_companyId = QString::number(company.id);
         app().db()->updateCompanyList(QString::number(company.stockId), QString::number(app().currentDay()),
                                       m_companyId, m_code, m_code);
-    }
-
-    void logInAsDemo() {
-        app().mainViewController()->goLogin();
-        shell::LoginViewController& login = *app().loginViewController();
-        login.uname()->setText(QStringLiteral("demo"));
-        login.pass()->setText(QStringLiteral("demo"));
-        login.sendLogin();
-        ASSERT_TRUE(waitForAlert(QStringLiteral("Đăng nhập thành công.")));
-        alerts().press(0);
     }
 
     /// Presses OK on the alert that says `message`.

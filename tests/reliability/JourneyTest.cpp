@@ -11,15 +11,12 @@
 #include "portfolio/PortfolioScreens.h"
 #include "portfolio/PortfolioSection.h"
 #include "portfolio/WatchListViewController.h"
-#include "shell/LoginViewController.h"
 #include "shell/MainViewController.h"
 #include "store/myDb.h"
 #include "world/ACBGoldViewController.h"
 #include "world/ExchangeViewController.h"
 #include "world/GoodsViewController.h"
 #include "world/WorldStockViewController.h"
-
-#include <QLineEdit>
 
 #include <algorithm>
 
@@ -40,16 +37,6 @@ protected:
             }
         }
         return listed;
-    }
-
-    void logInAsDemo() {
-        app().mainViewController()->goLogin();
-        shell::LoginViewController& login = *app().loginViewController();
-        login.uname()->setText(QStringLiteral("demo"));
-        login.pass()->setText(QStringLiteral("demo"));
-        login.sendLogin();
-        ASSERT_TRUE(waitForAlert(QStringLiteral("Đăng nhập thành công.")));
-        alerts().press(0);
     }
 
     /// The prices of the category's quotes as the service answers them now.

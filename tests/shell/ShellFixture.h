@@ -3,6 +3,8 @@
 #include "core/Platform.h"
 #include "net/NetworkActivity.h"
 #include "server/ScriptedServer.h"
+#include "shell/LoginViewController.h"
+#include "shell/MainViewController.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "store/myDb.h"
 #include "support/FakePlatform.h"
@@ -13,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -117,6 +120,17 @@ protected:
 
     bool waitForAlert(const QString& message) {
         return waitFor([this, &message] { return m_alerts->isShowing() && m_alerts->currentMessage() == message; });
+    }
+
+    /// Logs in as the built-in service's demo user through the login screen, as a user does.
+    void logInAsDemo() {
+        m_app->mainViewController()->goLogin();
+        shell::LoginViewController& login = *m_app->loginViewController();
+        login.uname()->setText(QStringLiteral("demo"));
+        login.pass()->setText(QStringLiteral("demo"));
+        login.sendLogin();
+        ASSERT_TRUE(waitForAlert(QStringLiteral("Đăng nhập thành công.")));
+        m_alerts->press(0);
     }
 
     shell::QRMInfoAppDelegate& app() { return *m_app; }

@@ -115,6 +115,16 @@ TEST_F(GoldTest, ABankQuoteOfTodayFillsTheLabelsAndSetsTheRevision) {
     EXPECT_EQ(screen.storedTexts().size(), 2);
 }
 
+// A change beyond any int (a fuzzed answer found it) reads as its digits, not as an overflow.
+TEST_F(GoldTest, ABankQuoteWithAChangeBeyondAnIntShowsItsDigits) {
+    m_server.set("/KTRPW/realtime.aspx",
+                 answer(body(0, kToday, {bankQuote("-8000000000000.5", "-0.12", 870, "41620", "41520", kToday)})));
+    auto& screen = open<ACBGoldViewController>();
+    reloadAndWait(screen);
+    EXPECT_TRUE(screen.lbPercent()->text().startsWith(QStringLiteral("-8000000000000(")))
+        << qPrintable(screen.lbPercent()->text());
+}
+
 TEST_F(GoldTest, ABankQuoteOfNoChangeFromAnotherDayReadsRedWithItsDate) {
     m_server.set("/KTRPW/realtime.aspx",
                  answer(body(0, kToday - 1, {bankQuote("0", "0.12", 1050, "41500", "41450", kToday - 1)})));
