@@ -37,6 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readEveryField(answer);
     const core::EndOfDayRecords records = core::readEndOfDayRecords(answer);
     (void)records;
-    g_sink = g_sink + net::splitColonOnly(answer.text()).size() + net::statusOf(answer.text());
+    g_sink = g_sink + static_cast<double>(net::splitColonOnly(answer.text()).size()) + net::statusOf(answer.text());
     return 0;
 }
