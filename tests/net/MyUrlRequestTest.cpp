@@ -130,11 +130,16 @@ TEST_F(MyUrlRequestTest, TwoRedirectsDeliverOnlyTheFinalBody) {
     m_server.set("/third", body("final"));
     EXPECT_EQ(fetch(url("/first")), QByteArray("final"));
     // Qt sends a request again when the server closed a kept-alive connection under it, so a
-    // target may repeat; the order of the hops may not change.
-    std::vector<std::string> targets = m_server.requestTargets();
-    targets.erase(std::unique(targets.begin(), targets.end()), targets.end());
+    // target may repeat, even after a later hop (seen under load); the order in which each hop
+    // is first asked may not change.
+    std::vector<std::string> firstAsked;
+    for (const std::string& target : m_server.requestTargets()) {
+        if (std::find(firstAsked.begin(), firstAsked.end(), target) == firstAsked.end()) {
+            firstAsked.push_back(target);
+        }
+    }
     const std::vector<std::string> expected = {"/first", "/second", "/third"};
-    EXPECT_EQ(targets, expected);
+    EXPECT_EQ(firstAsked, expected);
 }
 
 TEST_F(MyUrlRequestTest, DroppedConnectionIsFailure) {
