@@ -1,12 +1,8 @@
 #include "info/BankGoldPage.h"
 #include "info/CivilDate.h"
-#include "info/CommodityPage.h"
-#include "info/ExchangeRatePage.h"
-#include "info/Noise.h"
 #include "info/WorldGoldPage.h"
-#include "info/WorldIndexPage.h"
-#include "info/WorldPrices.h"
 #include "info_AnswerReading.h"
+#include "info_WorldFeeds.h"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +19,8 @@ constexpr double kOuncesPerTael = 1.20565;
 
 /// Every world and bank page over one seed, read the way the client reads them, over the 90 days
 /// from Monday 3 June 2024.
-class CrossPricesTest : public ::testing::Test {
+class CrossPricesTest : public WorldFeedsTest {
 protected:
-    sim::Noise m_noise{kSeed};
-    sim::WorldPrices m_prices{m_noise};
-    sim::WorldIndexPage m_indices{m_prices};
-    sim::ExchangeRatePage m_rates{m_prices};
-    sim::CommodityPage m_commodities{m_prices};
     sim::WorldGoldPage m_worldGold{m_prices};
     sim::BankGoldPage m_bankGold{m_noise, m_prices};
     const int m_first = sim::CivilDate{2024, 6, 3}.toDay();

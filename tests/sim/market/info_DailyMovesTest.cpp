@@ -1,10 +1,6 @@
 #include "info/CivilDate.h"
-#include "info/CommodityPage.h"
-#include "info/ExchangeRatePage.h"
-#include "info/Noise.h"
-#include "info/WorldIndexPage.h"
-#include "info/WorldPrices.h"
 #include "info_AnswerReading.h"
+#include "info_WorldFeeds.h"
 
 #include <gtest/gtest.h>
 
@@ -51,14 +47,8 @@ double correlation(const Moves& a, const Moves& b) {
 
 /// Close-to-close moves of the world series over 90 weekday sessions from June 2024, each read from
 /// the answer of the morning after its session, when every one of them has closed.
-class DailyMovesTest : public ::testing::Test {
+class DailyMovesTest : public WorldFeedsTest {
 protected:
-    sim::Noise m_noise{kSeed};
-    sim::WorldPrices m_prices{m_noise};
-    sim::WorldIndexPage m_indices{m_prices};
-    sim::ExchangeRatePage m_rates{m_prices};
-    sim::CommodityPage m_commodities{m_prices};
-
     using Reading = std::function<sim::InstrumentQuote(const SimTime&)>;
 
     /// Relative moves of one series, its quote read at `minute` of the day after each session (or

@@ -1,9 +1,5 @@
-#include "info/CommodityPage.h"
-#include "info/ExchangeRatePage.h"
-#include "info/Noise.h"
-#include "info/WorldIndexPage.h"
-#include "info/WorldPrices.h"
 #include "info_AnswerReading.h"
+#include "info_WorldFeeds.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +10,8 @@ using sim::SimTime;
 
 namespace {
 
-class WorldPagesTest : public ::testing::Test {
+class WorldPagesTest : public WorldFeedsTest {
 protected:
-    sim::Noise m_noise{kSeed};
-    sim::WorldPrices m_prices{m_noise};
-    sim::WorldIndexPage m_indices{m_prices};
-    sim::ExchangeRatePage m_rates{m_prices};
-    sim::CommodityPage m_commodities{m_prices};
-
     std::vector<std::string> indexRecord(const SimTime& t, int id) const {
         for (const auto& record : readAnswer(m_indices.answer(t)).ofSize(6)) {
             if (whole(record[0]) == id) {
