@@ -19,6 +19,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QNetworkAccessManager>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -32,22 +33,13 @@ QString defaultDataDir() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-// The window is 480×320 points; the desktop shows it larger. Qt reads the scale factor when the
-// application object is made, so it is taken from the arguments before that.
+// The tour needs no display: it is asked for before the application object picks a platform.
 void applyEarlyOptions(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        const bool last = i + 1 >= argc;
-        if (std::strcmp(argv[i], "--scale") == 0 && !last) {
-            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
-        } else if (std::strncmp(argv[i], "--scale=", 8) == 0) {
-            qputenv("QT_SCALE_FACTOR", argv[i] + 8);
-        } else if ((std::strcmp(argv[i], "--tour") == 0 || std::strncmp(argv[i], "--tour=", 7) == 0) &&
-                   qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        if ((std::strcmp(argv[i], "--tour") == 0 || std::strncmp(argv[i], "--tour=", 7) == 0) &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
-    }
-    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
-        qputenv("QT_SCALE_FACTOR", "2");
     }
 }
 
@@ -70,6 +62,7 @@ struct Options {
     QString baseUrl;
     QString tourDir;
     std::optional<double> replaySpeed;
+    std::optional<double> zoom;
 };
 
 // "--replay" may stand alone, which the command-line parser cannot express: give it its default.
@@ -85,6 +78,26 @@ QStringList withReplayValues(QStringList arguments) {
     return arguments;
 }
 
+// As the parser itself does with a malformed command line.
+[[noreturn]] void refuseOption(const QString& message) {
+    QTextStream(stderr) << "corvastel: " << message << '\n';
+    std::exit(2);
+}
+
+std::optional<double> zoomOf(const QCommandLineParser& parser, const QCommandLineOption& scale) {
+    if (!parser.isSet(scale)) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double zoom = parser.value(scale).toDouble(&ok);
+    if (!ok || zoom < app::MainWindow::kMinZoom || zoom > app::MainWindow::kMaxZoom) {
+        refuseOption(QStringLiteral("--scale wants a factor from %1 to %2, e.g. --scale 2")
+                         .arg(app::MainWindow::kMinZoom)
+                         .arg(app::MainWindow::kMaxZoom));
+    }
+    return zoom;
+}
+
 std::optional<double> replaySpeedOf(const QCommandLineParser& parser, const QCommandLineOption& replay) {
     if (!parser.isSet(replay)) {
         return std::nullopt;
@@ -92,11 +105,15 @@ std::optional<double> replaySpeedOf(const QCommandLineParser& parser, const QCom
     bool ok = false;
     const double speed = parser.value(replay).toDouble(&ok);
     if (!ok || speed <= 0) {
-        // As the parser itself does with a malformed command line.
-        QTextStream(stderr) << "corvastel: --replay wants a positive speed, e.g. --replay 10\n";
-        std::exit(2);
+        refuseOption(QStringLiteral("--replay wants a positive speed, e.g. --replay 10"));
     }
     return speed;
+}
+
+void printVersions() {
+    QTextStream(stdout) << "corvastel " << CORVASTEL_VERSION << '\n'
+                        << "Qt " << qVersion() << " (built with " << QT_VERSION_STR << ")\n"
+                        << "SQLite " << myDb::engineVersion() << '\n';
 }
 
 // Reads the running application's command line; call it once the application object exists.
@@ -105,7 +122,8 @@ Options parseOptions() {
     parser.setApplicationDescription(QStringLiteral(
         "Corvastel: Vietnamese stock-market information (HoSE, HNX, world markets, gold, commodities, rates)."));
     parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Print the version and those of Qt and SQLite in use, and exit."));
     const QCommandLineOption dataDir(
         QStringLiteral("data-dir"),
         QStringLiteral("Folder of the working database (default: %1).").arg(defaultDataDir()), QStringLiteral("DIR"),
@@ -114,8 +132,14 @@ Options parseOptions() {
                                      QStringLiteral("The market-information service, e.g. http://127.0.0.1:8080 "
                                                     "(default: the built-in service on a free local port)."),
                                      QStringLiteral("URL"));
-    const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("Window scale factor (default 2)."),
-                                   QStringLiteral("FACTOR"), QStringLiteral("2"));
+    const QCommandLineOption scale(
+        QStringLiteral("scale"),
+        QStringLiteral("Window zoom: FACTOR times the 480×320 screen, from %1 to %2 (default: the zoom the window "
+                       "was left at, else %3).")
+            .arg(app::MainWindow::kMinZoom)
+            .arg(app::MainWindow::kMaxZoom)
+            .arg(app::MainWindow::kDefaultZoom),
+        QStringLiteral("FACTOR"));
     const QCommandLineOption tour(QStringLiteral("tour"),
                                   QStringLiteral("Walk through every screen headless and save DIR/NN-<screen>.png."),
                                   QStringLiteral("DIR"));
@@ -128,9 +152,14 @@ Options parseOptions() {
                        "at SPEED times the wall clock (default %1), so the market moves at any hour.")
             .arg(sim::kDefaultReplaySpeed),
         QStringLiteral("SPEED"));
-    parser.addOptions({dataDir, baseUrl, scale, tour, summary, replay});
+    parser.addOptions({version, dataDir, baseUrl, scale, tour, summary, replay});
     parser.process(withReplayValues(QCoreApplication::arguments()));
-    return {parser.value(dataDir), parser.value(baseUrl), parser.value(tour), replaySpeedOf(parser, replay)};
+    if (parser.isSet(version)) {
+        printVersions();
+        std::exit(0);
+    }
+    return {parser.value(dataDir), parser.value(baseUrl), parser.value(tour), replaySpeedOf(parser, replay),
+            zoomOf(parser, scale)};
 }
 
 void nameApplication() {
@@ -222,10 +251,18 @@ int main(int argc, char** argv) {
     });
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &appDelegate,
                      [&appDelegate] { appDelegate.applicationWillTerminate(); });
+    const bool touring = !options.tourDir.isEmpty();
+    if (!touring) {
+        // The tour's pictures are always of the default zoom, and a tour leaves the window's
+        // place as the user left it.
+        window.restorePlace(settings, options.zoom);
+        QObject::connect(&application, &QCoreApplication::aboutToQuit, &window,
+                         [&window, &settings] { window.savePlace(settings); });
+    }
     window.show();
     appDelegate.applicationDidFinishLaunching();
 
-    if (!options.tourDir.isEmpty()) {
+    if (touring) {
         app::Tour tour(appDelegate, window, options.tourDir);
         const QString failure = tour.run();
         if (!failure.isEmpty()) {

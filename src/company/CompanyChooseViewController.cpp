@@ -12,7 +12,9 @@
 namespace company {
 
 CompanyChooseViewController::CompanyChooseViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : m_delegate(appDelegate) {}
+    : m_delegate(appDelegate) {
+    setScreenName(QStringLiteral("Chọn cổ phiếu"));
+}
 
 CompanyChooseViewController::~CompanyChooseViewController() = default;
 

@@ -32,7 +32,9 @@ const QColor kRise(33, 140, 33);
 
 CompanyFinancialNewsViewController::CompanyFinancialNewsViewController(shell::QRMInfoAppDelegate& appDelegate)
     : CompanyTabScreen(appDelegate)
-    , m_live(std::make_unique<shell::LiveRefresh>(appDelegate, *this, [this] { targetMethod(); })) {}
+    , m_live(std::make_unique<shell::LiveRefresh>(appDelegate, *this, [this] { targetMethod(); })) {
+    setScreenName(QStringLiteral("Tài chính công ty"));
+}
 
 CompanyFinancialNewsViewController::~CompanyFinancialNewsViewController() = default;
 

@@ -36,7 +36,9 @@ shell::LiveRefresh::Options refreshOptions() {
 CompanyHeadNewsViewController::CompanyHeadNewsViewController(shell::QRMInfoAppDelegate& appDelegate)
     : CompanyTabScreen(appDelegate)
     , m_live(std::make_unique<shell::LiveRefresh>(
-          appDelegate, *this, [this] { targetMethod(); }, refreshOptions())) {}
+          appDelegate, *this, [this] { targetMethod(); }, refreshOptions())) {
+    setScreenName(QStringLiteral("Tin tức công ty"));
+}
 
 CompanyHeadNewsViewController::~CompanyHeadNewsViewController() = default;
 

@@ -48,7 +48,9 @@ CompanyInfoViewController::CompanyInfoViewController(shell::QRMInfoAppDelegate& 
           appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this)))
     , m_source(std::make_unique<CompanyListSource>())
     , m_warnings(std::make_unique<PriceWarningCheck>(appDelegate, *this, [this] { switchLiveOff(); }))
-    , m_request(appDelegate, *this) {}
+    , m_request(appDelegate, *this) {
+    setScreenName(QStringLiteral("Bảng giá cổ phiếu"));
+}
 
 CompanyInfoViewController::~CompanyInfoViewController() = default;
 

@@ -9,7 +9,9 @@
 namespace company {
 
 CompanyNewsDetailViewController::CompanyNewsDetailViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : NewsArticleScreen(appDelegate) {}
+    : NewsArticleScreen(appDelegate) {
+    setScreenName(QStringLiteral("Tin công ty"));
+}
 
 CompanyNewsDetailViewController::~CompanyNewsDetailViewController() = default;
 

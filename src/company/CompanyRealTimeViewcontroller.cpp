@@ -20,6 +20,7 @@
 #include "ui/Fonts.h"
 #include "ui/LiveModeButton.h"
 #include "ui/Navigator.h"
+#include "ui/PictureLabel.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -48,7 +49,9 @@ shell::LiveRefresh::Options refreshOptions(shell::QRMInfoAppDelegate& app, Compa
 CompanyRealTimeViewcontroller::CompanyRealTimeViewcontroller(shell::QRMInfoAppDelegate& appDelegate)
     : m_delegate(appDelegate)
     , m_live(std::make_unique<shell::LiveRefresh>(
-          appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this))) {}
+          appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this))) {
+    setScreenName(QStringLiteral("Giao dịch trong ngày"));
+}
 
 CompanyRealTimeViewcontroller::~CompanyRealTimeViewcontroller() = default;
 
@@ -95,7 +98,7 @@ void CompanyRealTimeViewcontroller::buildTopBar(QWidget* root) {
 // The trading-hours captions under the panel, one per exchange; only the company's is shown.
 void CompanyRealTimeViewcontroller::buildTimeAxes(QWidget* root) {
     const auto axis = [root](const QString& name) {
-        auto* label = new QLabel(root);
+        auto* label = new ui::PictureLabel(root);
         label->setGeometry(184, 130, 280, 18);
         label->setPixmap(ui::artwork(name, QSize(280, 18)));
         label->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -34,6 +34,7 @@ CompanyResultViewController::CompanyResultViewController(shell::QRMInfoAppDelega
     , m_appDelegate(appDelegate)
     , m_live(std::make_unique<shell::LiveRefresh>(
           appDelegate, *this, [this] { targetMethod(); }, refreshOptions())) {
+    setScreenName(QStringLiteral("Kết quả giao dịch cổ phiếu"));
     connect(&m_appDelegate, &shell::QRMInfoAppDelegate::companyResultsLoaded, this,
             &CompanyResultViewController::companyResultsLoaded);
     connect(&m_appDelegate, &shell::QRMInfoAppDelegate::marketResultsLoaded, this,

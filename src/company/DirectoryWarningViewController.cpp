@@ -26,6 +26,7 @@ void addColumnTitle(QWidget* root, const QString& text, int x, int width, Qt::Al
 
 DirectoryWarningViewController::DirectoryWarningViewController(shell::QRMInfoAppDelegate& appDelegate)
     : BarScreen(appDelegate, kTitle) {
+    setScreenName(QStringLiteral("Cảnh báo giá"));
     setTitle(kTitle);
 }
 

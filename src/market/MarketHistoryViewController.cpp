@@ -52,6 +52,7 @@ QString fixed(double value) {
 
 MarketHistoryViewController::MarketHistoryViewController(shell::QRMInfoAppDelegate& delegate)
     : m_delegate(delegate) {
+    setScreenName(QStringLiteral("Lịch sử thị trường"));
     setTitle(QStringLiteral("Lịch sử"));
 }
 

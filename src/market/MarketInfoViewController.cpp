@@ -83,7 +83,9 @@ bool addsNothingTo(const QString& keptText, const QString& text) {
 MarketInfoViewController::MarketInfoViewController(shell::QRMInfoAppDelegate& appDelegate)
     : m_delegate(appDelegate)
     , m_live(std::make_unique<shell::LiveRefresh>(
-          appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate))) {}
+          appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate))) {
+    setScreenName(QStringLiteral("Thị trường"));
+}
 
 MarketInfoViewController::~MarketInfoViewController() = default;
 

@@ -20,6 +20,7 @@
 #include "ui/Fonts.h"
 #include "ui/LiveModeButton.h"
 #include "ui/Navigator.h"
+#include "ui/PictureLabel.h"
 #include "ui/PlainLabel.h"
 
 #include <QLabel>
@@ -90,7 +91,7 @@ void MarketInfoViewController::buildExchangeLabels(QWidget* root) {
 // when their left edge is at x 184, just under each panel's bar base.
 void MarketInfoViewController::buildTimeAxes(QWidget* root) {
     const auto axis = [root](const QString& name, int top) {
-        auto* label = new QLabel(root);
+        auto* label = new ui::PictureLabel(root);
         label->setGeometry(184, top, 280, 18);
         label->setPixmap(ui::artwork(name, QSize(280, 18)));
         label->setAttribute(Qt::WA_TransparentForMouseEvents);

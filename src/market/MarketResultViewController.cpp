@@ -37,6 +37,7 @@ constexpr int kSlots = 60;
 
 MarketResultViewController::MarketResultViewController(shell::QRMInfoAppDelegate& appDelegate)
     : m_appDelegate(appDelegate) {
+    setScreenName(QStringLiteral("Kết quả giao dịch"));
     connect(&m_appDelegate, &shell::QRMInfoAppDelegate::marketResultsLoaded, this,
             &MarketResultViewController::marketResultsLoaded);
 }

@@ -25,7 +25,9 @@ constexpr int kLastGeneralItem = 5;
 } // namespace
 
 HeadNewsViewController::HeadNewsViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : LiveScreen(appDelegate) {}
+    : LiveScreen(appDelegate) {
+    setScreenName(QStringLiteral("Tin tức"));
+}
 
 HeadNewsViewController::~HeadNewsViewController() = default;
 

@@ -7,7 +7,9 @@
 namespace news {
 
 NewsDetailViewController::NewsDetailViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : NewsArticleScreen(appDelegate) {}
+    : NewsArticleScreen(appDelegate) {
+    setScreenName(QStringLiteral("Bài tin"));
+}
 
 NewsDetailViewController::~NewsDetailViewController() = default;
 

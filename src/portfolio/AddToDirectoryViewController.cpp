@@ -29,7 +29,9 @@ constexpr int kFieldLeft = 116;
 
 AddToDirectoryViewController::AddToDirectoryViewController(shell::QRMInfoAppDelegate& appDelegate)
     : BarScreen(appDelegate, QStringLiteral("Danh mục"))
-    , m_request(appDelegate, *this) {}
+    , m_request(appDelegate, *this) {
+    setScreenName(QStringLiteral("Mã trong danh mục"));
+}
 
 AddToDirectoryViewController::~AddToDirectoryViewController() = default;
 

@@ -24,7 +24,9 @@ const QString kNotChanged = QStringLiteral("Không tạo/cập nhật được d
 
 DirectoryAddViewController::DirectoryAddViewController(shell::QRMInfoAppDelegate& appDelegate)
     : BarScreen(appDelegate, QStringLiteral("Danh mục"))
-    , m_request(appDelegate, *this) {}
+    , m_request(appDelegate, *this) {
+    setScreenName(QStringLiteral("Danh mục mới"));
+}
 
 DirectoryAddViewController::~DirectoryAddViewController() = default;
 

@@ -29,7 +29,9 @@ const QString kChooseCategory = QStringLiteral("Xin chọn danh mục để thao
 
 DirectoryMenuViewController::DirectoryMenuViewController(shell::QRMInfoAppDelegate& appDelegate)
     : BarScreen(appDelegate, QStringLiteral("Danh mục"))
-    , m_request(appDelegate, *this) {}
+    , m_request(appDelegate, *this) {
+    setScreenName(QStringLiteral("Danh mục đầu tư"));
+}
 
 DirectoryMenuViewController::~DirectoryMenuViewController() = default;
 

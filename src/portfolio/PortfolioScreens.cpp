@@ -5,23 +5,33 @@
 namespace portfolio {
 
 PortfolioDataViewController::PortfolioDataViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : PortfolioScreen(appDelegate, 1, QStringLiteral("Thị trường"), marketColumns()) {}
+    : PortfolioScreen(appDelegate, 1, QStringLiteral("Thị trường"), marketColumns()) {
+    setScreenName(QStringLiteral("Danh mục — Thị trường"));
+}
 PortfolioDataViewController::~PortfolioDataViewController() = default;
 
 PortfolioScreen2ViewController::PortfolioScreen2ViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : PortfolioScreen(appDelegate, 2, QStringLiteral("Giá mua"), purchaseColumns()) {}
+    : PortfolioScreen(appDelegate, 2, QStringLiteral("Giá mua"), purchaseColumns()) {
+    setScreenName(QStringLiteral("Danh mục — Giá mua"));
+}
 PortfolioScreen2ViewController::~PortfolioScreen2ViewController() = default;
 
 PortfolioScreen3ViewController::PortfolioScreen3ViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : PortfolioScreen(appDelegate, 3, QStringLiteral("Giá hiện tại"), priceColumns()) {}
+    : PortfolioScreen(appDelegate, 3, QStringLiteral("Giá hiện tại"), priceColumns()) {
+    setScreenName(QStringLiteral("Danh mục — Giá hiện tại"));
+}
 PortfolioScreen3ViewController::~PortfolioScreen3ViewController() = default;
 
 PortfolioScreen4ViewController::PortfolioScreen4ViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : PortfolioScreen(appDelegate, 4, QStringLiteral("Lợi nhuận"), profitColumns()) {}
+    : PortfolioScreen(appDelegate, 4, QStringLiteral("Lợi nhuận"), profitColumns()) {
+    setScreenName(QStringLiteral("Danh mục — Lợi nhuận"));
+}
 PortfolioScreen4ViewController::~PortfolioScreen4ViewController() = default;
 
 PortfolioScreen5ViewController::PortfolioScreen5ViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : PortfolioScreen(appDelegate, 5, QStringLiteral("Cảnh báo"), warningColumns()) {}
+    : PortfolioScreen(appDelegate, 5, QStringLiteral("Cảnh báo"), warningColumns()) {
+    setScreenName(QStringLiteral("Danh mục — Cảnh báo"));
+}
 PortfolioScreen5ViewController::~PortfolioScreen5ViewController() = default;
 
 PortfolioScreen* holdingsScreen(shell::QRMInfoAppDelegate& app, int screen) {

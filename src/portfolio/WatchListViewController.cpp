@@ -49,7 +49,9 @@ WatchListViewController::WatchListViewController(shell::QRMInfoAppDelegate& appD
     , m_live(std::make_unique<shell::LiveRefresh>(
           appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this)))
     , m_warnings(std::make_unique<company::PriceWarningCheck>(appDelegate, *this, [this] { switchLiveOff(); }))
-    , m_request(appDelegate, *this) {}
+    , m_request(appDelegate, *this) {
+    setScreenName(QStringLiteral("Theo dõi chứng khoán"));
+}
 
 WatchListViewController::~WatchListViewController() = default;
 

@@ -8,7 +8,9 @@
 namespace shell {
 
 AboutViewController::AboutViewController(QRMInfoAppDelegate& appDelegate)
-    : BarScreen(appDelegate, QStringLiteral("Hỗ trợ")) {}
+    : BarScreen(appDelegate, QStringLiteral("Hỗ trợ")) {
+    setScreenName(QStringLiteral("Hỗ trợ"));
+}
 
 AboutViewController::~AboutViewController() = default;
 

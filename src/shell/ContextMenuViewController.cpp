@@ -69,7 +69,9 @@ QListWidget* makeMenuList(QWidget* parent) {
 } // namespace
 
 ContextMenuViewController::ContextMenuViewController(QRMInfoAppDelegate& appDelegate)
-    : m_appDelegate(appDelegate) {}
+    : m_appDelegate(appDelegate) {
+    setScreenName(QStringLiteral("Trình đơn"));
+}
 
 ContextMenuViewController::~ContextMenuViewController() = default;
 

@@ -27,7 +27,9 @@ const QString kSavedPasswordMask = QStringLiteral("••••••");
 } // namespace
 
 LoginViewController::LoginViewController(QRMInfoAppDelegate& appDelegate)
-    : BarScreen(appDelegate, QStringLiteral("Đăng nhập")) {}
+    : BarScreen(appDelegate, QStringLiteral("Đăng nhập")) {
+    setScreenName(QStringLiteral("Đăng nhập"));
+}
 
 LoginViewController::~LoginViewController() = default;
 

@@ -11,6 +11,7 @@
 #include "ui/Artwork.h"
 #include "ui/Fonts.h"
 #include "ui/Navigator.h"
+#include "ui/PictureLabel.h"
 #include "ui/PlainLabel.h"
 
 #include <QLabel>
@@ -54,10 +55,9 @@ QPushButton* makeSectionTile(QWidget* parent, const MainViewController::Section&
         "QPushButton { background: rgba(255,255,255,18); border: 1px solid rgba(255,255,255,30); border-radius: 10px; }"
         "QPushButton:pressed { background: rgba(90,150,255,90); }"
         "QPushButton:disabled { background: rgba(255,255,255,6); border-color: rgba(255,255,255,12); }"));
-    auto* icon = new QLabel(tile);
+    auto* icon = new ui::PictureLabel(tile);
     icon->setGeometry((geometry.width() - kIconSide) / 2, 10, kIconSide, kIconSide);
     icon->setPixmap(ui::artwork(section.image, QSize(kIconSide, kIconSide)));
-    icon->setScaledContents(true);
     icon->setAttribute(Qt::WA_TransparentForMouseEvents);
     QLabel* caption = ui::plainLabel(tile, section.caption);
     caption->setGeometry(2, 66, geometry.width() - 4, 22);
@@ -73,7 +73,9 @@ QPushButton* makeSectionTile(QWidget* parent, const MainViewController::Section&
 
 MainViewController::MainViewController(QRMInfoAppDelegate& appDelegate)
     : m_appDelegate(appDelegate)
-    , m_sections(defaultSections()) {}
+    , m_sections(defaultSections()) {
+    setScreenName(QStringLiteral("Trang chủ"));
+}
 
 MainViewController::~MainViewController() = default;
 

@@ -40,7 +40,9 @@ QString translatedRefusal(const QString& field) {
 } // namespace
 
 RegisterViewController::RegisterViewController(QRMInfoAppDelegate& appDelegate)
-    : BarScreen(appDelegate, QStringLiteral("Đăng ký")) {}
+    : BarScreen(appDelegate, QStringLiteral("Đăng ký")) {
+    setScreenName(QStringLiteral("Đăng ký"));
+}
 
 RegisterViewController::~RegisterViewController() = default;
 

@@ -17,7 +17,9 @@ constexpr std::array<int, 3> kChoices{20, 40, 60};
 } // namespace
 
 SelectDayKQGDViewController::SelectDayKQGDViewController(QRMInfoAppDelegate& appDelegate)
-    : BarScreen(appDelegate, QStringLiteral("Số ngày lưu dữ liệu")) {}
+    : BarScreen(appDelegate, QStringLiteral("Số ngày lưu dữ liệu")) {
+    setScreenName(QStringLiteral("Chọn ngày giao dịch"));
+}
 
 SelectDayKQGDViewController::~SelectDayKQGDViewController() = default;
 

@@ -25,7 +25,9 @@ const std::array<const char*, 4> kSwitchCaptions{"Hiển thị tên tài khoản
 } // namespace
 
 SettingViewController::SettingViewController(QRMInfoAppDelegate& appDelegate)
-    : BarScreen(appDelegate, QStringLiteral("Cấu hình")) {}
+    : BarScreen(appDelegate, QStringLiteral("Cấu hình")) {
+    setScreenName(QStringLiteral("Cấu hình"));
+}
 
 SettingViewController::~SettingViewController() = default;
 

@@ -31,6 +31,10 @@ myDb::~myDb() {
     sqlite3_close(m_database);
 }
 
+QString myDb::engineVersion() {
+    return QString::fromLatin1(sqlite3_libversion());
+}
+
 QString myDb::dataFilePath() const {
     return QDir(m_dataDir).filePath(kWorkingFileName);
 }

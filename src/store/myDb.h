@@ -35,6 +35,8 @@ public:
 
     // ---- file, connection, transactions ----------------------------------------------------
 
+    /// The version of the SQLite library in use (not the one built against).
+    static QString engineVersion();
     /// Full path of the working database.
     QString dataFilePath() const;
     /// Copies the seed on first run (owner-only permissions); on later runs brings the file's

@@ -14,9 +14,14 @@ namespace {
 
 const QString kImages = QStringLiteral(":/images");
 
+// The window zooms the screens by scaling their drawing, which would enlarge a picture made at
+// the screen's pixels. Pictures are made this many times finer, so they stay sharp up to this
+// zoom and are smoothly reduced below it.
+constexpr qreal kZoomDetail = 4;
+
 qreal screenPixelRatio() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->devicePixelRatio() : 1.0;
+    return (screen ? screen->devicePixelRatio() : 1.0) * kZoomDetail;
 }
 
 QPixmap renderSvg(const QString& path, QSize size) {

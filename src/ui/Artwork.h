@@ -9,7 +9,7 @@ namespace ui {
 
 /// The program's artwork ":/images/<fileName>". A ".png" that is not there is drawn from the
 /// ".svg" of the same name, at `size` (or the picture's own size) and at the screen's pixel
-/// ratio. Gives a null pixmap when neither exists.
+/// ratio times the largest zoom it is drawn sharp at. Gives a null pixmap when neither exists.
 QPixmap artwork(const QString& fileName, QSize size = {});
 QIcon artworkIcon(const QString& fileName);
 

@@ -2,6 +2,8 @@
 
 #include "ui/Artwork.h"
 
+#include <QPainter>
+
 namespace ui {
 
 LiveModeButton::LiveModeButton(QWidget* parent)
@@ -15,20 +17,28 @@ LiveModeButton::LiveModeButton(QWidget* parent)
 
 void LiveModeButton::showFrame(int index) {
     m_frame = ((index % kFrameCount) + kFrameCount) % kFrameCount;
-    setIcon(frameIcon(m_frame));
+    update();
 }
 
-const QIcon& LiveModeButton::frameIcon(int index) {
-    QIcon& icon = m_frames[index];
-    if (icon.isNull()) {
-        icon = artworkIcon(QStringLiteral("Frame%1.png").arg(index));
+const QPixmap& LiveModeButton::framePicture(int index) {
+    QPixmap& picture = m_frames[index];
+    if (picture.isNull()) {
+        picture = artwork(QStringLiteral("Frame%1.png").arg(index));
     }
-    return icon;
+    return picture;
 }
 
-void LiveModeButton::resizeEvent(QResizeEvent* event) {
-    QPushButton::resizeEvent(event);
-    setIconSize(size());
+void LiveModeButton::paintEvent(QPaintEvent* /*event*/) {
+    const QPixmap& picture = framePicture(m_frame);
+    if (picture.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // As the icon was: as large as fits the button, its aspect kept, centred.
+    const QSizeF shown = picture.deviceIndependentSize().scaled(QSizeF(size()), Qt::KeepAspectRatio);
+    const QRectF target(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+    painter.drawPixmap(target, picture, QRectF(picture.rect()));
 }
 
 } // namespace ui

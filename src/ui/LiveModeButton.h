@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QIcon>
 #include <QList>
+#include <QPixmap>
 #include <QPushButton>
 
 namespace ui {
@@ -22,14 +22,16 @@ public:
     int frame() const { return m_frame; }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    /// The frame is drawn straight onto the painter rather than as the button's icon, which would
+    /// be reduced to the widget's own pixels and look soft under the window's zoom.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QIcon& frameIcon(int index);
+    const QPixmap& framePicture(int index);
 
     int m_frame = 0;
     // Loaded on first use: the animation shows a frame every 0.15 s.
-    QList<QIcon> m_frames;
+    QList<QPixmap> m_frames;
 };
 
 } // namespace ui

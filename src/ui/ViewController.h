@@ -41,6 +41,9 @@ public:
 
     QString title() const { return m_title; }
     void setTitle(const QString& title) { m_title = title; }
+    /// What the window's title calls the screen; the phone's bar titles are often blank.
+    QString screenName() const { return m_screenName; }
+    void setScreenName(const QString& name) { m_screenName = name; }
 
     /// Escape goes back, Home to the root screen, F5 reloads; returns whether the key was used.
     virtual bool handleKey(int qtKey);
@@ -71,6 +74,7 @@ private:
     QPointer<QWidget> m_view;
     QPointer<Navigator> m_navigator;
     QString m_title;
+    QString m_screenName;
     int m_iPressCount = 0;
 };
 

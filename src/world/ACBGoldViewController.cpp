@@ -30,7 +30,9 @@ void addCaption(QWidget* root, const QString& text, const QRect& frame) {
 ACBGoldViewController::ACBGoldViewController(shell::QRMInfoAppDelegate& appDelegate)
     : GoldScreen(appDelegate, kFeedId,
                  Look{QStringLiteral("Giá vàng ACB"), QStringLiteral("Vàng thế giới"),
-                      QStringLiteral("Giá (nghìn đồng/lượng)")}) {}
+                      QStringLiteral("Giá (nghìn đồng/lượng)")}) {
+    setScreenName(QStringLiteral("Giá vàng ACB"));
+}
 
 ACBGoldViewController::~ACBGoldViewController() = default;
 

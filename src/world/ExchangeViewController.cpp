@@ -31,7 +31,9 @@ const QString ExchangeViewController::kWorld = QStringLiteral("World");
 
 ExchangeViewController::ExchangeViewController(shell::QRMInfoAppDelegate& appDelegate)
     : PriceListScreen(appDelegate, QStringLiteral("Tỷ giá"), rowLayout())
-    , m_continent(kACB) {}
+    , m_continent(kACB) {
+    setScreenName(QStringLiteral("Tỷ giá"));
+}
 
 ExchangeViewController::~ExchangeViewController() = default;
 

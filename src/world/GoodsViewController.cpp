@@ -38,7 +38,9 @@ PriceRow goodsRow(const StoredPrice& price) {
 } // namespace
 
 GoodsViewController::GoodsViewController(shell::QRMInfoAppDelegate& appDelegate)
-    : PriceListScreen(appDelegate, QStringLiteral("Hàng hóa"), rowLayout()) {}
+    : PriceListScreen(appDelegate, QStringLiteral("Hàng hóa"), rowLayout()) {
+    setScreenName(QStringLiteral("Hàng hóa"));
+}
 
 GoodsViewController::~GoodsViewController() = default;
 

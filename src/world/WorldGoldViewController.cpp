@@ -20,7 +20,9 @@ constexpr int kQuoteFields = 7;
 WorldGoldViewController::WorldGoldViewController(shell::QRMInfoAppDelegate& appDelegate)
     : GoldScreen(
           appDelegate, kFeedId,
-          Look{QStringLiteral("Giá vàng thế giới"), QStringLiteral("Vàng ACB"), QStringLiteral("Giá (USD/ounce)")}) {}
+          Look{QStringLiteral("Giá vàng thế giới"), QStringLiteral("Vàng ACB"), QStringLiteral("Giá (USD/ounce)")}) {
+    setScreenName(QStringLiteral("Giá vàng thế giới"));
+}
 
 WorldGoldViewController::~WorldGoldViewController() = default;
 

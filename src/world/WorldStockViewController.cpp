@@ -7,6 +7,7 @@
 #include "store/myDb.h"
 #include "ui/Artwork.h"
 #include "ui/Fonts.h"
+#include "ui/PictureLabel.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -40,7 +41,9 @@ const QString WorldStockViewController::kOcean = QStringLiteral("Ocean");
 
 WorldStockViewController::WorldStockViewController(shell::QRMInfoAppDelegate& appDelegate)
     : PriceListScreen(appDelegate, QStringLiteral("Chứng khoán TG"), rowLayout())
-    , m_continent(kEurope) {}
+    , m_continent(kEurope) {
+    setScreenName(QStringLiteral("Chứng khoán thế giới"));
+}
 
 WorldStockViewController::~WorldStockViewController() = default;
 
@@ -85,7 +88,7 @@ void WorldStockViewController::buildContent(QWidget* root) {
     const PriceRowLayout layout = rowLayout();
     m_groupLabel = shell::makeLabel(root, QString(), QRect(4, 32, 50, 18), 12, true);
     m_groupLabel->setStyleSheet(QStringLiteral("color: #ffd54a; background: transparent;"));
-    m_ck_ca = new QLabel(root);
+    m_ck_ca = new ui::PictureLabel(root);
     m_ck_ca->setGeometry(52, 31, 20, 20);
     m_ck_ca->setPixmap(ui::artwork(QStringLiteral("ck_ca.png"), QSize(20, 20)));
     addColumnHeading(root, QStringLiteral("Chỉ số"), layout.name.translated(20, 0), Qt::AlignLeft);
