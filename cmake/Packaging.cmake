@@ -47,7 +47,9 @@ install(FILES ${CORVASTEL_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/h
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME corvastel)
 set(CPACK_PACKAGE_VENDOR "The Corvastel developers")
-set(CPACK_PACKAGE_CONTACT "The Corvastel developers <corvastel@users.noreply.github.com>")
+set(CORVASTEL_PACKAGE_MAINTAINER "The Corvastel developers <corvastel@users.noreply.github.com>"
+    CACHE STRING "Maintainer field of the Debian package")
+set(CPACK_PACKAGE_CONTACT "${CORVASTEL_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Vietnamese stock market information")
 set(CPACK_PACKAGE_DESCRIPTION
     "Corvastel follows the Vietnamese stock exchanges HoSE and HNX: indices with intraday charts,\n\
