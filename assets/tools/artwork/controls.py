@@ -1,8 +1,6 @@
 """Small pieces of the screens: the disclosure button, the news-row icon, the pressed look
 of the bar buttons, the Asia-Pacific group marker and the application icon."""
 
-import math
-
 from .svg import circle, document, ellipse, line, linear_gradient, path, polygon, polyline, rect
 
 WHITE = "#ffffff"
@@ -47,21 +45,30 @@ def asia_pacific_marker():
 
 
 def app_icon():
-    # A rising intraday line over a dark tile, 64 x 64.
-    defs = linear_gradient("tile", [(0, "#1f2937"), (1, "#030712")])
-    defs += linear_gradient("area", [(0, "#22c55e", 0.55), (1, "#22c55e", 0)])
-    points = [(10, 44), (17, 40), (23, 43), (30, 33), (36, 36), (43, 25), (49, 28), (54, 16)]
-    body = rect(2, 2, 60, 60, rx=14, fill="url(#tile)", stroke="#22c55e", stroke_opacity=0.5, stroke_width=1.5)
-    for y in (20, 32, 44):
-        body += line(10, y, 54, y, stroke=WHITE, stroke_opacity=0.12, stroke_width=1)
-    for i, x in enumerate(range(12, 54, 6)):
-        height = 4 + 3 * math.sin(i * 1.7) ** 2
-        body += rect(x, 52 - height, 3, height, fill="#ef4444" if i % 3 == 1 else "#22c55e", fill_opacity=0.8)
-    body += polygon(points + [(54, 48), (10, 48)], fill="url(#area)")
-    body += polyline(points, fill="none", stroke="#4ade80", stroke_width=3, stroke_linecap="round",
+    # A black raven against a golden moon, perched on a rising market line, on a dark rounded
+    # tile, 64 x 64. Three big shapes in three contrasting colours, so it still reads at 16 pixels.
+    defs = linear_gradient("tile", [(0, "#1e293b"), (1, "#020617")])
+    defs += linear_gradient("moon", [(0, "#fde68a"), (1, "#f59e0b")])
+    market = [(7, 54), (15, 49.5), (21, 51), (38, 47), (44, 40), (49, 42.5), (57, 16)]
+    body = rect(2, 2, 60, 60, rx=13, fill="url(#tile)", stroke="#334155", stroke_width=1.5)
+    body += circle(31, 30, 21, fill="url(#moon)")
+    body += _raven()
+    body += polyline(market, fill="none", stroke="#22c55e", stroke_width=5, stroke_linecap="round",
                      stroke_linejoin="round")
-    body += circle(54, 16, 3.2, fill="#fde047")
     return document(64, 64, body, defs)
+
+
+def _raven():
+    # Facing the line's rise: a heavy beak, shaggy throat, wedge tail, feet on the line.
+    silhouette = (
+        "M52.5 24.5 C49 20.5 45.5 17.5 41 16.5 C39 12.5 33 12.5 31 17 C28 23 24 28 21 34 L14 46 L19 45.5 "
+        "L23 44 C28 46 34 45 38 40 C41.5 35.5 42.5 31 42 28 L44 26.5 L42.5 26 Z"
+    )
+    bird = path(silhouette, fill="#0b1120")
+    for x in (28.5, 33):
+        bird += line(x, 44, x, 49, stroke="#0b1120", stroke_width=2, stroke_linecap="round")
+    bird += circle(38, 19, 1.3, fill="#fde68a")
+    return bird
 
 
 def pictures():
