@@ -3,6 +3,7 @@
 #include "app/ShortcutSheet.h"
 #include "net/NetworkActivity.h"
 #include "ui/Alerts.h"
+#include "ui/Artwork.h"
 #include "ui/Navigator.h"
 #include "ui/ViewController.h"
 
@@ -62,6 +63,7 @@ MainWindow::MainWindow(net::NetworkActivity& activity)
     setPalette(palette);
     setAutoFillBackground(true);
     setMinimumSize(kScreenWidth / 2, kScreenHeight / 2);
+    setWindowIcon(ui::artworkIcon(QStringLiteral("corvastel.svg")));
 
     m_screen = makeScreen(nullptr);
     auto* stack = new QStackedWidget(m_screen);
@@ -95,6 +97,7 @@ void MainWindow::addWindowKeys() {
     addKeyAction(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { zoomIn(); });
     addKeyAction(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { zoomOut(); });
     addKeyAction(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { resetZoom(); });
+    addKeyAction(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 }
 
 void MainWindow::addKeyAction(const QKeySequence& keys, std::function<void()> action) {

@@ -25,6 +25,7 @@ QList<ShortcutLine> shortcutLines() {
         {QStringLiteral("Ctrl+-"), QStringLiteral("Thu nhỏ cửa sổ")},
         {QStringLiteral("Ctrl+0"), QStringLiteral("Về cỡ mặc định")},
         {QStringLiteral("F1"), QStringLiteral("Bảng phím tắt này")},
+        {QStringLiteral("Ctrl+Q"), QStringLiteral("Thoát chương trình")},
     };
 }
 
@@ -66,7 +67,7 @@ ShortcutSheet::ShortcutSheet(QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     const int width = table->horizontalHeader()->length() + table->frameWidth() * 2 + 24;
-    const int height = table->verticalHeader()->length() + table->horizontalHeader()->height() + 80;
+    const int height = table->verticalHeader()->length() + table->horizontalHeader()->height() + 64;
     resize(std::max(width, 420), height);
 }
 

@@ -59,7 +59,9 @@ void Tour::snap(const QString& name) {
     ++m_counter;
     const QString file =
         m_folder.filePath(QStringLiteral("%1-%2.png").arg(m_counter, 2, 10, QLatin1Char('0')).arg(name));
-    m_window.grab().save(file);
+    if (!m_window.grab().save(file) && m_unsaved.isEmpty()) {
+        m_unsaved = QStringLiteral("cannot write %1").arg(file);
+    }
 }
 
 QString Tour::run() {
@@ -85,7 +87,7 @@ QString Tour::run() {
     if (failure.isEmpty()) {
         walkSettingsAndMenu();
     }
-    return failure;
+    return failure.isEmpty() ? m_unsaved : failure;
 }
 
 QString Tour::walkStartAndUpdate() {

@@ -67,6 +67,8 @@ private:
     QDir m_folder;
     int m_counter = 0;
     bool m_warningsShown = false;
+    /// The first picture that could not be written: the walk goes on, but does not succeed.
+    QString m_unsaved;
 };
 
 } // namespace app

@@ -168,6 +168,11 @@ void nameApplication() {
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVASTEL_VERSION));
 }
 
+// Wayland ties a window to its launcher entry, and so to its icon, by this name.
+void nameDesktopEntry() {
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvastel.Corvastel"));
+}
+
 // Help, version and the store summary print and exit: they need no window, so they work on a
 // machine without a display.
 bool wantsNoWindow(int argc, char** argv) {
@@ -203,6 +208,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     nameApplication();
+    nameDesktopEntry();
     const Options options = parseOptions();
     QDir().mkpath(options.dataDir);
 

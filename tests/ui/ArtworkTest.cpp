@@ -2,9 +2,11 @@
 
 #include "support/TempDir.h"
 #include "ui/LiveModeButton.h"
+#include "ui/PictureLabel.h"
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -64,4 +66,38 @@ TEST(LiveModeButton, ShowsFramesWithinTheThirtySevenWithoutArtwork) {
     EXPECT_EQ(button.frame(), 0);
     button.showFrame(-1);
     EXPECT_EQ(button.frame(), 36);
+}
+
+namespace {
+
+// Alternating one-pixel columns: any resampling through fewer pixels blends them.
+QPixmap finePicture(int side, qreal ratio) {
+    QImage image(side, side, QImage::Format_RGB32);
+    for (int x = 0; x < side; ++x) {
+        for (int y = 0; y < side; ++y) {
+            image.setPixelColor(x, y, x % 2 == 0 ? Qt::white : Qt::black);
+        }
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+} // namespace
+
+TEST(PictureLabel, AZoomedLabelShowsItsFinePictureWithoutBlurring) {
+    ui::PictureLabel label;
+    label.resize(20, 20);
+    label.setPixmap(finePicture(80, 4));
+    // Drawn four times larger, as the window's zoom draws the screens.
+    QImage zoomed(80, 80, QImage::Format_RGB32);
+    zoomed.fill(Qt::red);
+    {
+        QPainter painter(&zoomed);
+        painter.scale(4, 4);
+        label.render(&painter);
+    }
+    for (int x = 10; x < 70; ++x) {
+        ASSERT_EQ(zoomed.pixelColor(x, 40), x % 2 == 0 ? QColor(Qt::white) : QColor(Qt::black)) << "column " << x;
+    }
 }
