@@ -1,18 +1,19 @@
 #include "core/CsvText.h"
 
+#include <algorithm>
+
 namespace core {
 
 namespace {
 
-// What a number looks like after its sign, as the screens show them: digits, grouping and
-// decimal separators of either locale, a percent sign; "--" marks no value.
+// After a sign, what the screens show holds only digits, the grouping and decimal separators
+// of either locale, signs, "%" and "/" ("+/-", "--" for no value). Without a letter or a
+// bracket such a text can neither call a function nor read a cell, whatever a spreadsheet
+// makes of it.
 bool isPlainNumberTail(QStringView tail) {
-    for (const QChar c : tail) {
-        if (!c.isDigit() && c != u'.' && c != u',' && c != u'%' && c != u'-') {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(tail.begin(), tail.end(), [](QChar c) {
+        return c.isDigit() || c == u'.' || c == u',' || c == u'%' || c == u'-' || c == u'+' || c == u'/';
+    });
 }
 
 bool wouldRunAsFormula(const QString& text) {

@@ -39,7 +39,8 @@ TEST(CsvTextTest, TextThatWouldRunAsAFormulaIsKeptAsText) {
     EXPECT_EQ(csvField(QStringLiteral("=HYPERLINK(\"x\")")), QStringLiteral("\"'=HYPERLINK(\"\"x\"\")\""));
     EXPECT_EQ(csvField(QStringLiteral("@SUM(A1)")), QStringLiteral("'@SUM(A1)"));
     EXPECT_EQ(csvField(QStringLiteral("+cmd|' /C calc'!A0")), QStringLiteral("'+cmd|' /C calc'!A0"));
-    EXPECT_EQ(csvField(QStringLiteral("-2+3")), QStringLiteral("'-2+3"));
+    EXPECT_EQ(csvField(QStringLiteral("-A1")), QStringLiteral("'-A1"));
+    EXPECT_EQ(csvField(QStringLiteral("+(1)")), QStringLiteral("'+(1)"));
     EXPECT_EQ(csvField(QStringLiteral("\t=1")), QStringLiteral("'\t=1"));
     EXPECT_EQ(csvField(QStringLiteral("Giá=10")), QStringLiteral("Giá=10")) << "only the first character counts";
 }
@@ -52,4 +53,5 @@ TEST(CsvTextTest, SignedNumbersAndDashesAreLeftAlone) {
     EXPECT_EQ(csvField(QStringLiteral("+2.1%")), QStringLiteral("+2.1%"));
     EXPECT_EQ(csvField(QStringLiteral("-")), QStringLiteral("-"));
     EXPECT_EQ(csvField(QStringLiteral("--")), QStringLiteral("--"));
+    EXPECT_EQ(csvField(QStringLiteral("+/-")), QStringLiteral("+/-"));
 }
