@@ -122,9 +122,3 @@ TEST_F(MarketChartExportTest, ACancelWritesNothingAndSaysNothing) {
     EXPECT_TRUE(QDir(m_out.path()).isEmpty());
     EXPECT_FALSE(alerts().isShowing());
 }
-
-TEST_F(MarketChartExportTest, TheOverviewHasNoTable) {
-    m_export->exportTable();
-    EXPECT_EQ(alerts().currentMessage(), QStringLiteral("Màn hình này không có bảng để xuất."));
-    EXPECT_EQ(m_chooser.asked, 0);
-}

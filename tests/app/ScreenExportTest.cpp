@@ -87,19 +87,6 @@ TEST_F(CompanyListExportTest, AFileThatCannotBeWrittenIsToldWithItsPath) {
     EXPECT_TRUE(outIsEmpty());
 }
 
-TEST_F(CompanyListExportTest, AnExistingFileIsReplacedWhole) {
-    open(kHoSE, kToday, true);
-    m_chooser.answer = outPath(QStringLiteral("danh-sach.csv"));
-    QFile old(m_chooser.answer);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(10000, 'x'));
-    old.close();
-    m_export->exportTable();
-    const QByteArray written = contentsOf(m_chooser.answer);
-    EXPECT_TRUE(written.startsWith(csvOf(QStringLiteral("Mã,Giá"))));
-    EXPECT_FALSE(written.contains('x'));
-}
-
 TEST_F(CompanyListExportTest, AScreenWithoutATableOrAChartSaysSoWithoutAsking) {
     ASSERT_NE(navigator().topController(), nullptr);
     m_export->exportTable();

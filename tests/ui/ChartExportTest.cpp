@@ -59,17 +59,6 @@ TEST(ChartExportTest, TheSvgIsTheViewsSizeWithTheBackgroundFirstThenTheChart) {
     EXPECT_TRUE(svg.contains(QStringLiteral("Chỉ số &lt;HNX&gt;")));
 }
 
-TEST(ChartExportTest, TheRecordingStartsWithTheFullSizeBackground) {
-    SampleChart chart;
-    RecordingCanvas canvas;
-    ui::recordChart(chart, canvas);
-    ASSERT_EQ(canvas.fills().size(), 2);
-    EXPECT_EQ(canvas.fills().at(0).rect, QRectF(0, 0, 300, 200));
-    EXPECT_EQ(canvas.fills().at(0).color.toQColor(), kBackground);
-    EXPECT_EQ(canvas.fills().at(1).rect, QRectF(200, 120, 40, 30));
-    EXPECT_EQ(canvas.strokes().size(), 1);
-}
-
 TEST(ChartExportTest, ThePictureIsTheViewsSizeTimesTheScaleOverTheBackground) {
     SampleChart chart;
     const QImage image = ui::chartImage(chart);
