@@ -10,11 +10,13 @@ namespace company {
 namespace {
 
 const QColor kBlue(0x4a, 0x9c, 0xff);
+const QString kTick = QStringLiteral("✓");
 
 } // namespace
 
-const QString CompanyListChooseRows::kHeading =
-    QStringLiteral("Mã chứng khoán") + QString(73, u' ') + QStringLiteral("Hiển thị");
+const QString CompanyListChooseRows::kCodeTitle = QStringLiteral("Mã chứng khoán");
+const QString CompanyListChooseRows::kShownTitle = QStringLiteral("Hiển thị");
+const QString CompanyListChooseRows::kHeading = kCodeTitle + QString(73, u' ') + kShownTitle;
 
 QString CompanyListChooseRows::codeAt(int row) const {
     return row >= 1 && row <= m_codes.size() ? m_codes.at(row - 1) : QString();
@@ -31,21 +33,27 @@ QString CompanyListChooseRows::textAt(int row) const {
     return row == 0 ? kHeading : codeAt(row);
 }
 
+QStringList CompanyListChooseRows::rowTexts(int row) const {
+    const QString code = codeAt(row);
+    if (code.isEmpty()) {
+        return {};
+    }
+    return {code, isChecked(row) ? kTick : QString()};
+}
+
 void CompanyListChooseRows::paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const {
     painter.fillRect(rect, selected && row > 0 ? QColor(0x1c, 0x3a, 0x66) : QColor(Qt::black));
     const QRect text = rect.adjusted(12, 0, -12, 0);
     if (row == 0) {
         // The heading's spaces only push "Hiển thị" over the tick column on the phone; here the
         // two words are placed at the ends of the row.
-        ui::paintLabel(painter, text, QStringLiteral("Mã chứng khoán"), kBlue, 14, true,
-                       Qt::AlignLeft | Qt::AlignVCenter);
-        ui::paintLabel(painter, text, QStringLiteral("Hiển thị"), kBlue, 14, true, Qt::AlignRight | Qt::AlignVCenter);
+        ui::paintLabel(painter, text, kCodeTitle, kBlue, 14, true, Qt::AlignLeft | Qt::AlignVCenter);
+        ui::paintLabel(painter, text, kShownTitle, kBlue, 14, true, Qt::AlignRight | Qt::AlignVCenter);
         return;
     }
     ui::paintLabel(painter, text, codeAt(row), kBlue, 14, false, Qt::AlignLeft | Qt::AlignVCenter);
     if (isChecked(row)) {
-        ui::paintLabel(painter, text.adjusted(0, 0, -14, 0), QStringLiteral("✓"), kBlue, 16, true,
-                       Qt::AlignRight | Qt::AlignVCenter);
+        ui::paintLabel(painter, text.adjusted(0, 0, -14, 0), kTick, kBlue, 16, true, Qt::AlignRight | Qt::AlignVCenter);
     }
 }
 

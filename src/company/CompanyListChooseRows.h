@@ -11,6 +11,9 @@ namespace company {
 class CompanyListChooseRows final : public ui::RowSource {
 public:
     static constexpr int kRowHeight = 30;
+    /// The two words of the heading row: over the codes and over the ticks.
+    static const QString kCodeTitle;
+    static const QString kShownTitle;
     static const QString kHeading;
 
     void setCodes(const QStringList& codes) { m_codes = codes; }
@@ -27,6 +30,10 @@ public:
     int rowCount() const override { return int(m_codes.size()) + 1; }
     int rowHeight(int /*row*/) const override { return kRowHeight; }
     void paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const override;
+    /// The heading row's two words; a code row gives its code and its tick ("✓" or nothing), the
+    /// heading row nothing.
+    QStringList columnTitles() const override { return {kCodeTitle, kShownTitle}; }
+    QStringList rowTexts(int row) const override;
 
 private:
     QStringList m_codes;

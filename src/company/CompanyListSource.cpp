@@ -33,6 +33,19 @@ bool CompanyListSource::hasRowOfDay(int day) const {
     return std::any_of(m_rows.begin(), m_rows.end(), [day](const CompanyListRow& row) { return row.day == day; });
 }
 
+QStringList CompanyListSource::headings() {
+    return {QStringLiteral("Mã"), QStringLiteral("Giá"), QStringLiteral("+/-"), QStringLiteral("%"),
+            QStringLiteral("KL")};
+}
+
+QStringList CompanyListSource::rowTexts(int row) const {
+    const CompanyListRow* item = this->row(row);
+    if (!item) {
+        return {};
+    }
+    return {item->code, item->priceText, item->changeText, item->percentText, item->volumeText};
+}
+
 void CompanyListSource::paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const {
     const CompanyListRow* item = this->row(row);
     if (!item) {
@@ -58,11 +71,12 @@ void buildCompanyListHeadings(QWidget* root) {
         label->setAlignment(alignment | Qt::AlignVCenter);
     };
     const Qt::Alignment right = Qt::AlignRight;
-    heading(QStringLiteral("Mã"), CompanyListSource::kCodeFrame, Qt::AlignLeft);
-    heading(QStringLiteral("Giá"), CompanyListSource::kPriceFrame, right);
-    heading(QStringLiteral("+/-"), CompanyListSource::kChangeFrame, right);
-    heading(QStringLiteral("%"), CompanyListSource::kPercentFrame, right);
-    heading(QStringLiteral("KL"), CompanyListSource::kVolumeFrame, right);
+    const QStringList titles = CompanyListSource::headings();
+    heading(titles.at(0), CompanyListSource::kCodeFrame, Qt::AlignLeft);
+    heading(titles.at(1), CompanyListSource::kPriceFrame, right);
+    heading(titles.at(2), CompanyListSource::kChangeFrame, right);
+    heading(titles.at(3), CompanyListSource::kPercentFrame, right);
+    heading(titles.at(4), CompanyListSource::kVolumeFrame, right);
 }
 
 } // namespace company

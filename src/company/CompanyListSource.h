@@ -40,6 +40,10 @@ public:
     int rowCount() const override { return int(m_rows.size()); }
     int rowHeight(int /*row*/) const override { return kRowHeight; }
     void paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const override;
+    /// The headings over the rows ("Mã", "Giá", "+/-", "%", "KL").
+    QStringList columnTitles() const override { return headings(); }
+    QStringList rowTexts(int row) const override;
+    static QStringList headings();
 
 private:
     std::vector<CompanyListRow> m_rows;

@@ -19,6 +19,19 @@ QRect labelRect(const QRect& rowRect, int x, int width) {
 
 } // namespace
 
+QStringList DirectoryWarningRows::headings() {
+    return {QStringLiteral("Danh mục"), QStringLiteral("Mã CK"), QStringLiteral("Giá"),
+            QStringLiteral("+/- so giá mua (%)")};
+}
+
+QStringList DirectoryWarningRows::rowTexts(int row) const {
+    if (row < 0 || row >= rowCount()) {
+        return {};
+    }
+    const DirectoryWarningRow& shown = m_rows.at(static_cast<std::size_t>(row));
+    return {shown.category, shown.code, shown.price, shown.percent};
+}
+
 QColor DirectoryWarningRows::plainColor() {
     return Qt::white;
 }

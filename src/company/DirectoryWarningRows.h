@@ -21,6 +21,11 @@ public:
     int rowCount() const override { return static_cast<int>(m_rows.size()); }
     int rowHeight(int /*row*/) const override { return kRowHeight; }
     void paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const override;
+    QStringList columnTitles() const override { return headings(); }
+    QStringList rowTexts(int row) const override;
+
+    /// The headings over the four columns.
+    static QStringList headings();
 
     /// The text colours on the dark rows.
     static QColor plainColor();

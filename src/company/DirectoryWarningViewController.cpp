@@ -33,10 +33,11 @@ DirectoryWarningViewController::DirectoryWarningViewController(shell::QRMInfoApp
 DirectoryWarningViewController::~DirectoryWarningViewController() = default;
 
 void DirectoryWarningViewController::buildContent(QWidget* root) {
-    addColumnTitle(root, QStringLiteral("Danh mục"), 20, 120, Qt::AlignLeft);
-    addColumnTitle(root, QStringLiteral("Mã CK"), 135, 50, Qt::AlignRight);
-    addColumnTitle(root, QStringLiteral("Giá"), 210, 60, Qt::AlignRight);
-    addColumnTitle(root, QStringLiteral("+/- so giá mua (%)"), 280, 140, Qt::AlignRight);
+    const QStringList headings = DirectoryWarningRows::headings();
+    addColumnTitle(root, headings.at(0), 20, 120, Qt::AlignLeft);
+    addColumnTitle(root, headings.at(1), 135, 50, Qt::AlignRight);
+    addColumnTitle(root, headings.at(2), 210, 60, Qt::AlignRight);
+    addColumnTitle(root, headings.at(3), 280, 140, Qt::AlignRight);
     m_tbView = new ui::RowTable(root);
     m_tbView->setGeometry(0, kTableTop, 480, 320 - kTableTop);
     m_tbView->setSeparatorColor(Qt::darkGray);

@@ -76,6 +76,14 @@ QStringList NewsRows::titleLines(int row) const {
     return row >= 0 && row < rowCount() ? m_shown.at(static_cast<std::size_t>(row)).titleLines : QStringList();
 }
 
+QStringList NewsRows::rowTexts(int row) const {
+    if (row < 0 || row >= rowCount()) {
+        return {};
+    }
+    const NewsItem& item = m_items.at(static_cast<std::size_t>(row));
+    return {item.title, item.timeAndDate()};
+}
+
 int NewsRows::rowHeight(int row) const {
     if (row < 0 || row >= rowCount()) {
         return kRowHeight;

@@ -35,6 +35,9 @@ public:
     int rowCount() const override { return static_cast<int>(m_items.size()); }
     int rowHeight(int row) const override;
     void paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const override;
+    /// The title (whole, though the row may cut it) and the time; the pictures are left out.
+    QStringList columnTitles() const override { return {QStringLiteral("Tiêu đề"), QStringLiteral("Thời gian")}; }
+    QStringList rowTexts(int row) const override;
 
 private:
     struct Shown {

@@ -20,4 +20,11 @@ void CategoryRows::paintRow(QPainter& painter, const QRect& rect, int row, bool 
     ui::paintCentred(painter, m_disclosure, kDetailFrame.translated(rect.topLeft()));
 }
 
+QStringList CategoryRows::rowTexts(int row) const {
+    if (row < 0 || row >= rowCount()) {
+        return {};
+    }
+    return {m_names.at(row)};
+}
+
 } // namespace portfolio

@@ -22,6 +22,9 @@ public:
     int rowCount() const override { return int(m_names.size()); }
     int rowHeight(int /*row*/) const override { return kRowHeight; }
     void paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const override;
+    /// The list has no headings; its one column is titled as the screen is.
+    QStringList columnTitles() const override { return {QStringLiteral("Danh mục")}; }
+    QStringList rowTexts(int row) const override;
 
 private:
     QStringList m_names;

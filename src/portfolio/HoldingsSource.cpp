@@ -31,4 +31,24 @@ void HoldingsSource::paintRow(QPainter& painter, const QRect& rect, int row, boo
     ui::paintCentred(painter, m_disclosure, kDetailFrame.translated(rect.topLeft()));
 }
 
+QStringList HoldingsSource::columnTitles() const {
+    QStringList titles;
+    for (const HoldingColumn& column : m_columns) {
+        titles.append(QString::fromUtf16(column.heading));
+    }
+    return titles;
+}
+
+QStringList HoldingsSource::rowTexts(int row) const {
+    const HoldingRow* holding = m_model.row(row);
+    if (!holding) {
+        return {};
+    }
+    QStringList texts;
+    for (const HoldingColumn& column : m_columns) {
+        texts.append(column.value(*holding).text);
+    }
+    return texts;
+}
+
 } // namespace portfolio

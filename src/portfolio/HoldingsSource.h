@@ -22,6 +22,9 @@ public:
     int rowCount() const override;
     int rowHeight(int /*row*/) const override { return kRowHeight; }
     void paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const override;
+    /// The headings of the screen's five columns.
+    QStringList columnTitles() const override;
+    QStringList rowTexts(int row) const override;
 
 private:
     const HoldingsModel& m_model;

@@ -24,6 +24,12 @@ PriceRowLayout rowLayout() {
     return layout;
 }
 
+// The bank quotes a reference rate where the world pairs have a price.
+QStringList columnTitles(bool world) {
+    return {world ? QStringLiteral("Tỷ giá thế giới") : QStringLiteral("Tỷ giá ACB"),
+            world ? QStringLiteral("Giá") : QStringLiteral("Tham chiếu"), QStringLiteral("Mua"), QStringLiteral("Bán")};
+}
+
 } // namespace
 
 const QString ExchangeViewController::kACB = QStringLiteral("ACB");
@@ -59,15 +65,17 @@ QString ExchangeViewController::iconOf(int id) {
 
 void ExchangeViewController::buildContent(QWidget* root) {
     const PriceRowLayout layout = rowLayout();
-    m_bankHeadings = {addColumnHeading(root, QStringLiteral("Tỷ giá ACB"), QRect(8, 0, 130, 0), Qt::AlignLeft),
-                      addColumnHeading(root, QStringLiteral("Tham chiếu"), layout.figures.at(0).adjusted(-30, 0, 0, 0),
-                                       Qt::AlignRight),
-                      addColumnHeading(root, QStringLiteral("Mua"), layout.figures.at(1), Qt::AlignRight),
-                      addColumnHeading(root, QStringLiteral("Bán"), layout.figures.at(2), Qt::AlignRight)};
-    m_worldHeadings = {addColumnHeading(root, QStringLiteral("Tỷ giá thế giới"), QRect(8, 0, 130, 0), Qt::AlignLeft),
-                       addColumnHeading(root, QStringLiteral("Giá"), layout.figures.at(0), Qt::AlignRight),
-                       addColumnHeading(root, QStringLiteral("Mua"), layout.figures.at(1), Qt::AlignRight),
-                       addColumnHeading(root, QStringLiteral("Bán"), layout.figures.at(2), Qt::AlignRight)};
+    const QStringList bank = columnTitles(false);
+    const QStringList world = columnTitles(true);
+    m_bankHeadings = {addColumnHeading(root, bank.at(0), QRect(8, 0, 130, 0), Qt::AlignLeft),
+                      addColumnHeading(root, bank.at(1), layout.figures.at(0).adjusted(-30, 0, 0, 0), Qt::AlignRight),
+                      addColumnHeading(root, bank.at(2), layout.figures.at(1), Qt::AlignRight),
+                      addColumnHeading(root, bank.at(3), layout.figures.at(2), Qt::AlignRight)};
+    m_worldHeadings = {addColumnHeading(root, world.at(0), QRect(8, 0, 130, 0), Qt::AlignLeft),
+                       addColumnHeading(root, world.at(1), layout.figures.at(0), Qt::AlignRight),
+                       addColumnHeading(root, world.at(2), layout.figures.at(1), Qt::AlignRight),
+                       addColumnHeading(root, world.at(3), layout.figures.at(2), Qt::AlignRight)};
+    setColumnTitles(columnTitles(m_continent == kWorld));
     m_btEU = addBottomButton(root, QStringLiteral("ACB"), 2);
     m_btOc = addBottomButton(root, QStringLiteral("Thế giới"), 2);
     connect(m_btEU, &QPushButton::clicked, this, &ExchangeViewController::toggleEU);
@@ -107,6 +115,7 @@ void ExchangeViewController::showGroup(const QString& continent) {
     }
     m_btEU->setVisible(world);
     m_btOc->setVisible(!world);
+    setColumnTitles(columnTitles(world));
     showStoredRows();
 }
 

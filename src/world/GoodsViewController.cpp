@@ -46,10 +46,13 @@ GoodsViewController::~GoodsViewController() = default;
 
 void GoodsViewController::buildContent(QWidget* root) {
     const PriceRowLayout layout = rowLayout();
-    addColumnHeading(root, QStringLiteral("Hàng hóa"), layout.name, Qt::AlignLeft);
-    addColumnHeading(root, QStringLiteral("Giá"), layout.figures.at(0), Qt::AlignRight);
-    addColumnHeading(root, QStringLiteral("+/-"), layout.figures.at(1), Qt::AlignRight);
-    addColumnHeading(root, QStringLiteral("%"), layout.figures.at(2), Qt::AlignRight);
+    const QStringList titles{QStringLiteral("Hàng hóa"), QStringLiteral("Giá"), QStringLiteral("+/-"),
+                             QStringLiteral("%")};
+    addColumnHeading(root, titles.at(0), layout.name, Qt::AlignLeft);
+    addColumnHeading(root, titles.at(1), layout.figures.at(0), Qt::AlignRight);
+    addColumnHeading(root, titles.at(2), layout.figures.at(1), Qt::AlignRight);
+    addColumnHeading(root, titles.at(3), layout.figures.at(2), Qt::AlignRight);
+    setColumnTitles(titles);
 }
 
 QStringList GoodsViewController::readStoredRows() {

@@ -70,6 +70,8 @@ protected:
     void showStoredRows();
     /// A column heading above the table, lined up with a row frame.
     QLabel* addColumnHeading(QWidget* root, const QString& text, const QRect& frame, Qt::Alignment alignment);
+    /// The headings of the name and the three figures, which a copy of the table is titled by.
+    void setColumnTitles(const QStringList& titles) { m_rows.setColumnTitles(titles); }
     /// A button of the bottom bar after Home and Reload (the group switches).
     QPushButton* addBottomButton(QWidget* root, const QString& caption, int slot);
 

@@ -46,6 +46,18 @@ void PriceRows::paintRow(QPainter& painter, const QRect& rect, int row, bool sel
     }
 }
 
+QStringList PriceRows::rowTexts(int row) const {
+    if (row < 0 || row >= rowCount()) {
+        return {};
+    }
+    const PriceRow& shown = m_rows.at(static_cast<std::size_t>(row));
+    QStringList texts{shown.name};
+    for (const PriceCell& figure : shown.figures) {
+        texts.append(figure.text);
+    }
+    return texts;
+}
+
 const QPixmap& PriceRows::picture(const QString& name) const {
     auto found = m_pictures.find(name);
     if (found == m_pictures.end()) {

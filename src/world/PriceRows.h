@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -45,16 +46,22 @@ public:
 
     void setRows(std::vector<PriceRow> rows) { m_rows = std::move(rows); }
     const std::vector<PriceRow>& rows() const { return m_rows; }
+    /// The headings over the name and the three figures, as the screen shows them; the
+    /// picture column has none.
+    void setColumnTitles(const QStringList& titles) { m_titles = titles; }
 
     int rowCount() const override { return static_cast<int>(m_rows.size()); }
     int rowHeight(int /*row*/) const override { return m_layout.rowHeight; }
     void paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const override;
+    QStringList columnTitles() const override { return m_titles; }
+    QStringList rowTexts(int row) const override;
 
 private:
     const QPixmap& picture(const QString& name) const;
 
     PriceRowLayout m_layout;
     std::vector<PriceRow> m_rows;
+    QStringList m_titles;
     // A few pictures serve every row: each is drawn once at its size.
     mutable QHash<QString, QPixmap> m_pictures;
 };

@@ -91,10 +91,13 @@ void WorldStockViewController::buildContent(QWidget* root) {
     m_ck_ca = new ui::PictureLabel(root);
     m_ck_ca->setGeometry(52, 31, 20, 20);
     m_ck_ca->setPixmap(ui::artwork(QStringLiteral("ck_ca.png"), QSize(20, 20)));
-    addColumnHeading(root, QStringLiteral("Chỉ số"), layout.name.translated(20, 0), Qt::AlignLeft);
-    addColumnHeading(root, QStringLiteral("Điểm"), layout.figures.at(0), Qt::AlignRight);
-    addColumnHeading(root, QStringLiteral("+/-"), layout.figures.at(1), Qt::AlignRight);
-    addColumnHeading(root, QStringLiteral("%"), layout.figures.at(2), Qt::AlignRight);
+    const QStringList titles{QStringLiteral("Chỉ số"), QStringLiteral("Điểm"), QStringLiteral("+/-"),
+                             QStringLiteral("%")};
+    addColumnHeading(root, titles.at(0), layout.name.translated(20, 0), Qt::AlignLeft);
+    addColumnHeading(root, titles.at(1), layout.figures.at(0), Qt::AlignRight);
+    addColumnHeading(root, titles.at(2), layout.figures.at(1), Qt::AlignRight);
+    addColumnHeading(root, titles.at(3), layout.figures.at(2), Qt::AlignRight);
+    setColumnTitles(titles);
     m_btEU = addBottomButton(root, QStringLiteral("Âu - Mỹ"), 2);
     m_btOc = addBottomButton(root, QStringLiteral("Châu Á"), 2);
     connect(m_btEU, &QPushButton::clicked, this, &WorldStockViewController::toggleEU);
