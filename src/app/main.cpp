@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 #include "app/PlatformShims.h"
+#include "app/ScreenExport.h"
+#include "app/ScreenExportChooser.h"
 #include "app/Tour.h"
 #include "core/CalendarHelpers.h"
 #include "core/StartupStore.h"
@@ -18,6 +20,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QKeySequence>
 #include <QNetworkAccessManager>
 #include <QSettings>
 #include <QStandardPaths>
@@ -257,6 +260,11 @@ int main(int argc, char** argv) {
     });
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &appDelegate,
                      [&appDelegate] { appDelegate.applicationWillTerminate(); });
+    app::FileDialogSaveLocationChooser saveLocations(&window);
+    app::ScreenExport screenExport(window.navigator(), window.alerts(), saveLocations);
+    window.addKeyAction(QKeySequence(Qt::CTRL | Qt::Key_E), [&screenExport] { screenExport.exportTable(); });
+    window.addKeyAction(QKeySequence(Qt::CTRL | Qt::Key_S), [&screenExport] { screenExport.exportChart(); });
+
     const bool touring = !options.tourDir.isEmpty();
     if (!touring) {
         // The tour's pictures are always of the default zoom, and a tour leaves the window's

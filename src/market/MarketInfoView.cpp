@@ -42,6 +42,10 @@ void MarketInfoView::setNeedsDisplay() {
 }
 
 void MarketInfoView::drawChart(ui::Canvas& /*canvas*/) {
+    // Every pass draws the whole day, so each starts as the first after a new answer does: a
+    // repaint (the window zoomed, uncovered) must not colour the first bar by the last one.
+    m_preHoSEHeight = 0;
+    m_preHaSTCHeight = 0;
     clearChart();
     if (m_delegate) {
         m_delegate->parseForDraw();

@@ -153,6 +153,16 @@ TEST_F(MarketInfoChartTest, BarsAreStrokedWhiteThenGreenForARiseAndRedForAFall) 
     EXPECT_TRUE(samePoints(second[1].points, {QPointF(haSTCX(20), 238), QPointF(haSTCX(20), 238)}));
 }
 
+TEST_F(MarketInfoChartTest, ARepaintColoursTheFirstBarAsTheFirstDrawingDid) {
+    receive({minuteRecord(1, 10, 250, 2), minuteRecord(1, 20, 260, 5), indexRecord(1, 255, app().currentDay())});
+    const RecordingCanvas::Stroke first = strokesAt(draw(), haSTCX(10)).at(1);
+    // The window repaints the chart whenever it is zoomed or uncovered: the last bar drawn
+    // (higher than the first) must not turn the first one red.
+    const RecordingCanvas::Stroke again = strokesAt(draw(), haSTCX(10)).at(1);
+    EXPECT_EQ(first.color, Color::green());
+    EXPECT_EQ(again.color, Color::green());
+}
+
 TEST_F(MarketInfoChartTest, TheFirstLinePointOnlySetsThePreviousPoint) {
     receive({minuteRecord(1, 0, 240, 1), minuteRecord(1, 10, 250, 2), minuteRecord(1, 20, 260, 1),
              indexRecord(1, 255, app().currentDay())});
