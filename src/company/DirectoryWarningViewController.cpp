@@ -31,6 +31,12 @@ DirectoryWarningViewController::DirectoryWarningViewController(shell::QRMInfoApp
 
 DirectoryWarningViewController::~DirectoryWarningViewController() = default;
 
+void DirectoryWarningViewController::open(shell::QRMInfoAppDelegate& appDelegate, const QByteArray& data) {
+    auto screen = std::make_unique<DirectoryWarningViewController>(appDelegate);
+    screen->setData(data);
+    appDelegate.pushTransient(std::move(screen), false);
+}
+
 void DirectoryWarningViewController::buildContent(QWidget* root) {
     addColumnTitle(root, QStringLiteral("Danh mục"), 20, 120, Qt::AlignLeft);
     addColumnTitle(root, QStringLiteral("Mã CK"), 135, 50, Qt::AlignRight);
