@@ -111,6 +111,16 @@ void MainWindow::showShortcutSheet() {
     sheet.exec();
 }
 
+void MainWindow::bringToFront() {
+    if (isMinimized()) {
+        showNormal();
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
 void MainWindow::setZoom(double zoom) {
     m_zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
     if (isMaximized() || isFullScreen()) {

@@ -65,6 +65,8 @@ public:
     /// A key of the whole window, whatever has the keyboard inside it.
     void addKeyAction(const QKeySequence& keys, std::function<void()> action);
     void showShortcutSheet();
+    /// Shows the window above the others and gives it the keyboard, minimised or not.
+    void bringToFront();
 
 Q_SIGNALS:
     /// The desktop's counterpart of a phone app going to the background and back: the window

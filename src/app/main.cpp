@@ -1,3 +1,4 @@
+#include "app/DesktopNotifier.h"
 #include "app/MainWindow.h"
 #include "app/PlatformShims.h"
 #include "app/ScreenExport.h"
@@ -231,6 +232,7 @@ int main(int argc, char** argv) {
     app::SettingsPreferences preferences(settings);
     app::ScreenSaverKeepAwake keepAwake;
     app::DesktopLinkOpener links;
+    app::FreedesktopNotifier notifier(QStringLiteral("io.github.corvastel.Corvastel"));
     ui::QtScheduler scheduler;
     net::NetworkActivity activity;
     QNetworkAccessManager network;
@@ -246,6 +248,8 @@ int main(int argc, char** argv) {
     environment.navigator = &window.navigator();
     environment.platform = core::Platform{&preferences, &keepAwake, &links, app::deviceIdentifier(settings),
                                           QStringLiteral(CORVASTEL_VERSION)};
+    environment.platform.notifier = &notifier;
+    environment.platform.raiseWindow = [&window] { window.bringToFront(); };
     shell::QRMInfoAppDelegate appDelegate(environment);
     market::registerMarketScreens(appDelegate);
     world::registerWorldScreens(appDelegate);

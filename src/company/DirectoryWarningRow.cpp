@@ -12,16 +12,16 @@ namespace {
 constexpr qsizetype kHoldingFieldCount = 8;
 const QString kNoPercent = QStringLiteral("-");
 
-WarningLevel levelOf(double current, double purchase, double up, double down) {
-    WarningLevel level = WarningLevel::None;
+void fillLevel(DirectoryWarningRow& row, double current, double purchase, double up, double down) {
     if (current <= purchase - down) {
-        level = WarningLevel::Below;
+        row.priceLevel = WarningLevel::Below;
+        row.thresholdPrice = purchase - down;
     }
     // A price past both bounds (thresholds of 0) counts as the rise.
     if (current >= purchase + up) {
-        level = WarningLevel::Above;
+        row.priceLevel = WarningLevel::Above;
+        row.thresholdPrice = purchase + up;
     }
-    return level;
 }
 
 // The change is taken against the purchase price itself; with no purchase price there is
@@ -58,8 +58,8 @@ DirectoryWarningRow makeWarningRow(const QString& warningRecord, const QString& 
     const double purchase = net::leadingDouble(holding.at(4 + extra));
     row.code = holding.at(0);
     row.category = holding.mid(2, 1 + extra).join(QLatin1Char(','));
-    row.priceLevel = levelOf(current, purchase, net::leadingDouble(holding.at(5 + extra)),
-                             net::leadingDouble(holding.at(6 + extra)));
+    fillLevel(row, current, purchase, net::leadingDouble(holding.at(5 + extra)),
+              net::leadingDouble(holding.at(6 + extra)));
     fillPercent(row, current, purchase);
     return row;
 }

@@ -17,6 +17,9 @@ struct DirectoryWarningRow {
     QString code;
     QString price;
     WarningLevel priceLevel = WarningLevel::None;
+    /// The price at which the crossed threshold lies (purchase price plus the upper or minus the
+    /// lower threshold); 0 while none is crossed.
+    double thresholdPrice = 0;
     QString percent;
     bool percentFalls = false;
 };

@@ -32,6 +32,12 @@ DirectoryWarningViewController::DirectoryWarningViewController(shell::QRMInfoApp
 
 DirectoryWarningViewController::~DirectoryWarningViewController() = default;
 
+void DirectoryWarningViewController::open(shell::QRMInfoAppDelegate& appDelegate, const QByteArray& data) {
+    auto screen = std::make_unique<DirectoryWarningViewController>(appDelegate);
+    screen->setData(data);
+    appDelegate.pushTransient(std::move(screen), false);
+}
+
 void DirectoryWarningViewController::buildContent(QWidget* root) {
     const QStringList headings = DirectoryWarningRows::headings();
     addColumnTitle(root, headings.at(0), 20, 120, Qt::AlignLeft);

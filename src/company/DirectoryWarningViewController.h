@@ -22,6 +22,9 @@ public:
     explicit DirectoryWarningViewController(shell::QRMInfoAppDelegate& appDelegate);
     ~DirectoryWarningViewController() override;
 
+    /// Pushes a new warning screen, without animation, that lists the warnings of this answer.
+    static void open(shell::QRMInfoAppDelegate& appDelegate, const QByteArray& data);
+
     /// The whole warnings answer; read when the screen is shown.
     void setData(const QByteArray& data) { m_data = data; }
     const QByteArray& data() const { return m_data; }

@@ -1,6 +1,7 @@
 #include "company/PriceWarningCheck.h"
 
 #include "company/DirectoryWarningViewController.h"
+#include "company/WarningNotices.h"
 #include "net/AnswerReader.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "store/myDb.h"
@@ -58,13 +59,15 @@ void PriceWarningCheck::handleAnswer(const QByteArray& data) {
     const auto records = answer.allRecords();
     const bool warned = std::any_of(records.begin(), records.end(),
                                     [](const net::RecordView& record) { return record.size() == kWarningFields; });
-    // A late answer finds the user elsewhere: the warnings wait for the next check on the list.
-    if (!warned || !onTop) {
+    if (!warned) {
         return;
     }
-    auto screen = std::make_unique<DirectoryWarningViewController>(m_app);
-    screen->setData(data);
-    m_app.pushTransient(std::move(screen), false);
+    // The desktop is told even when the answer finds the user elsewhere or the window hidden.
+    m_app.sharedPart<WarningNotices>().announce(data, m_app.dateDiffFromNow());
+    // A late answer finds the user elsewhere: the warnings wait for the next check on the list.
+    if (onTop) {
+        DirectoryWarningViewController::open(m_app, data);
+    }
 }
 
 } // namespace company

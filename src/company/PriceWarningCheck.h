@@ -32,7 +32,7 @@ public:
     QString request() const;
     /// The check's answer: a refusal switches live mode off (and is shown while the list is on
     /// top); a warning record opens the warning screen with the whole answer, if the user is
-    /// still on the list.
+    /// still on the list, and the desktop is told of the holdings not yet told of today.
     void handleAnswer(const QByteArray& data);
 
 private:

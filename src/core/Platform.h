@@ -3,6 +3,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 namespace core {
@@ -30,6 +31,15 @@ public:
     virtual void openLink(const QUrl& url) = 0;
 };
 
+/// Shows short notices on the desktop, outside the window, where the user sees them while the
+/// window is hidden or behind others.
+class DesktopNotifier {
+public:
+    virtual ~DesktopNotifier() = default;
+    /// Shows a notice with a title and a plain-text body; `clicked` runs if the user clicks it.
+    virtual void notify(const QString& title, const QString& body, std::function<void()> clicked) = 0;
+};
+
 /// What the program needs of the platform it runs on; the application passes real ones, tests
 /// pass fakes.
 struct Platform {
@@ -41,6 +51,11 @@ struct Platform {
     /// Whether text entry brings up a keyboard over the screen (a phone); a desktop has none,
     /// so nothing needs to move out of its way.
     bool hasOnScreenKeyboard = false;
+    /// Desktop notices; null where there are none.
+    DesktopNotifier* notifier = nullptr;
+    /// Brings the program's window to the front (a clicked notice asks for it); empty: nothing to
+    /// raise.
+    std::function<void()> raiseWindow = {};
 };
 
 } // namespace core

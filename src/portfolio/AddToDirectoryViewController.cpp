@@ -3,7 +3,7 @@
 #include "core/PortfolioAnswer.h"
 #include "net/AnswerReader.h"
 #include "portfolio/FormRules.h"
-#include "shell/KeyboardLift.h"
+#include "shell/FormFields.h"
 #include "shell/LoginViewController.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenMenu.h"
@@ -66,9 +66,11 @@ void AddToDirectoryViewController::buildContent(QWidget* root) {
     connect(send, &QPushButton::clicked, this, &AddToDirectoryViewController::addCode);
     m_tbView = new shell::ScreenMenu(root, kListRowHeight);
     connect(m_tbView, &shell::ScreenMenu::rowChosen, this, &AddToDirectoryViewController::chooseCategory);
-    m_keyboardLift = new shell::KeyboardLift(root, appDelegate().platform().hasOnScreenKeyboard);
-    for (QLineEdit* field : {m_txtPortfolio, m_txtPrice, m_txtQuantity, m_txtUp, m_txtDown, m_txtFee}) {
-        m_keyboardLift->watch(field);
+    m_formFields = new shell::FormFields(root, appDelegate().platform().hasOnScreenKeyboard);
+    m_formFields->setFields({m_txtPortfolio, m_txtPrice, m_txtQuantity, m_txtUp, m_txtDown, m_txtFee}, send);
+    // Return also closes the category list, which would otherwise cover the next fields.
+    for (QLineEdit* field : m_formFields->fields()) {
+        connect(field, &QLineEdit::returnPressed, m_tbView, &shell::ScreenMenu::hide);
     }
 }
 
@@ -106,11 +108,15 @@ void AddToDirectoryViewController::viewWillAppear(bool /*animated*/) {
     m_txtPortfolio->setEnabled(!fixed);
     m_btCategories->setEnabled(!fixed);
     m_lbSuaDanhmuc->setVisible(m_editMode);
-    (fixed ? m_txtPrice : m_txtPortfolio)->setFocus();
+}
+
+// A fixed category field is disabled, so the focus then starts on the price.
+void AddToDirectoryViewController::viewDidAppear(bool /*animated*/) {
+    m_formFields->focusFirst();
 }
 
 void AddToDirectoryViewController::viewWillDisappear(bool /*animated*/) {
-    m_keyboardLift->lower();
+    m_formFields->lower();
 }
 
 void AddToDirectoryViewController::startLoad() {

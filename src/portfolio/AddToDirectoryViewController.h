@@ -15,7 +15,7 @@ namespace net {
 class Answer;
 }
 namespace shell {
-class KeyboardLift;
+class FormFields;
 class ScreenMenu;
 } // namespace shell
 
@@ -54,6 +54,7 @@ public:
     const QString& pId() const { return m_draft.categoryId; }
 
     void viewWillAppear(bool animated) override;
+    void viewDidAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
     /// Checks the fields and sends the change.
     void addCode();
@@ -102,7 +103,7 @@ private:
     QLineEdit* m_txtDown = nullptr;
     QLineEdit* m_txtFee = nullptr;
     shell::ScreenMenu* m_tbView = nullptr;
-    shell::KeyboardLift* m_keyboardLift = nullptr;
+    shell::FormFields* m_formFields = nullptr;
 };
 
 } // namespace portfolio

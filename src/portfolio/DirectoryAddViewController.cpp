@@ -4,7 +4,7 @@
 #include "net/AnswerReader.h"
 #include "portfolio/DirectoryMenuViewController.h"
 #include "portfolio/FormRules.h"
-#include "shell/KeyboardLift.h"
+#include "shell/FormFields.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenStyle.h"
 #include "ui/Alerts.h"
@@ -36,20 +36,22 @@ void DirectoryAddViewController::buildContent(QWidget* root) {
     m_txtName->setMaxLength(60);
     m_btAdd = shell::makeBarButton(root, QString(), QRect(160, 128, 270, 32));
     connect(m_btAdd, &QPushButton::clicked, this, &DirectoryAddViewController::addDir);
-    connect(m_txtName, &QLineEdit::returnPressed, this, &DirectoryAddViewController::addDir);
-    m_keyboardLift = new shell::KeyboardLift(root, appDelegate().platform().hasOnScreenKeyboard);
-    m_keyboardLift->watch(m_txtName);
+    m_formFields = new shell::FormFields(root, appDelegate().platform().hasOnScreenKeyboard);
+    m_formFields->setFields({m_txtName}, m_btAdd);
 }
 
 void DirectoryAddViewController::viewWillAppear(bool /*animated*/) {
     view();
     m_txtName->setText(m_pName);
     m_btAdd->setText(m_editMode ? QStringLiteral("Đổi tên danh mục") : QStringLiteral("Tạo danh mục"));
-    m_txtName->setFocus();
+}
+
+void DirectoryAddViewController::viewDidAppear(bool /*animated*/) {
+    m_formFields->focusFirst();
 }
 
 void DirectoryAddViewController::viewWillDisappear(bool /*animated*/) {
-    m_keyboardLift->lower();
+    m_formFields->lower();
 }
 
 void DirectoryAddViewController::addDir() {

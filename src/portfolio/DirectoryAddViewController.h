@@ -8,7 +8,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace shell {
-class KeyboardLift;
+class FormFields;
 }
 
 namespace portfolio {
@@ -34,6 +34,7 @@ public:
     void setPName(const QString& name) { m_pName = name; }
 
     void viewWillAppear(bool animated) override;
+    void viewDidAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
     /// Checks the name and sends the change.
     void addDir();
@@ -52,7 +53,7 @@ private:
     QString m_pName;
     QLineEdit* m_txtName = nullptr;
     QPushButton* m_btAdd = nullptr;
-    shell::KeyboardLift* m_keyboardLift = nullptr;
+    shell::FormFields* m_formFields = nullptr;
 };
 
 } // namespace portfolio

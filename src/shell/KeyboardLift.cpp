@@ -12,10 +12,6 @@ KeyboardLift::KeyboardLift(QWidget* screen, bool hasOnScreenKeyboard)
 
 void KeyboardLift::watch(QLineEdit* field) {
     field->installEventFilter(this);
-    connect(field, &QLineEdit::returnPressed, this, [this, field] {
-        lower();
-        field->clearFocus();
-    });
 }
 
 void KeyboardLift::lower() {

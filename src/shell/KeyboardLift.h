@@ -9,8 +9,8 @@ class QWidget;
 namespace shell {
 
 /// Moves a form screen up while one of its fields is being edited, so that an on-screen keyboard
-/// does not cover the fields; Return puts it back. Without such a keyboard the screen stays put
-/// and Return only ends the editing.
+/// does not cover the fields; the form puts it back when the editing ends (FormFields does, on
+/// Return in its last field). Without such a keyboard the screen stays put.
 class KeyboardLift final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(KeyboardLift)
@@ -19,7 +19,7 @@ public:
     static constexpr int kLift = -50;
 
     KeyboardLift(QWidget* screen, bool hasOnScreenKeyboard);
-    /// Watches a field: focus lifts the screen, Return lowers it and ends the editing.
+    /// Watches a field: its focus lifts the screen.
     void watch(QLineEdit* field);
     void lower();
     bool isLifted() const;

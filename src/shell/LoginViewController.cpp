@@ -3,7 +3,7 @@
 #include "core/PortfolioAnswer.h"
 #include "net/AnswerReader.h"
 #include "net/MyUrlRequest.h"
-#include "shell/KeyboardLift.h"
+#include "shell/FormFields.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/RegisterViewController.h"
 #include "shell/ScreenStyle.h"
@@ -47,9 +47,8 @@ void LoginViewController::buildContent(QWidget* root) {
     connect(login, &QPushButton::clicked, this, &LoginViewController::sendLogin);
     QPushButton* reg = makeBarButton(root, QStringLiteral("Đăng ký"), QRect(305, 160, 105, 32));
     connectNavigation(reg, [this] { goToRegister(); });
-    m_keyboardLift = new KeyboardLift(root, appDelegate().platform().hasOnScreenKeyboard);
-    m_keyboardLift->watch(m_uname);
-    m_keyboardLift->watch(m_pass);
+    m_formFields = new FormFields(root, appDelegate().platform().hasOnScreenKeyboard);
+    m_formFields->setFields({m_uname, m_pass}, login);
 }
 
 void LoginViewController::viewDidLoad() {
@@ -62,8 +61,12 @@ void LoginViewController::viewWillAppear(bool /*animated*/) {
     m_pass->setPlaceholderText(appDelegate().password().isEmpty() ? QStringLiteral("Mật khẩu") : kSavedPasswordMask);
 }
 
+void LoginViewController::viewDidAppear(bool /*animated*/) {
+    m_formFields->focusFirst();
+}
+
 void LoginViewController::viewWillDisappear(bool /*animated*/) {
-    m_keyboardLift->lower();
+    m_formFields->lower();
 }
 
 QString LoginViewController::passwordDigest() const {

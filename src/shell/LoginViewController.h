@@ -13,7 +13,7 @@ class MyUrlRequest;
 
 namespace shell {
 
-class KeyboardLift;
+class FormFields;
 
 /// Logs the user in with the name and the MD5 digest of the password. Only the digest is ever
 /// kept on the device: a saved login shows a masked placeholder and sends the saved digest
@@ -33,6 +33,7 @@ public:
     void goToRegister();
     void DidFinishRequest(std::optional<QByteArray> data) override;
     void viewWillAppear(bool animated) override;
+    void viewDidAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
 
     QLineEdit* uname() const { return m_uname; }
@@ -55,7 +56,7 @@ private:
     QString m_sentDigest;
     QLineEdit* m_uname = nullptr;
     QLineEdit* m_pass = nullptr;
-    KeyboardLift* m_keyboardLift = nullptr;
+    FormFields* m_formFields = nullptr;
 };
 
 } // namespace shell

@@ -97,6 +97,15 @@ public:
         const auto found = m_screens.find(std::type_index(typeid(Screen)));
         return found == m_screens.end() ? nullptr : static_cast<Screen*>(found->second.get());
     }
+    /// A piece of state that several screens share rather than each keep (what both live lists
+    /// have told the desktop), made on first use with this object and kept for the whole run.
+    template <typename Part> Part& sharedPart() {
+        std::shared_ptr<void>& slot = m_parts[std::type_index(typeid(Part))];
+        if (!slot) {
+            slot = std::make_shared<Part>(*this);
+        }
+        return *static_cast<Part*>(slot.get());
+    }
     /// Pushes a screen made for one visit (settings, a form, a warning list) and keeps it alive
     /// while it is on the navigation stack; those that left it go at the next such push.
     void pushTransient(std::unique_ptr<ui::ViewController> screen, bool animated);
@@ -212,6 +221,7 @@ private:
     std::unique_ptr<ContextMenuViewController> m_menu;
     std::unordered_map<std::type_index, std::unique_ptr<ui::ViewController>> m_screens;
     std::vector<std::unique_ptr<ui::ViewController>> m_transientScreens;
+    std::unordered_map<std::type_index, std::shared_ptr<void>> m_parts;
     std::unique_ptr<PortfolioRoutes> m_portfolioRoutes;
     std::unique_ptr<LoginViewController> m_loginViewController;
     std::unique_ptr<RegisterViewController> m_registerViewController;

@@ -2,7 +2,7 @@
 
 #include "net/AnswerReader.h"
 #include "net/MyUrlRequest.h"
-#include "shell/KeyboardLift.h"
+#include "shell/FormFields.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenStyle.h"
 #include "ui/Alerts.h"
@@ -55,13 +55,16 @@ void RegisterViewController::buildContent(QWidget* root) {
     connect(send, &QPushButton::clicked, this, &RegisterViewController::sendRegister);
     makeLabel(root, QStringLiteral("Mật khẩu sẽ được gửi tới địa chỉ email của bạn."), QRect(70, 205, 340, 40), 11)
         ->setWordWrap(true);
-    m_keyboardLift = new KeyboardLift(root, appDelegate().platform().hasOnScreenKeyboard);
-    m_keyboardLift->watch(m_uname);
-    m_keyboardLift->watch(m_email);
+    m_formFields = new FormFields(root, appDelegate().platform().hasOnScreenKeyboard);
+    m_formFields->setFields({m_uname, m_email}, send);
+}
+
+void RegisterViewController::viewDidAppear(bool /*animated*/) {
+    m_formFields->focusFirst();
 }
 
 void RegisterViewController::viewWillDisappear(bool /*animated*/) {
-    m_keyboardLift->lower();
+    m_formFields->lower();
 }
 
 void RegisterViewController::sendRegister() {

@@ -7,7 +7,7 @@ class QLineEdit;
 
 namespace shell {
 
-class KeyboardLift;
+class FormFields;
 
 /// Asks the service for an account for a user name and an e-mail address.
 class RegisterViewController final : public BarScreen, public net::RequestDelegate {
@@ -29,12 +29,13 @@ public:
 
 protected:
     void buildContent(QWidget* root) override;
+    void viewDidAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
 
 private:
     QLineEdit* m_uname = nullptr;
     QLineEdit* m_email = nullptr;
-    KeyboardLift* m_keyboardLift = nullptr;
+    FormFields* m_formFields = nullptr;
 };
 
 } // namespace shell

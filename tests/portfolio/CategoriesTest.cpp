@@ -11,6 +11,7 @@
 #include "ui/RowTable.h"
 
 #include <QLineEdit>
+#include <QTest>
 
 using portfolio::DirectoryAddViewController;
 using portfolio::DirectoryMenuViewController;
@@ -177,4 +178,20 @@ TEST_F(CategoriesTest, ARefusedRenameSaysSoAndClosesTheForm) {
     ASSERT_TRUE(waitForAlert(QStringLiteral("Không tạo/cập nhật được danh mục!")));
     EXPECT_EQ(navigator().topController(), &list);
     EXPECT_EQ(categoryNames(), QStringList{QStringLiteral("Dài hạn")});
+}
+
+TEST_F(CategoriesTest, TheFormStartsOnTheNameAndReturnSendsIt) {
+    logIn();
+    m_server.set("/KTRPW/Portfolio.aspx", testsupport::answer("KTRPW:0:9000;\n14,Quy mo"));
+    openList().viewDirAdd();
+    auto& form = *app().cachedScreen<DirectoryAddViewController>();
+    EXPECT_EQ(form.view()->focusWidget(), form.txtName());
+    QTest::keyClick(form.txtName(), Qt::Key_Return);
+    EXPECT_EQ(alerts().currentMessage(), QStringLiteral("Xin nhập tên danh mục!"))
+        << "the refusal stays up: the Return that sent the form does not answer it";
+    alerts().press(0);
+    QTest::keyClicks(form.txtName(), QStringLiteral("Quy mo"));
+    QTest::keyClick(form.txtName(), Qt::Key_Return);
+    ASSERT_TRUE(waitForAlert(QStringLiteral("Đã tạo danh mục!")));
+    EXPECT_EQ(m_server.requestsWith("type=addcat&name=Quy%20mo&"), 1);
 }

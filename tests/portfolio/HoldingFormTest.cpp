@@ -154,3 +154,40 @@ TEST_F(HoldingFormTest, ALateAnswerLeavesTheScreenTheUserWentBackTo) {
     ASSERT_TRUE(waitForAlert(QStringLiteral("Đã câp nhật!")));
     EXPECT_EQ(navigator().topController(), &under);
 }
+
+// ---- the keys of the form ------------------------------------------------------------------------
+
+TEST_F(HoldingFormTest, TabGoesThroughTheFieldsInReadingOrderFromTheFirstOneThatCanBeEdited) {
+    AddToDirectoryViewController& form = open(stockAAA(), false);
+    QWidget* root = form.view();
+    EXPECT_EQ(root->focusWidget(), form.txtPortfolio());
+    const QList<QLineEdit*> order{form.txtPortfolio(), form.txtPrice(), form.txtQuantity(),
+                                  form.txtUp(),        form.txtDown(),  form.txtFee()};
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QTest::keyClick(order.at(i), Qt::Key_Tab);
+        EXPECT_EQ(root->focusWidget(), order.at((i + 1) % order.size())) << i;
+    }
+    navigator().pop(false);
+
+    // A category given by the opener cannot be changed: the price is the first field then.
+    AddToDirectoryViewController& fixed = open(stockAAA(QStringLiteral("12")), false);
+    EXPECT_EQ(fixed.view()->focusWidget(), fixed.txtPrice());
+    QTest::keyClick(fixed.txtPrice(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(fixed.view()->focusWidget(), fixed.txtFee());
+}
+
+TEST_F(HoldingFormTest, ReturnMovesToTheNextFieldAndInTheFeeSendsTheForm) {
+    AddToDirectoryViewController& form = open(stockAAA(), false);
+    form.toggleCategoryList();
+    ASSERT_TRUE(form.tbView()->isShowing());
+    QTest::keyClick(form.txtPortfolio(), Qt::Key_Return);
+    EXPECT_EQ(form.view()->focusWidget(), form.txtPrice());
+    EXPECT_FALSE(form.tbView()->isShowing()) << "Return closes the category list";
+    EXPECT_FALSE(alerts().isShowing());
+    QTest::keyClick(form.txtFee(), Qt::Key_Return);
+    EXPECT_EQ(alerts().currentMessage(), QStringLiteral("Xin nhập đủ dữ liệu!"));
+    alerts().press(0);
+    fill(form, QStringLiteral("Dài hạn"));
+    QTest::keyClick(form.txtFee(), Qt::Key_Return);
+    ASSERT_TRUE(waitForRequests("type=add&portfolioid=12&companyid=6&"));
+}

@@ -2,6 +2,7 @@
 #include "server/EmbeddedService.h"
 #include "server/ScriptedServer.h"
 #include "server/Service.h"
+#include "shell/FormFields.h"
 #include "shell/KeyboardLift.h"
 #include "shell/LoginViewController.h"
 #include "shell/MainViewController.h"
@@ -10,6 +11,7 @@
 
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QTest>
 
 using shell::LoginViewController;
 using shell::RegisterViewController;
@@ -210,12 +212,55 @@ TEST(KeyboardLiftTest, TheFormMovesUpOnlyWhereAKeyboardCoversIt) {
     for (const bool phone : {false, true}) {
         QWidget screen;
         auto* field = new QLineEdit(&screen);
-        auto* lift = new shell::KeyboardLift(&screen, phone);
-        lift->watch(field);
+        auto* form = new shell::FormFields(&screen, phone);
+        form->setFields({field}, nullptr);
         QFocusEvent focusIn(QEvent::FocusIn);
         QCoreApplication::sendEvent(field, &focusIn);
         EXPECT_EQ(screen.y(), phone ? shell::KeyboardLift::kLift : 0) << (phone ? "phone" : "desktop");
         Q_EMIT field->returnPressed();
         EXPECT_EQ(screen.y(), 0);
     }
+}
+
+// ---- the keys of the forms -----------------------------------------------------------------------
+
+TEST_F(AccountTest, TheLoginFormStartsOnTheNameAndReturnGoesOnToThePassword) {
+    app().mainViewController()->goLogin();
+    LoginViewController& login = *app().loginViewController();
+    EXPECT_EQ(login.view()->focusWidget(), login.uname());
+    QTest::keyClick(login.uname(), Qt::Key_Tab);
+    EXPECT_EQ(login.view()->focusWidget(), login.pass());
+    QTest::keyClick(login.pass(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(login.view()->focusWidget(), login.uname());
+    login.uname()->setText(QStringLiteral("hung"));
+    QTest::keyClick(login.uname(), Qt::Key_Return);
+    EXPECT_EQ(login.view()->focusWidget(), login.pass());
+    EXPECT_FALSE(alerts().isShowing()) << "Return in the name field does not send the form";
+}
+
+TEST_F(AccountTest, ReturnInThePasswordLogsIn) {
+    m_server.set(kLoginPath, answer("KTRPW:0:9000:s;"));
+    LoginViewController& login = openLogin(QStringLiteral("hung"), QString());
+    QTest::keyClick(login.pass(), Qt::Key_Return);
+    EXPECT_EQ(alerts().currentMessage(), QStringLiteral("Chưa có tên/mật khẩu đăng nhập!"));
+    alerts().press(0);
+    QTest::keyClicks(login.pass(), QStringLiteral("demo"));
+    QTest::keyClick(login.pass(), Qt::Key_Return);
+    ASSERT_TRUE(waitForAlert(QStringLiteral("Đăng nhập thành công.")));
+    EXPECT_EQ(m_server.requestTargets().back(),
+              "/KTRPW/login.aspx?username=hung&pass=" + kDemoDigest.toStdString() + "&imei=device-1");
+}
+
+TEST_F(AccountTest, TheRegistrationFormStartsOnTheNameAndReturnInTheEmailSends) {
+    app().mainViewController()->goLogin();
+    app().loginViewController()->goToRegister();
+    RegisterViewController& reg = *app().registerViewController();
+    EXPECT_EQ(reg.view()->focusWidget(), reg.uname());
+    QTest::keyClick(reg.uname(), Qt::Key_Return);
+    EXPECT_EQ(reg.view()->focusWidget(), reg.email());
+    EXPECT_FALSE(alerts().isShowing());
+    QTest::keyClick(reg.email(), Qt::Key_Tab);
+    EXPECT_EQ(reg.view()->focusWidget(), reg.uname());
+    QTest::keyClick(reg.email(), Qt::Key_Return);
+    EXPECT_EQ(alerts().currentMessage(), QStringLiteral("Chưa có tên/Email!"));
 }

@@ -83,6 +83,12 @@ protected:
         environment.transferTimeoutMs = m_transferTimeoutMs;
         environment.platform =
             core::Platform{&m_preferences, &m_keepAwake, &m_links, QStringLiteral("device-1"), QStringLiteral("2.0.3")};
+        if (m_desktopNotices) {
+            environment.platform.notifier = &m_notifier;
+        }
+        environment.platform.raiseWindow = [this] {
+            ++m_windowRaises;
+        };
         m_app = std::make_unique<shell::QRMInfoAppDelegate>(environment);
         return *m_app;
     }
@@ -144,6 +150,11 @@ protected:
     int m_transferTimeoutMs = 0;
     FakeKeepAwake m_keepAwake;
     FakeLinks m_links;
+    /// Set before the start: desktop notices go to m_notifier (else the platform has none).
+    bool m_desktopNotices = false;
+    FakeNotifier m_notifier;
+    /// How often the program asked to bring its window to the front.
+    int m_windowRaises = 0;
 
 private:
     ui::ManualScheduler m_scheduler;

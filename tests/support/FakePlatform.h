@@ -5,8 +5,10 @@
 #include <QList>
 #include <QUrl>
 
+#include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace testsupport {
 
@@ -34,6 +36,22 @@ class FakeLinks final : public core::LinkOpener {
 public:
     void openLink(const QUrl& url) override { opened.append(url); }
     QList<QUrl> opened;
+};
+
+/// Keeps the desktop notices the program gave instead of showing them; a test clicks one by
+/// running its action.
+class FakeNotifier final : public core::DesktopNotifier {
+public:
+    struct Notice {
+        QString title;
+        QString body;
+        std::function<void()> clicked;
+    };
+
+    void notify(const QString& title, const QString& body, std::function<void()> clicked) override {
+        notices.push_back(Notice{title, body, std::move(clicked)});
+    }
+    std::vector<Notice> notices;
 };
 
 } // namespace testsupport
