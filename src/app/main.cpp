@@ -248,7 +248,9 @@ int main(int argc, char** argv) {
     environment.navigator = &window.navigator();
     environment.platform = core::Platform{&preferences, &keepAwake, &links, app::deviceIdentifier(settings),
                                           QStringLiteral(CORVASTEL_VERSION)};
-    environment.platform.notifier = &notifier;
+    // A walk for pictures must not pop notices up on the desktop it runs on.
+    const bool touring = !options.tourDir.isEmpty();
+    environment.platform.notifier = touring ? nullptr : &notifier;
     environment.platform.raiseWindow = [&window] { window.bringToFront(); };
     shell::QRMInfoAppDelegate appDelegate(environment);
     market::registerMarketScreens(appDelegate);
@@ -269,7 +271,6 @@ int main(int argc, char** argv) {
     window.addKeyAction(QKeySequence(Qt::CTRL | Qt::Key_E), [&screenExport] { screenExport.exportTable(); });
     window.addKeyAction(QKeySequence(Qt::CTRL | Qt::Key_S), [&screenExport] { screenExport.exportChart(); });
 
-    const bool touring = !options.tourDir.isEmpty();
     if (!touring) {
         // The tour's pictures are always of the default zoom, and a tour leaves the window's
         // place as the user left it.
