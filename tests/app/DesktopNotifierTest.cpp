@@ -1,11 +1,10 @@
 #include "app/DesktopNotifier.h"
 
-#include <QCoreApplication>
+#include "PeerBus.h"
+
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
-#include <QDBusServer>
-#include <QDeadlineTimer>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -74,56 +73,28 @@ private:
     std::unique_ptr<QDBusConnection> m_peer;
 };
 
-bool waitFor(const std::function<bool()>& condition) {
-    QDeadlineTimer deadline(10000);
-    while (!condition() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return condition();
-}
-
 class DesktopNotifierTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QObject::connect(&m_server, &QDBusServer::newConnection, &m_service, [this](const QDBusConnection& peer) {
-            if (m_serviceRuns) {
-                QDBusConnection(peer).registerObject(QStringLiteral("/org/freedesktop/Notifications"), &m_service,
-                                                     QDBusConnection::ExportAllSlots);
-            }
-            m_peerConnected = true;
-        });
-        ASSERT_TRUE(m_server.isConnected());
-    }
-
-    void TearDown() override { QDBusConnection::disconnectFromPeer(QStringLiteral("notifier-test")); }
+    void SetUp() override { ASSERT_TRUE(m_bus.isListening()); }
 
     /// The program's end of the bus; connected once the test has set up the service.
-    QDBusConnection& client() {
-        if (!m_client) {
-            m_client = std::make_unique<QDBusConnection>(
-                QDBusConnection::connectToPeer(m_server.address(), QStringLiteral("notifier-test")));
-            EXPECT_TRUE(waitFor([this] { return m_peerConnected; }));
-        }
-        return *m_client;
-    }
+    QDBusConnection& client() { return m_bus.client(); }
 
     /// Shows a notice that counts its clicks; once the service has acknowledged it, it has the
     /// id the fake gives the n-th notice (41, 42, ...).
     void showOne(app::FreedesktopNotifier& notifier, int& clicks) {
         const int before = notifier.clickableCount();
         notifier.notify(QStringLiteral("Cảnh báo giá"), QStringLiteral("ACB"), [&clicks] { ++clicks; });
-        ASSERT_TRUE(waitFor([&notifier, before] { return notifier.clickableCount() == before + 1; }));
+        ASSERT_TRUE(testsupport::waitForBus([&notifier, before] { return notifier.clickableCount() == before + 1; }));
     }
 
     void click(uint id, const QString& action = QStringLiteral("default")) {
         m_service.emitSignal(QStringLiteral("ActionInvoked"), {id, action});
     }
 
-    QDBusServer m_server{QStringLiteral("unix:tmpdir=/tmp")};
     FakeNotifications m_service;
-    bool m_serviceRuns = true;
-    std::unique_ptr<QDBusConnection> m_client;
-    bool m_peerConnected = false;
+    testsupport::PeerBus m_bus{m_service, QStringLiteral("/org/freedesktop/Notifications"),
+                               QStringLiteral("notifier-test")};
 };
 
 } // namespace
@@ -131,7 +102,7 @@ protected:
 TEST_F(DesktopNotifierTest, NotifyCarriesTheProgramTheTitleTheBodyAndTheDefaultAction) {
     app::FreedesktopNotifier notifier(client(), kIcon);
     notifier.notify(QStringLiteral("Cảnh báo giá"), QStringLiteral("A&B <1>\nFPT"), [] {});
-    ASSERT_TRUE(waitFor([this] { return m_service.received.size() == 1; }));
+    ASSERT_TRUE(testsupport::waitForBus([this] { return m_service.received.size() == 1; }));
     const ReceivedNotice& notice = m_service.received.front();
     EXPECT_EQ(notice.application, QStringLiteral("Corvastel"));
     EXPECT_EQ(notice.replaces, 0U);
@@ -149,7 +120,7 @@ TEST_F(DesktopNotifierTest, AServiceThatReadsMarkupGetsTheBodyEscaped) {
     app::FreedesktopNotifier notifier(client(), kIcon);
     notifier.notify(QStringLiteral("Cảnh báo giá"), QStringLiteral("A&B <1>"), [] {});
     notifier.notify(QStringLiteral("Cảnh báo giá"), QStringLiteral("FPT"), [] {});
-    ASSERT_TRUE(waitFor([this] { return m_service.received.size() == 2; }));
+    ASSERT_TRUE(testsupport::waitForBus([this] { return m_service.received.size() == 2; }));
     EXPECT_EQ(m_service.received.at(0).body, QStringLiteral("A&amp;B &lt;1&gt;"));
     EXPECT_EQ(m_service.received.at(1).body, QStringLiteral("FPT"));
     EXPECT_EQ(m_service.capabilityQuestions, 1) << "the service is asked once";
@@ -166,15 +137,15 @@ TEST_F(DesktopNotifierTest, AClickRunsTheNoticesActionOnce) {
     click(41, QStringLiteral("other"));
     click(99);
     click(42);
-    ASSERT_TRUE(waitFor([&marks] { return marks == 1; }));
+    ASSERT_TRUE(testsupport::waitForBus([&marks] { return marks == 1; }));
     EXPECT_EQ(clicks, 0) << "another action or another program's notice runs nothing";
 
     click(41);
-    ASSERT_TRUE(waitFor([&clicks] { return clicks == 1; }));
+    ASSERT_TRUE(testsupport::waitForBus([&clicks] { return clicks == 1; }));
     showOne(notifier, marks);
     click(41);
     click(43);
-    ASSERT_TRUE(waitFor([&marks] { return marks == 2; }));
+    ASSERT_TRUE(testsupport::waitForBus([&marks] { return marks == 2; }));
     EXPECT_EQ(clicks, 1) << "a notice's action runs once";
     EXPECT_EQ(notifier.clickableCount(), 0);
 }
@@ -184,12 +155,12 @@ TEST_F(DesktopNotifierTest, AClosedNoticeIsForgotten) {
     int clicks = 0;
     showOne(notifier, clicks);
     m_service.emitSignal(QStringLiteral("NotificationClosed"), {41U, 2U});
-    ASSERT_TRUE(waitFor([&notifier] { return notifier.clickableCount() == 0; }));
+    ASSERT_TRUE(testsupport::waitForBus([&notifier] { return notifier.clickableCount() == 0; }));
     int laterClicks = 0;
     showOne(notifier, laterClicks);
     click(41);
     click(42);
-    ASSERT_TRUE(waitFor([&laterClicks] { return laterClicks == 1; }));
+    ASSERT_TRUE(testsupport::waitForBus([&laterClicks] { return laterClicks == 1; }));
     EXPECT_EQ(clicks, 0);
 }
 
@@ -199,21 +170,21 @@ TEST_F(DesktopNotifierTest, AHungServiceNeitherBlocksNorLosesTheNotices) {
     m_service.hangs = true;
     app::FreedesktopNotifier notifier(client(), kIcon);
     notifier.notify(QStringLiteral("Cảnh báo giá"), QStringLiteral("ACB"), [] {});
-    ASSERT_TRUE(waitFor([this] { return m_service.capabilityQuestions == 1; }));
+    ASSERT_TRUE(testsupport::waitForBus([this] { return m_service.capabilityQuestions == 1; }));
     notifier.notify(QStringLiteral("Cảnh báo giá"), QStringLiteral("FPT"), [] {});
     EXPECT_EQ(notifier.waitingCount(), 2);
     EXPECT_TRUE(m_service.received.isEmpty());
     m_service.answerHeldCall();
-    ASSERT_TRUE(waitFor([this] { return m_service.received.size() == 2; }));
+    ASSERT_TRUE(testsupport::waitForBus([this] { return m_service.received.size() == 2; }));
     EXPECT_EQ(m_service.received.at(1).body, QStringLiteral("FPT"));
     EXPECT_EQ(m_service.capabilityQuestions, 1);
 }
 
 TEST_F(DesktopNotifierTest, WithoutAServiceNothingIsShownOrKept) {
-    m_serviceRuns = false;
+    m_bus.setServing(false);
     app::FreedesktopNotifier notifier(client(), kIcon);
     notifier.notify(QStringLiteral("Cảnh báo giá"), QStringLiteral("ACB"), [] {});
-    ASSERT_TRUE(waitFor([&notifier] { return notifier.waitingCount() == 0; }));
+    ASSERT_TRUE(testsupport::waitForBus([&notifier] { return notifier.waitingCount() == 0; }));
     EXPECT_EQ(notifier.clickableCount(), 0);
 
     app::FreedesktopNotifier unconnected(QDBusConnection(QStringLiteral("no-such-bus")), kIcon);

@@ -1,11 +1,9 @@
+#include "PeerBus.h"
 #include "app/PlatformShims.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
-#include <QDBusServer>
-#include <QDeadlineTimer>
 #include <QList>
 
 #include <gtest/gtest.h>
@@ -46,35 +44,19 @@ private:
     std::unique_ptr<QDBusConnection> m_heldConnection;
 };
 
-bool waitFor(const std::function<bool()>& condition) {
-    QDeadlineTimer deadline(10000);
-    while (!condition() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return condition();
-}
-
 class KeepAwakeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QObject::connect(&m_server, &QDBusServer::newConnection, &m_screenSaver, [this](const QDBusConnection& peer) {
-            QDBusConnection(peer).registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), &m_screenSaver,
-                                                 QDBusConnection::ExportAllSlots);
-            m_peerConnected = true;
-        });
-        ASSERT_TRUE(m_server.isConnected());
-        m_client = std::make_unique<QDBusConnection>(
-            QDBusConnection::connectToPeer(m_server.address(), QStringLiteral("keep-awake-test")));
-        ASSERT_TRUE(waitFor([this] { return m_peerConnected; }));
+        ASSERT_TRUE(m_bus.isListening());
+        m_client = &m_bus.client();
+        ASSERT_TRUE(m_bus.isPeerConnected());
         ASSERT_TRUE(m_client->isConnected());
     }
 
-    void TearDown() override { QDBusConnection::disconnectFromPeer(QStringLiteral("keep-awake-test")); }
-
-    QDBusServer m_server{QStringLiteral("unix:tmpdir=/tmp")};
     FakeScreenSaver m_screenSaver;
-    std::unique_ptr<QDBusConnection> m_client;
-    bool m_peerConnected = false;
+    testsupport::PeerBus m_bus{m_screenSaver, QStringLiteral("/org/freedesktop/ScreenSaver"),
+                               QStringLiteral("keep-awake-test")};
+    QDBusConnection* m_client = nullptr;
 };
 
 } // namespace
@@ -83,10 +65,10 @@ TEST_F(KeepAwakeTest, TheInhibitionIsTakenAndGivenBack) {
     app::ScreenSaverKeepAwake keepAwake(*m_client);
     keepAwake.setKeepAwake(true);
     EXPECT_TRUE(keepAwake.isKeptAwake());
-    ASSERT_TRUE(waitFor([&keepAwake] { return keepAwake.cookie() == 1; }));
+    ASSERT_TRUE(testsupport::waitForBus([&keepAwake] { return keepAwake.cookie() == 1; }));
     keepAwake.setKeepAwake(true);
     keepAwake.setKeepAwake(false);
-    ASSERT_TRUE(waitFor([this] { return !m_screenSaver.released.isEmpty(); }));
+    ASSERT_TRUE(testsupport::waitForBus([this] { return !m_screenSaver.released.isEmpty(); }));
     EXPECT_EQ(m_screenSaver.released, QList<uint>{1});
     EXPECT_EQ(m_screenSaver.inhibits, 1);
 }
@@ -97,13 +79,13 @@ TEST_F(KeepAwakeTest, AHungScreenSaverNeitherBlocksNorKeepsTheInhibitionLate) {
     m_screenSaver.hangs = true;
     app::ScreenSaverKeepAwake keepAwake(*m_client);
     keepAwake.setKeepAwake(true);
-    ASSERT_TRUE(waitFor([this] { return m_screenSaver.inhibits == 1; }));
+    ASSERT_TRUE(testsupport::waitForBus([this] { return m_screenSaver.inhibits == 1; }));
     keepAwake.setKeepAwake(false);
     keepAwake.setKeepAwake(true);
     keepAwake.setKeepAwake(false);
     EXPECT_EQ(m_screenSaver.inhibits, 1) << "one question under way is enough";
     m_screenSaver.answerHeldCall(7);
-    ASSERT_TRUE(waitFor([this] { return !m_screenSaver.released.isEmpty(); }));
+    ASSERT_TRUE(testsupport::waitForBus([this] { return !m_screenSaver.released.isEmpty(); }));
     EXPECT_EQ(m_screenSaver.released, QList<uint>{7}) << "an answer that came too late is given back";
     EXPECT_EQ(keepAwake.cookie(), 0U);
 }
