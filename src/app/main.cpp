@@ -172,10 +172,9 @@ void nameApplication() {
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVASTEL_VERSION));
 }
 
-// Wayland ties a window to its launcher entry, and so to its icon, by this name.
-void nameDesktopEntry() {
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvastel.Corvastel"));
-}
+// The installed desktop entry's and icon's name. Wayland ties the window to its launcher entry,
+// and so to its icon, by it; notices name the icon by it.
+const QString kDesktopId = QStringLiteral("io.github.corvastel.Corvastel");
 
 // Help, version and the store summary print and exit: they need no window, so they work on a
 // machine without a display.
@@ -212,7 +211,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     nameApplication();
-    nameDesktopEntry();
+    QGuiApplication::setDesktopFileName(kDesktopId);
     const Options options = parseOptions();
     QDir().mkpath(options.dataDir);
 
@@ -232,7 +231,7 @@ int main(int argc, char** argv) {
     app::SettingsPreferences preferences(settings);
     app::ScreenSaverKeepAwake keepAwake;
     app::DesktopLinkOpener links;
-    app::FreedesktopNotifier notifier(QStringLiteral("io.github.corvastel.Corvastel"));
+    app::FreedesktopNotifier notifier(kDesktopId);
     ui::QtScheduler scheduler;
     net::NetworkActivity activity;
     QNetworkAccessManager network;
@@ -251,7 +250,9 @@ int main(int argc, char** argv) {
     // A walk for pictures must not pop notices up on the desktop it runs on.
     const bool touring = !options.tourDir.isEmpty();
     environment.platform.notifier = touring ? nullptr : &notifier;
-    environment.platform.raiseWindow = [&window] { window.bringToFront(); };
+    environment.platform.raiseWindow = [&window] {
+        window.bringToFront();
+    };
     shell::QRMInfoAppDelegate appDelegate(environment);
     market::registerMarketScreens(appDelegate);
     world::registerWorldScreens(appDelegate);

@@ -55,6 +55,7 @@ DirectoryWarningRow makeWarningRow(const QString& warningRecord, const QString& 
     // A category name may itself hold commas: the fields after it are counted from the end.
     const qsizetype extra = holding.size() - kHoldingFieldCount;
     const double current = net::leadingDouble(warning.value(4));
+    row.currentPrice = current;
     const double purchase = net::leadingDouble(holding.at(4 + extra));
     row.code = holding.at(0);
     row.category = holding.mid(2, 1 + extra).join(QLatin1Char(','));

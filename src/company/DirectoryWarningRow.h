@@ -16,6 +16,8 @@ struct DirectoryWarningRow {
     QString category;
     QString code;
     QString price;
+    /// The price the thresholds were compared with (the record's number behind the price text).
+    double currentPrice = 0;
     WarningLevel priceLevel = WarningLevel::None;
     /// The price at which the crossed threshold lies (purchase price plus the upper or minus the
     /// lower threshold); 0 while none is crossed.

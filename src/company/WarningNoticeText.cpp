@@ -2,7 +2,6 @@
 
 #include "company/DirectoryWarningRecords.h"
 #include "core/CalendarHelpers.h"
-#include "net/LenientNumbers.h"
 #include "store/myDb.h"
 
 #include <QStringList>
@@ -18,10 +17,10 @@ QString thresholdName(WarningLevel level) {
     return level == WarningLevel::Above ? QStringLiteral("ngưỡng trên") : QStringLiteral("ngưỡng dưới");
 }
 
-QString noticeLine(const WarningNotice& notice) {
+QString noticeLine(const DirectoryWarningRow& row) {
     return QStringLiteral("%1 (%2): giá %3 đã chạm %4 %5")
-        .arg(notice.code, notice.category, core::getDecimalString(notice.price), thresholdName(notice.level),
-             core::getDecimalString(notice.thresholdPrice));
+        .arg(row.code, row.category, core::getDecimalString(row.currentPrice), thresholdName(row.priceLevel),
+             core::getDecimalString(row.thresholdPrice));
 }
 
 } // namespace
@@ -30,26 +29,19 @@ std::vector<WarningNotice> readWarningNotices(const QByteArray& answer, myDb& db
     std::vector<WarningNotice> notices;
     for (const QString& record : readWarningRecords(answer)) {
         const QString holdingId = warningHoldingId(record);
-        const DirectoryWarningRow row = makeWarningRow(record, db.getPortfolioFromPortDataId(holdingId).value(0));
+        DirectoryWarningRow row = makeWarningRow(record, db.getPortfolioFromPortDataId(holdingId).value(0));
         if (row.code.isEmpty() || row.priceLevel == WarningLevel::None) {
             continue;
         }
-        WarningNotice notice;
-        notice.holdingId = holdingId;
-        notice.code = row.code;
-        notice.category = row.category;
-        notice.level = row.priceLevel;
-        notice.price = net::leadingDouble(record.split(QLatin1Char(',')).value(4));
-        notice.thresholdPrice = row.thresholdPrice;
-        notices.push_back(notice);
+        notices.push_back({holdingId, std::move(row)});
     }
     return notices;
 }
 
 QString warningNoticeKey(const WarningNotice& notice) {
-    const QString side = notice.level == WarningLevel::Above ? QStringLiteral("up") : QStringLiteral("down");
+    const QString side = notice.row.priceLevel == WarningLevel::Above ? QStringLiteral("up") : QStringLiteral("down");
     return notice.holdingId + QLatin1Char('|') + side + QLatin1Char('|') +
-           QString::number(notice.thresholdPrice, 'g', 15);
+           QString::number(notice.row.thresholdPrice, 'g', 15);
 }
 
 QString warningNoticeTitle() {
@@ -59,7 +51,7 @@ QString warningNoticeTitle() {
 QString warningNoticeBody(const std::vector<WarningNotice>& notices) {
     QStringList lines;
     for (std::size_t i = 0; i < notices.size() && i < kListedNotices; ++i) {
-        lines.append(noticeLine(notices[i]));
+        lines.append(noticeLine(notices[i].row));
     }
     if (notices.size() > kListedNotices) {
         lines.append(QStringLiteral("… và %1 cảnh báo khác").arg(notices.size() - kListedNotices));

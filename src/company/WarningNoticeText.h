@@ -14,11 +14,8 @@ namespace company {
 /// One holding past one of its thresholds, as a desktop notice names it.
 struct WarningNotice {
     QString holdingId;
-    QString code;
-    QString category;
-    WarningLevel level = WarningLevel::None;
-    double price = 0;
-    double thresholdPrice = 0;
+    /// The warning list's row of it, which knows the code, the category and what was crossed.
+    DirectoryWarningRow row;
 };
 
 /// The holdings of a warnings answer that stand past a threshold, in the answer's order. A
@@ -33,7 +30,7 @@ QString warningNoticeKey(const WarningNotice& notice);
 /// The title of the desktop notice of price warnings.
 QString warningNoticeTitle();
 
-/// One line per holding ("ACB (Danh mục chính): giá 23,7 đã chạm ngưỡng dưới 23,7"); past a few
+/// One line per holding ("ACB (Danh mục chính): giá 23.7 đã chạm ngưỡng dưới 24"); past a few
 /// lines the rest are counted.
 QString warningNoticeBody(const std::vector<WarningNotice>& notices);
 
