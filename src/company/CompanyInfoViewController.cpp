@@ -17,6 +17,7 @@
 #include "ui/Fonts.h"
 #include "ui/LiveModeButton.h"
 #include "ui/Navigator.h"
+#include "ui/RowOrder.h"
 #include "ui/RowTable.h"
 
 #include <QLabel>
@@ -47,6 +48,7 @@ CompanyInfoViewController::CompanyInfoViewController(shell::QRMInfoAppDelegate& 
     , m_live(std::make_unique<shell::LiveRefresh>(
           appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this)))
     , m_source(std::make_unique<CompanyListSource>())
+    , m_order(std::make_unique<ui::RowOrder>(*m_source, *m_source))
     , m_warnings(std::make_unique<PriceWarningCheck>(appDelegate, *this, [this] { switchLiveOff(); }))
     , m_request(appDelegate, *this) {
     setScreenName(QStringLiteral("Bảng giá cổ phiếu"));
@@ -61,10 +63,14 @@ QWidget* CompanyInfoViewController::loadView() {
     root->resize(480, 320);
     shell::applyScreenBackground(root);
     buildTopBar(root);
-    buildCompanyListHeadings(root);
+    const QList<QLabel*> headings = buildCompanyListHeadings(root);
+    for (qsizetype column = 0; column < headings.size(); ++column) {
+        m_order->addHeading(headings.at(column), int(column));
+    }
     buildTable(root);
     buildBottomBar(root);
     m_lbUser = shell::makeLabel(root, QString(), QRect(6, 266, 300, 20), 13);
+    m_order->placeFilterLabel(root, QRect(306, 266, 172, 20), QStringLiteral("mã"));
     return root;
 }
 
@@ -91,10 +97,14 @@ void CompanyInfoViewController::buildTable(QWidget* root) {
     m_tbView = new ui::RowTable(root);
     m_tbView->setGeometry(0, kTableTop, 480, kTableHeight);
     m_tbView->setSeparatorColor(Qt::darkGray);
-    m_tbView->setSource(m_source.get());
+    m_order->attach(m_tbView);
+    m_order->reserveKey(Qt::Key_L);
+    m_order->setOpenRow([this](int row) { goComDetail(row); });
+    m_order->setChooseRow([this](int row) { rowSelected(row); });
     m_tbView->setDetailFrom(CompanyListSource::kDetailFrame.x());
-    connect(m_tbView, &ui::RowTable::rowSelected, this, &CompanyInfoViewController::rowSelected);
-    connect(m_tbView, &ui::RowTable::detailRequested, this, &CompanyInfoViewController::goComDetail);
+    connect(m_tbView, &ui::RowTable::rowSelected, this, [this](int row) { rowSelected(m_order->sourceRow(row)); });
+    connect(m_tbView, &ui::RowTable::detailRequested, this,
+            [this](int row) { goComDetail(m_order->sourceRow(row)); });
 }
 
 void CompanyInfoViewController::buildBottomBar(QWidget* root) {
@@ -160,11 +170,18 @@ void CompanyInfoViewController::refreshUserLabel() {
 }
 
 bool CompanyInfoViewController::handleKey(int qtKey) {
+    if (m_order->handleKey(qtKey)) {
+        return true;
+    }
     if (qtKey == Qt::Key_L) {
         toggleAnimation();
         return true;
     }
     return ui::ViewController::handleKey(qtKey);
+}
+
+bool CompanyInfoViewController::handleTyping(const QString& text, Qt::KeyboardModifiers modifiers) {
+    return m_order->handleTyping(text, modifiers);
 }
 
 void CompanyInfoViewController::reloadScreen() {
@@ -205,7 +222,8 @@ void CompanyInfoViewController::readCompanyList() {
 
 void CompanyInfoViewController::reloadTable() {
     m_source->setRowTexts(m_companyList);
-    m_tbView->reload();
+    m_source->setNames(m_delegate.db()->getCompanyNames());
+    m_order->reload();
     updateDateLabel();
 }
 

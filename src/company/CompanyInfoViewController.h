@@ -21,6 +21,7 @@ class StockActions;
 } // namespace shell
 namespace ui {
 class LiveModeButton;
+class RowOrder;
 class RowTable;
 } // namespace ui
 
@@ -56,8 +57,10 @@ public:
 
     void viewWillAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
-    /// L switches live mode, besides the common keys.
+    /// L switches live mode, besides the common keys and the list's order keys (ui::RowOrder).
     bool handleKey(int qtKey) override;
+    /// Typing filters the list by code or name.
+    bool handleTyping(const QString& text, Qt::KeyboardModifiers modifiers) override;
     void reloadScreen() override;
 
     // ---- data ------------------------------------------------------------------------------
@@ -87,6 +90,8 @@ public:
     // ---- state -----------------------------------------------------------------------------
     const QStringList& companyList() const { return m_companyList; }
     const CompanyListSource& source() const { return *m_source; }
+    /// The list's order and filter, kept for the run; the table's rows are its shown rows.
+    ui::RowOrder& order() const { return *m_order; }
     const QString& stockCode() const { return m_stockCode; }
     int iWarningCount() const;
     bool isRequestOutstanding() const;
@@ -122,6 +127,7 @@ private:
     shell::QRMInfoAppDelegate& m_delegate;
     std::unique_ptr<shell::LiveRefresh> m_live;
     std::unique_ptr<CompanyListSource> m_source;
+    std::unique_ptr<ui::RowOrder> m_order;
     std::unique_ptr<PriceWarningCheck> m_warnings;
     shell::ScreenRequest m_request;
 

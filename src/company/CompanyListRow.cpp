@@ -52,10 +52,15 @@ CompanyListRow CompanyListRow::fromText(const QString& rowText) {
     row.minute = net::leadingInt(field(kMinute));
     const double change = net::leadingDouble(field(kChange));
     const double percent = net::leadingDouble(field(kPercent));
-    row.priceText = numberText(net::leadingDouble(field(kPrice)));
+    row.quoted = true;
+    row.price = net::leadingDouble(field(kPrice));
+    row.change = change;
+    row.percent = percent;
+    row.volume = net::leadingDouble(field(kVolume));
+    row.priceText = numberText(row.price);
     row.changeText = numberText(change);
     row.percentText = company::percentText(percent);
-    row.volumeText = core::getDecimalString(net::leadingDouble(field(kVolume)));
+    row.volumeText = core::getDecimalString(row.volume);
     row.changeColor = trendColor(change);
     row.percentColor = trendColor(percent);
     return row;

@@ -19,6 +19,12 @@ struct CompanyListRow final {
     QString volumeText;
     QColor changeColor;
     QColor percentColor;
+    /// The figures behind the texts, for ordering; a row without a quote has none.
+    bool quoted = false;
+    double price = 0;
+    double change = 0;
+    double percent = 0;
+    double volume = 0;
 
     static CompanyListRow fromText(const QString& rowText);
 };

@@ -64,19 +64,59 @@ void CompanyListSource::paintRow(QPainter& painter, const QRect& rect, int row, 
     ui::paintCentred(painter, m_disclosure, at(kDetailFrame));
 }
 
-void buildCompanyListHeadings(QWidget* root) {
+ui::SortKey CompanyListSource::sortKey(int row, int column) const {
+    const CompanyListRow* item = this->row(row);
+    if (!item) {
+        return {};
+    }
+    if (column == kCodeColumn) {
+        return ui::SortKey::of(item->code);
+    }
+    if (!item->quoted) {
+        return {};
+    }
+    switch (column) {
+    case kPriceColumn:
+        return ui::SortKey::of(item->price);
+    case kChangeColumn:
+        return ui::SortKey::of(item->change);
+    case kPercentColumn:
+        return ui::SortKey::of(item->percent);
+    case kVolumeColumn:
+        return ui::SortKey::of(item->volume);
+    default:
+        return {};
+    }
+}
+
+QString CompanyListSource::matchText(int row) const {
+    const CompanyListRow* item = this->row(row);
+    if (!item) {
+        return {};
+    }
+    const auto name = m_names.constFind(item->code);
+    return name == m_names.cend() ? item->code : item->code + u' ' + *name;
+}
+
+QString CompanyListSource::rowIdentity(int row) const {
+    const CompanyListRow* item = this->row(row);
+    return item ? item->code : QString();
+}
+
+QList<QLabel*> buildCompanyListHeadings(QWidget* root) {
     const auto heading = [root](const QString& text, const QRect& frame, Qt::Alignment alignment) {
         QLabel* label = shell::makeLabel(root, text, frame.translated(0, 30 - frame.y()), 12, true);
         label->setStyleSheet(QStringLiteral("color: #9fb4d0; background: transparent;"));
         label->setAlignment(alignment | Qt::AlignVCenter);
+        return label;
     };
     const Qt::Alignment right = Qt::AlignRight;
     const QStringList titles = CompanyListSource::headings();
-    heading(titles.at(0), CompanyListSource::kCodeFrame, Qt::AlignLeft);
-    heading(titles.at(1), CompanyListSource::kPriceFrame, right);
-    heading(titles.at(2), CompanyListSource::kChangeFrame, right);
-    heading(titles.at(3), CompanyListSource::kPercentFrame, right);
-    heading(titles.at(4), CompanyListSource::kVolumeFrame, right);
+    return {heading(titles.at(0), CompanyListSource::kCodeFrame, Qt::AlignLeft),
+            heading(titles.at(1), CompanyListSource::kPriceFrame, right),
+            heading(titles.at(2), CompanyListSource::kChangeFrame, right),
+            heading(titles.at(3), CompanyListSource::kPercentFrame, right),
+            heading(titles.at(4), CompanyListSource::kVolumeFrame, right)};
 }
 
 } // namespace company

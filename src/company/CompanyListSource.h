@@ -1,22 +1,28 @@
 #pragma once
 
 #include "company/CompanyListRow.h"
+#include "ui/RowKeys.h"
 #include "ui/RowSource.h"
 
+#include <QHash>
 #include <QPixmap>
 #include <QRect>
 #include <QStringList>
 
 #include <vector>
 
+class QLabel;
 class QWidget;
 
 namespace company {
 
 /// The rows of the company table: built once from the store's row texts when the list is
-/// re-read, painted only while visible.
-class CompanyListSource final : public ui::RowSource {
+/// re-read, painted only while visible. Ordered by code or figure, filtered by code or name.
+class CompanyListSource final : public ui::RowSource, public ui::RowKeys {
 public:
+    /// Columns, as the headings number them.
+    enum Column { kCodeColumn, kPriceColumn, kChangeColumn, kPercentColumn, kVolumeColumn };
+
     static constexpr int kRowHeight = 30;
     /// Frames inside a row.
     static constexpr QRect kCodeFrame{35, 5, 40, 20};
@@ -32,6 +38,8 @@ public:
     explicit CompanyListSource(QPixmap disclosure);
 
     void setRowTexts(const QStringList& rowTexts);
+    /// The companies' names by code, which a typed filter looks in besides the codes.
+    void setNames(QHash<QString, QString> names) { m_names = std::move(names); }
     const std::vector<CompanyListRow>& rows() const { return m_rows; }
     const CompanyListRow* row(int index) const;
     /// Whether a row holds a quote of that day.
@@ -45,12 +53,18 @@ public:
     QStringList rowTexts(int row) const override;
     static QStringList headings();
 
+    ui::SortKey sortKey(int row, int column) const override;
+    QString matchText(int row) const override;
+    QString rowIdentity(int row) const override;
+
 private:
     std::vector<CompanyListRow> m_rows;
+    QHash<QString, QString> m_names;
     QPixmap m_disclosure;
 };
 
-/// The headings over a list of these rows ("Mã", "Giá", "+/-", "%", "KL"), under the top bar.
-void buildCompanyListHeadings(QWidget* root);
+/// The headings over a list of these rows ("Mã", "Giá", "+/-", "%", "KL"), under the top bar, in
+/// column order.
+QList<QLabel*> buildCompanyListHeadings(QWidget* root);
 
 } // namespace company

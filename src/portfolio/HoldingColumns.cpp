@@ -23,6 +23,12 @@ HoldingCell coloured(double value, const QString& text) {
     return {text, company::trendColor(value)};
 }
 
+// The figure a cell is ordered by, beside what it shows.
+HoldingCell withNumber(HoldingCell cell, double value) {
+    cell.number = value;
+    return cell;
+}
+
 // ---- cells of the holding's own data -----------------------------------------------------------
 
 HoldingCell code(const HoldingRow& row) {
@@ -30,19 +36,19 @@ HoldingCell code(const HoldingRow& row) {
 }
 
 HoldingCell purchaseAsStored(const HoldingRow& row) {
-    return {row.price};
+    return withNumber({row.price}, number(row.price));
 }
 
 HoldingCell purchaseDecimal(const HoldingRow& row) {
-    return {decimal(number(row.price))};
+    return withNumber({decimal(number(row.price))}, number(row.price));
 }
 
 HoldingCell quantity(const HoldingRow& row) {
-    return {decimal(number(row.quantity))};
+    return withNumber({decimal(number(row.quantity))}, number(row.quantity));
 }
 
 HoldingCell threshold(const QString& text) {
-    return text.isEmpty() ? HoldingCell{kNone} : coloured(number(text), decimal(number(text)));
+    return text.isEmpty() ? HoldingCell{kNone} : withNumber(coloured(number(text), decimal(number(text))), number(text));
 }
 
 HoldingCell upper(const HoldingRow& row) {
@@ -56,23 +62,24 @@ HoldingCell lower(const HoldingRow& row) {
 // ---- cells of the day's quote ------------------------------------------------------------------
 
 HoldingCell priceDecimal(const HoldingRow& row) {
-    return row.quoted ? HoldingCell{decimal(number(row.quotePrice))} : HoldingCell{kNone};
+    return row.quoted ? withNumber({decimal(number(row.quotePrice))}, number(row.quotePrice)) : HoldingCell{kNone};
 }
 
 HoldingCell priceAsReceived(const HoldingRow& row) {
-    return row.quoted ? HoldingCell{row.quotePrice} : HoldingCell{kNone};
+    return row.quoted ? withNumber({row.quotePrice}, number(row.quotePrice)) : HoldingCell{kNone};
 }
 
 HoldingCell change(const HoldingRow& row) {
-    return row.quoted ? coloured(number(row.change), row.change) : HoldingCell{kNone};
+    return row.quoted ? withNumber(coloured(number(row.change), row.change), number(row.change)) : HoldingCell{kNone};
 }
 
 HoldingCell percent(const HoldingRow& row) {
-    return row.quoted ? coloured(number(row.percent), row.percent) : HoldingCell{kNone};
+    return row.quoted ? withNumber(coloured(number(row.percent), row.percent), number(row.percent))
+                      : HoldingCell{kNone};
 }
 
 HoldingCell volume(const HoldingRow& row) {
-    return row.quoted ? HoldingCell{decimal(number(row.volume))} : HoldingCell{kNone};
+    return row.quoted ? withNumber({decimal(number(row.volume))}, number(row.volume)) : HoldingCell{kNone};
 }
 
 // ---- cells against the purchase price ----------------------------------------------------------
@@ -82,7 +89,8 @@ double difference(const HoldingRow& row) {
 }
 
 HoldingCell differenceCell(const HoldingRow& row) {
-    return row.quoted ? coloured(difference(row), decimal(difference(row))) : HoldingCell{kNone};
+    return row.quoted ? withNumber(coloured(difference(row), decimal(difference(row))), difference(row))
+                      : HoldingCell{kNone};
 }
 
 // A rise or no change carries "+"; a fall its own minus sign. Bought at 0, no percent exists.
@@ -93,12 +101,14 @@ HoldingCell signedPercent(const HoldingRow& row) {
     }
     const double d = difference(row);
     const QString text = decimal(d * 100 / paid);
-    return d >= 0 ? HoldingCell{QStringLiteral("+") + text, company::trendColor(0)}
-                  : HoldingCell{text, company::trendColor(-1)};
+    const HoldingCell cell = d >= 0 ? HoldingCell{QStringLiteral("+") + text, company::trendColor(0)}
+                                    : HoldingCell{text, company::trendColor(-1)};
+    return withNumber(cell, d * 100 / paid);
 }
 
 HoldingCell profit(const HoldingRow& row) {
-    return row.quoted ? HoldingCell{decimal(difference(row) * number(row.quantity))} : HoldingCell{kNone};
+    const double value = difference(row) * number(row.quantity);
+    return row.quoted ? withNumber({decimal(value)}, value) : HoldingCell{kNone};
 }
 
 // Below the lower threshold, then above the upper one (which wins when both hold); an empty

@@ -5,15 +5,18 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace portfolio {
 
 struct HoldingRow;
 
-/// What one cell of a holdings row shows.
+/// What one cell of a holdings row shows, and the figure it is ordered by (none for a text or a
+/// "-" cell).
 struct HoldingCell {
     QString text;
     QColor color = Qt::white;
+    std::optional<double> number{};
 };
 
 /// A column of a holdings screen: its heading, its frame inside the row, and its value.

@@ -51,4 +51,30 @@ QStringList HoldingsSource::rowTexts(int row) const {
     return texts;
 }
 
+ui::SortKey HoldingsSource::sortKey(int row, int column) const {
+    const HoldingRow* holding = m_model.row(row);
+    if (!holding || column < 0 || column >= int(m_columns.size())) {
+        return {};
+    }
+    const HoldingCell cell = m_columns.at(std::size_t(column)).value(*holding);
+    if (cell.number) {
+        return ui::SortKey::of(*cell.number);
+    }
+    return cell.text == u"-" ? ui::SortKey::missing() : ui::SortKey::of(cell.text);
+}
+
+QString HoldingsSource::matchText(int row) const {
+    const HoldingRow* holding = m_model.row(row);
+    if (!holding) {
+        return {};
+    }
+    const auto name = m_names.constFind(holding->code);
+    return name == m_names.cend() ? holding->code : holding->code + u' ' + *name;
+}
+
+QString HoldingsSource::rowIdentity(int row) const {
+    const HoldingRow* holding = m_model.row(row);
+    return holding ? holding->holdingId : QString();
+}
+
 } // namespace portfolio

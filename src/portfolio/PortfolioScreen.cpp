@@ -16,6 +16,7 @@
 #include "store/myDb.h"
 #include "ui/Alerts.h"
 #include "ui/Navigator.h"
+#include "ui/RowOrder.h"
 #include "ui/RowTable.h"
 #include "ui/SwipeWatcher.h"
 
@@ -56,6 +57,7 @@ PortfolioScreen::PortfolioScreen(shell::QRMInfoAppDelegate& appDelegate, int scr
     , m_screen(screen)
     , m_columns(columns)
     , m_source(m_model, columns)
+    , m_order(std::make_unique<ui::RowOrder>(m_source, m_source))
     , m_request(appDelegate, *this) {}
 
 PortfolioScreen::~PortfolioScreen() = default;
@@ -69,6 +71,7 @@ void PortfolioScreen::buildContent(QWidget* root) {
     buildDayBar(root);
     buildTable(root);
     m_lbUser = shell::makeLabel(root, QString(), QRect(6, 264, 240, 20), 12, true);
+    m_order->placeFilterLabel(root, QRect(246, 264, 232, 20), QStringLiteral("mã"));
     buildBottomBar(root);
     m_tbMenu = new shell::ScreenMenu(root, kMenuRowHeight);
     connect(m_tbMenu, &shell::ScreenMenu::rowChosen, this, &PortfolioScreen::menuContextCallBack);
@@ -84,11 +87,13 @@ void PortfolioScreen::buildDayBar(QWidget* root) {
     QPushButton* later = shell::makeBarButton(root, QStringLiteral("▶"), QRect(438, 36, 34, 20));
     later->setToolTip(QStringLiteral("Ngày sau"));
     connect(later, &QPushButton::clicked, this, &PortfolioScreen::goPrev);
-    for (const HoldingColumn& column : m_columns) {
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        const HoldingColumn& column = m_columns.at(i);
         QLabel* heading = shell::makeLabel(root, QString::fromUtf16(column.heading),
                                            QRect(column.frame.x(), 58, column.frame.width(), 18), 11, true);
         heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         shell::setTextColor(heading, QColor(0x9f, 0xb4, 0xd0));
+        m_order->addHeading(heading, int(i));
     }
 }
 
@@ -96,7 +101,10 @@ void PortfolioScreen::buildTable(QWidget* root) {
     m_tbView = new ui::RowTable(root);
     m_tbView->setGeometry(0, kTableTop, 480, kTableHeight);
     m_tbView->setSeparatorColor(Qt::darkGray);
-    m_tbView->setSource(&m_source);
+    m_order->attach(m_tbView);
+    m_order->setOpenRow([this](int row) { goComDetail(row); });
+    // The keyboard chooses a row quietly: the action menu stays for a tap.
+    m_order->setChooseRow([this](int row) { m_selectedRow = row; });
     // Swipes page the day; the finger moving right shows the earlier day.
     new ui::SwipeWatcher(
         m_tbView->viewport(),
@@ -110,22 +118,23 @@ void PortfolioScreen::buildTable(QWidget* root) {
         });
     m_tbView->viewport()->installEventFilter(this);
     m_tbView->setDetailFrom(HoldingsSource::kDetailFrame.x());
+    // The table counts its rows as shown; the screen's row protocol counts the model's.
     connect(m_tbView, &ui::RowTable::rowSelected, this, [this](int row) {
         if (!m_swiped) {
-            selectRow(row);
+            selectRow(m_order->sourceRow(row));
         }
     });
     connect(m_tbView, &ui::RowTable::detailRequested, this, [this](int row) {
         if (!m_swiped) {
-            goComDetail(row);
+            goComDetail(m_order->sourceRow(row));
         }
     });
     connect(m_tbView, &ui::RowTable::deleteRequested, this, [this](int row) {
-        if (const HoldingRow* holding = m_model.row(row)) {
+        if (const HoldingRow* holding = m_model.row(m_order->sourceRow(row))) {
             requestDeleteStock(holding->holdingId);
         }
     });
-    connect(m_tbView, &ui::RowTable::moveRequested, this, &PortfolioScreen::editHolding);
+    connect(m_tbView, &ui::RowTable::moveRequested, this, [this](int row) { editHolding(m_order->sourceRow(row)); });
 }
 
 // Each screen button is as wide as its caption needs; the screen's own tools share what is left.
@@ -178,6 +187,9 @@ void PortfolioScreen::viewWillAppear(bool /*animated*/) {
 }
 
 bool PortfolioScreen::handleKey(int qtKey) {
+    if (m_order->handleKey(qtKey)) {
+        return true;
+    }
     if (qtKey == Qt::Key_Left) {
         goNext();
         return true;
@@ -187,6 +199,10 @@ bool PortfolioScreen::handleKey(int qtKey) {
         return true;
     }
     return BarScreen::handleKey(qtKey);
+}
+
+bool PortfolioScreen::handleTyping(const QString& text, Qt::KeyboardModifiers modifiers) {
+    return m_order->handleTyping(text, modifiers);
 }
 
 void PortfolioScreen::reloadScreen() {
@@ -206,6 +222,7 @@ void PortfolioScreen::loadData() {
     m_tbView->selectRow(-1);
     m_tbMenu->hide();
     m_model.load(*appDelegate().db(), m_pId, m_infoDay);
+    m_source.setNames(appDelegate().db()->getCompanyNames());
     reloadTable();
     if (m_model.quoteDay() != 0) {
         m_infoDay = m_model.quoteDay();
@@ -214,7 +231,7 @@ void PortfolioScreen::loadData() {
 }
 
 void PortfolioScreen::reloadTable() {
-    m_tbView->reload();
+    m_order->reload();
 }
 
 void PortfolioScreen::goNext() {

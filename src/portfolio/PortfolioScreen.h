@@ -15,8 +15,9 @@ namespace shell {
 class ScreenMenu;
 }
 namespace ui {
+class RowOrder;
 class RowTable;
-}
+} // namespace ui
 
 namespace portfolio {
 
@@ -41,8 +42,11 @@ public:
     int screenNumber() const { return m_screen; }
 
     void viewWillAppear(bool animated) override;
-    /// Left and Right page the day, besides the common keys.
+    /// Left and Right page the day, besides the common keys and the list's order keys
+    /// (ui::RowOrder).
     bool handleKey(int qtKey) override;
+    /// Typing filters the holdings by code or company name.
+    bool handleTyping(const QString& text, Qt::KeyboardModifiers modifiers) override;
     void reloadScreen() override;
 
     // ---- data ------------------------------------------------------------------------------
@@ -75,6 +79,9 @@ public:
     // ---- state -----------------------------------------------------------------------------
     int infoDay() const { return m_infoDay; }
     const HoldingsModel& model() const { return m_model; }
+    /// The holdings' order and filter, kept for the run; the table's rows are its shown rows,
+    /// selectedRow() and the actions' rows are the model's.
+    ui::RowOrder& order() const { return *m_order; }
     int selectedRow() const { return m_selectedRow; }
     const QString& alertType() const { return m_alertType; }
     bool isRequestOutstanding() const;
@@ -106,6 +113,7 @@ private:
     const HoldingColumns& m_columns;
     HoldingsModel m_model;
     HoldingsSource m_source;
+    std::unique_ptr<ui::RowOrder> m_order;
     shell::ScreenRequest m_request;
     QString m_pId;
     QString m_pName;

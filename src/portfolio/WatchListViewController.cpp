@@ -14,6 +14,7 @@
 #include "ui/Fonts.h"
 #include "ui/LiveModeButton.h"
 #include "ui/Navigator.h"
+#include "ui/RowOrder.h"
 #include "ui/RowTable.h"
 
 #include <QLabel>
@@ -49,7 +50,8 @@ WatchListViewController::WatchListViewController(shell::QRMInfoAppDelegate& appD
     , m_live(std::make_unique<shell::LiveRefresh>(
           appDelegate, *this, [this] { targetMethod(); }, refreshOptions(appDelegate, *this)))
     , m_warnings(std::make_unique<company::PriceWarningCheck>(appDelegate, *this, [this] { switchLiveOff(); }))
-    , m_request(appDelegate, *this) {
+    , m_request(appDelegate, *this)
+    , m_order(std::make_unique<ui::RowOrder>(m_source, m_source)) {
     setScreenName(QStringLiteral("Theo dõi chứng khoán"));
 }
 
@@ -62,15 +64,23 @@ QWidget* WatchListViewController::loadView() {
     root->resize(480, 320);
     shell::applyScreenBackground(root);
     buildTopBar(root);
-    company::buildCompanyListHeadings(root);
+    const QList<QLabel*> headings = company::buildCompanyListHeadings(root);
+    for (qsizetype column = 0; column < headings.size(); ++column) {
+        m_order->addHeading(headings.at(column), int(column));
+    }
     m_tbView = new ui::RowTable(root);
     m_tbView->setGeometry(0, kTableTop, 480, kTableHeight);
     m_tbView->setSeparatorColor(Qt::darkGray);
-    m_tbView->setSource(&m_source);
+    m_order->attach(m_tbView);
+    m_order->reserveKey(Qt::Key_L);
+    m_order->setOpenRow([this](int row) { goComDetail(row); });
+    m_order->setChooseRow([this](int row) { selectRow(row); });
     m_tbView->setDetailFrom(company::CompanyListSource::kDetailFrame.x());
-    connect(m_tbView, &ui::RowTable::rowSelected, this, &WatchListViewController::selectRow);
-    connect(m_tbView, &ui::RowTable::detailRequested, this, &WatchListViewController::goComDetail);
+    connect(m_tbView, &ui::RowTable::rowSelected, this, [this](int row) { selectRow(m_order->sourceRow(row)); });
+    connect(m_tbView, &ui::RowTable::detailRequested, this,
+            [this](int row) { goComDetail(m_order->sourceRow(row)); });
     m_lbUser = shell::makeLabel(root, QString(), QRect(6, 266, 300, 20), 13);
+    m_order->placeFilterLabel(root, QRect(306, 266, 172, 20), QStringLiteral("mã"));
     buildBottomBar(root);
     shell::StockActions::Options options;
     options.chosenCode = [this] {
@@ -128,11 +138,18 @@ void WatchListViewController::viewWillDisappear(bool /*animated*/) {
 }
 
 bool WatchListViewController::handleKey(int qtKey) {
+    if (m_order->handleKey(qtKey)) {
+        return true;
+    }
     if (qtKey == Qt::Key_L) {
         toggleAnimation();
         return true;
     }
     return ui::ViewController::handleKey(qtKey);
+}
+
+bool WatchListViewController::handleTyping(const QString& text, Qt::KeyboardModifiers modifiers) {
+    return m_order->handleTyping(text, modifiers);
 }
 
 void WatchListViewController::reloadScreen() {
@@ -155,7 +172,8 @@ void WatchListViewController::loadData() {
 void WatchListViewController::readList() {
     m_companyList = m_delegate.db()->getWatchListData();
     m_source.setRowTexts(m_companyList);
-    m_tbView->reload();
+    m_source.setNames(m_delegate.db()->getCompanyNames());
+    m_order->reload();
     updateDateLabel();
 }
 

@@ -24,6 +24,7 @@ class StockActions;
 } // namespace shell
 namespace ui {
 class LiveModeButton;
+class RowOrder;
 class RowTable;
 } // namespace ui
 
@@ -48,8 +49,10 @@ public:
 
     void viewWillAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
-    /// L switches live mode, besides the common keys.
+    /// L switches live mode, besides the common keys and the list's order keys (ui::RowOrder).
     bool handleKey(int qtKey) override;
+    /// Typing filters the list by code or name.
+    bool handleTyping(const QString& text, Qt::KeyboardModifiers modifiers) override;
     void reloadScreen() override;
 
     // ---- data ------------------------------------------------------------------------------
@@ -77,6 +80,8 @@ public:
     // ---- state -----------------------------------------------------------------------------
     const QStringList& companyList() const { return m_companyList; }
     const company::CompanyListSource& source() const { return m_source; }
+    /// The list's order and filter, kept for the run; the table's rows are its shown rows.
+    ui::RowOrder& order() const { return *m_order; }
     const QString& stockCode() const { return m_stockCode; }
     bool isRealtime() const { return m_isRealtime; }
     int iWarningCount() const;
@@ -108,6 +113,7 @@ private:
     std::unique_ptr<company::PriceWarningCheck> m_warnings;
     shell::ScreenRequest m_request;
     company::CompanyListSource m_source;
+    std::unique_ptr<ui::RowOrder> m_order;
     shell::StockActions* m_actions = nullptr;
 
     QStringList m_companyList;

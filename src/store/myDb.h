@@ -2,6 +2,7 @@
 
 #include "store/SqlValue.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -131,6 +132,8 @@ public:
     QString getCodeFromId(const QString& id);
     QString getStockMarkFromId(const QString& id);
     QStringList getAllCompanyCodeList(int stockId);
+    /// Every stored company's name by its code (the lists filter by name too).
+    QHash<QString, QString> getCompanyNames();
     QStringList getAllCompanyVisibleAttrList(int stockId);
 
     // ---- news, finance and prices ----------------------------------------------------------

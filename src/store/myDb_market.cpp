@@ -194,6 +194,16 @@ QString myDb::getStockMarkFromId(const QString& id) {
     return readLast(QStringLiteral("select stockId from company where id=?1"), {id}).value_or(QString());
 }
 
+QHash<QString, QString> myDb::getCompanyNames() {
+    const QStringList columns = readColumns(QStringLiteral("select code,name from company"), {});
+    QHash<QString, QString> names;
+    names.reserve(columns.size() / 2);
+    for (qsizetype i = 0; i + 1 < columns.size(); i += 2) {
+        names.insert(columns.at(i), columns.at(i + 1));
+    }
+    return names;
+}
+
 QStringList myDb::getAllCompanyCodeList(int stockId) {
     return readRows(QStringLiteral("select code from company where stockId=?1 order by code"), {qint64{stockId}});
 }

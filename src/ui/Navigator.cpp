@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QStackedWidget>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -199,6 +201,17 @@ bool Navigator::dispatchKey(int key) {
     return top && top->handleKey(key);
 }
 
+bool Navigator::dispatchTyping(const QString& text, Qt::KeyboardModifiers modifiers) {
+    ViewController* top = topController();
+    if (!top || text.isEmpty() || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        return false;
+    }
+    if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return !c.isPrint(); })) {
+        return false;
+    }
+    return top->handleTyping(text, modifiers);
+}
+
 void Navigator::watchKeysOf(QWidget* window) {
     if (window) {
         window->installEventFilter(this);
@@ -216,7 +229,7 @@ void Navigator::dropStaleDoubleClicks() {
 bool Navigator::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (dispatchKey(key->key())) {
+        if (dispatchTyping(key->text(), key->modifiers()) || dispatchKey(key->key())) {
             return true;
         }
     }

@@ -41,6 +41,9 @@ public:
 
     /// Gives a key to the top screen; returns whether it used it.
     bool dispatchKey(int key);
+    /// Gives typed text to the top screen (see ViewController::handleTyping); text typed with
+    /// Ctrl, Alt or Meta, and control characters, are never offered.
+    bool dispatchTyping(const QString& text, Qt::KeyboardModifiers modifiers);
     /// Sends the key presses that reach `window` (and are not used by a child) to dispatchKey.
     void watchKeysOf(QWidget* window);
     /// Drops the second click of a double click when the first one changed the screen: it was

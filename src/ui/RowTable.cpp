@@ -123,4 +123,9 @@ void RowTable::selectRow(int row) {
     setCurrentIndex(m_model->index(row));
 }
 
+int RowTable::selectedRow() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
 } // namespace ui

@@ -38,6 +38,8 @@ public:
     void setDetailFrom(int x) { m_detailFrom = x; }
     /// Selects `row` as the phone's table does, without reporting it; -1 clears the selection.
     void selectRow(int row);
+    /// The selected row; -1 when none is.
+    int selectedRow() const;
 
 Q_SIGNALS:
     void rowSelected(int row);

@@ -50,6 +50,10 @@ void ViewController::viewWillDisappear(bool /*animated*/) {}
 void ViewController::viewDidDisappear(bool /*animated*/) {}
 void ViewController::reloadScreen() {}
 
+bool ViewController::handleTyping(const QString& /*text*/, Qt::KeyboardModifiers /*modifiers*/) {
+    return false;
+}
+
 void ViewController::connectNavigation(QAbstractButton* button, std::function<void()> action) {
     connect(button, &QAbstractButton::clicked, this, [this, action = std::move(action)] {
         if (!claimNavigation()) {

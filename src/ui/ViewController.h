@@ -47,6 +47,9 @@ public:
 
     /// Escape goes back, Home to the root screen, F5 reloads; returns whether the key was used.
     virtual bool handleKey(int qtKey);
+    /// Printable text typed without Ctrl, Alt or Meta, offered before the key goes to handleKey;
+    /// returns whether it was used (a list's filter takes it). Nothing uses it by default.
+    virtual bool handleTyping(const QString& text, Qt::KeyboardModifiers modifiers);
     /// What F5 does; nothing by default.
     virtual void reloadScreen();
 

@@ -67,14 +67,15 @@ void ExchangeViewController::buildContent(QWidget* root) {
     const PriceRowLayout layout = rowLayout();
     const QStringList bank = columnTitles(false);
     const QStringList world = columnTitles(true);
-    m_bankHeadings = {addColumnHeading(root, bank.at(0), QRect(8, 0, 130, 0), Qt::AlignLeft),
-                      addColumnHeading(root, bank.at(1), layout.figures.at(0).adjusted(-30, 0, 0, 0), Qt::AlignRight),
-                      addColumnHeading(root, bank.at(2), layout.figures.at(1), Qt::AlignRight),
-                      addColumnHeading(root, bank.at(3), layout.figures.at(2), Qt::AlignRight)};
-    m_worldHeadings = {addColumnHeading(root, world.at(0), QRect(8, 0, 130, 0), Qt::AlignLeft),
-                       addColumnHeading(root, world.at(1), layout.figures.at(0), Qt::AlignRight),
-                       addColumnHeading(root, world.at(2), layout.figures.at(1), Qt::AlignRight),
-                       addColumnHeading(root, world.at(3), layout.figures.at(2), Qt::AlignRight)};
+    m_bankHeadings = {
+        addColumnHeading(root, bank.at(0), QRect(8, 0, 130, 0), Qt::AlignLeft, 0),
+        addColumnHeading(root, bank.at(1), layout.figures.at(0).adjusted(-30, 0, 0, 0), Qt::AlignRight, 1),
+        addColumnHeading(root, bank.at(2), layout.figures.at(1), Qt::AlignRight, 2),
+        addColumnHeading(root, bank.at(3), layout.figures.at(2), Qt::AlignRight, 3)};
+    m_worldHeadings = {addColumnHeading(root, world.at(0), QRect(8, 0, 130, 0), Qt::AlignLeft, 0),
+                       addColumnHeading(root, world.at(1), layout.figures.at(0), Qt::AlignRight, 1),
+                       addColumnHeading(root, world.at(2), layout.figures.at(1), Qt::AlignRight, 2),
+                       addColumnHeading(root, world.at(3), layout.figures.at(2), Qt::AlignRight, 3)};
     setColumnTitles(columnTitles(m_continent == kWorld));
     m_btEU = addBottomButton(root, QStringLiteral("ACB"), 2);
     m_btOc = addBottomButton(root, QStringLiteral("Thế giới"), 2);
@@ -144,10 +145,16 @@ std::vector<PriceRow> ExchangeViewController::buildRows(const QStringList& store
             lbDate()->setText(price.day < app.currentDay() ? app.dateFromDay(price.day)
                                                            : app.timeFromMinuteFrom0h00(m_minute));
         }
-        rows.push_back(PriceRow{iconOf(price.id),
-                                price.name,
-                                {PriceCell{rateText(price.values.at(0))}, PriceCell{rateText(price.values.at(1))},
-                                 PriceCell{rateText(price.values.at(2))}}});
+        PriceRow row{iconOf(price.id),
+                     price.name,
+                     {PriceCell{rateText(price.values.at(0))}, PriceCell{rateText(price.values.at(1))},
+                      PriceCell{rateText(price.values.at(2))}}};
+        // A rate of zero shows "-": there is no rate to order by.
+        for (std::size_t i = 0; i < row.numbers.size(); ++i) {
+            const QString& value = price.values.at(i);
+            row.numbers.at(i) = isZeroText(value) ? std::nullopt : figureNumber(value);
+        }
+        rows.push_back(std::move(row));
     }
     return rows;
 }

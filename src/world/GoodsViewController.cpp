@@ -48,10 +48,10 @@ void GoodsViewController::buildContent(QWidget* root) {
     const PriceRowLayout layout = rowLayout();
     const QStringList titles{QStringLiteral("Hàng hóa"), QStringLiteral("Giá"), QStringLiteral("+/-"),
                              QStringLiteral("%")};
-    addColumnHeading(root, titles.at(0), layout.name, Qt::AlignLeft);
-    addColumnHeading(root, titles.at(1), layout.figures.at(0), Qt::AlignRight);
-    addColumnHeading(root, titles.at(2), layout.figures.at(1), Qt::AlignRight);
-    addColumnHeading(root, titles.at(3), layout.figures.at(2), Qt::AlignRight);
+    addColumnHeading(root, titles.at(0), layout.name, Qt::AlignLeft, 0);
+    addColumnHeading(root, titles.at(1), layout.figures.at(0), Qt::AlignRight, 1);
+    addColumnHeading(root, titles.at(2), layout.figures.at(1), Qt::AlignRight, 2);
+    addColumnHeading(root, titles.at(3), layout.figures.at(2), Qt::AlignRight, 3);
     setColumnTitles(titles);
 }
 
@@ -73,7 +73,11 @@ std::vector<PriceRow> GoodsViewController::buildRows(const QStringList& stored) 
         days.push_back(price.day);
         lbDate()->setText(shownDay == app.currentDay() ? app.timeFromMinuteFrom0h00(price.minute)
                                                        : app.dateFromDay(shownDay));
-        rows.push_back(goodsRow(price));
+        PriceRow row = goodsRow(price);
+        // A price of zero shows "--": there is no price to order by. No change is a change of 0.
+        row.numbers = {isZeroText(price.values.at(0)) ? std::nullopt : figureNumber(price.values.at(0)),
+                       figureNumber(price.values.at(1)), figureNumber(price.values.at(2))};
+        rows.push_back(std::move(row));
     }
     return rows;
 }

@@ -6,6 +6,7 @@
 #include "shell/ScreenStyle.h"
 #include "store/Transaction.h"
 #include "store/myDb.h"
+#include "ui/RowOrder.h"
 #include "ui/RowTable.h"
 
 #include <QLabel>
@@ -30,7 +31,8 @@ PriceListScreen::PriceListScreen(shell::QRMInfoAppDelegate& appDelegate, QString
                                  const PriceRowLayout& rowLayout)
     : LiveScreen(appDelegate)
     , m_heading(std::move(heading))
-    , m_rows(rowLayout) {}
+    , m_rows(rowLayout)
+    , m_order(std::make_unique<ui::RowOrder>(m_rows, m_rows)) {}
 
 PriceListScreen::~PriceListScreen() = default;
 
@@ -45,7 +47,8 @@ QWidget* PriceListScreen::loadView() {
     m_tbView = new ui::RowTable(root);
     m_tbView->setGeometry(0, kTableTop, 480, kTableHeight);
     m_tbView->setSeparatorColor(Qt::darkGray);
-    m_tbView->setSource(&m_rows);
+    m_order->attach(m_tbView);
+    m_order->reserveKey(Qt::Key_L);
     m_tbView->hide();
 
     QPushButton* home = addBottomButton(root, QStringLiteral("Trang chủ"), 0);
@@ -54,14 +57,17 @@ QWidget* PriceListScreen::loadView() {
     connect(reloadButton, &QPushButton::clicked, this, &PriceListScreen::reload);
     setUserLabel(shell::makeLabel(root, QString(), QRect(4 + 4 * kBottomButtonStep, kBottomBarY, 160, 26), 13));
     buildContent(root);
+    // Over the table's foot: the bottom bar has no room left.
+    m_order->placeFilterLabel(root, QRect(200, kBottomBarY - 24, 278, 20), QStringLiteral("dòng"));
     return root;
 }
 
 QLabel* PriceListScreen::addColumnHeading(QWidget* root, const QString& text, const QRect& frame,
-                                          Qt::Alignment alignment) {
+                                          Qt::Alignment alignment, int column) {
     QLabel* label = shell::makeLabel(root, text, QRect(frame.x(), kHeadingY, frame.width(), 18), 12, true);
     label->setStyleSheet(QStringLiteral("color: #9fb4d0; background: transparent;"));
     label->setAlignment(alignment | Qt::AlignVCenter);
+    m_order->addHeading(label, column);
     return label;
 }
 
@@ -75,6 +81,14 @@ QPushButton* PriceListScreen::addBottomButton(QWidget* root, const QString& capt
 void PriceListScreen::viewWillAppear(bool /*animated*/) {
     beginAppearance();
     startLoad();
+}
+
+bool PriceListScreen::handleKey(int qtKey) {
+    return m_order->handleKey(qtKey) || LiveScreen::handleKey(qtKey);
+}
+
+bool PriceListScreen::handleTyping(const QString& text, Qt::KeyboardModifiers modifiers) {
+    return m_order->handleTyping(text, modifiers);
 }
 
 // A first visit of the day would otherwise list nothing (or yesterday's prices) until the user
@@ -98,7 +112,7 @@ void PriceListScreen::showStoredRows() {
     view();
     m_stored = readStoredRows();
     m_rows.setRows(buildRows(m_stored));
-    m_tbView->reload();
+    m_order->reload();
     m_tbView->setVisible(m_rows.rowCount() > 0);
 }
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
 class myDb;
@@ -14,8 +16,9 @@ namespace net {
 class RecordView;
 }
 namespace ui {
+class RowOrder;
 class RowTable;
-}
+} // namespace ui
 
 namespace world {
 
@@ -35,6 +38,10 @@ public:
     ~PriceListScreen() override;
 
     void viewWillAppear(bool animated) override;
+    /// The list's order keys (ui::RowOrder) before L and the common keys.
+    bool handleKey(int qtKey) override;
+    /// Typing filters the rows by name.
+    bool handleTyping(const QString& text, Qt::KeyboardModifiers modifiers) override;
 
     /// Lists the stored rows; with live mode on, starts the refresh and asks at once.
     void startLoad();
@@ -47,6 +54,8 @@ public:
 
     const std::vector<PriceRow>& rows() const { return m_rows.rows(); }
     ui::RowTable* tbView() const { return m_tbView; }
+    /// The list's order and filter, kept for the run; the table's rows are its shown rows.
+    ui::RowOrder& order() const { return *m_order; }
 
 protected:
     PriceListScreen(shell::QRMInfoAppDelegate& appDelegate, QString heading, const PriceRowLayout& rowLayout);
@@ -68,8 +77,10 @@ protected:
 
     /// Reads the stored rows of the group shown and lists them.
     void showStoredRows();
-    /// A column heading above the table, lined up with a row frame.
-    QLabel* addColumnHeading(QWidget* root, const QString& text, const QRect& frame, Qt::Alignment alignment);
+    /// A column heading above the table, lined up with a row frame; a click on it sorts by
+    /// `column` (0 the name, 1 to 3 the figures).
+    QLabel* addColumnHeading(QWidget* root, const QString& text, const QRect& frame, Qt::Alignment alignment,
+                             int column);
     /// The headings of the name and the three figures, which a copy of the table is titled by.
     void setColumnTitles(const QStringList& titles) { m_rows.setColumnTitles(titles); }
     /// A button of the bottom bar after Home and Reload (the group switches).
@@ -78,6 +89,7 @@ protected:
 private:
     QString m_heading;
     PriceRows m_rows;
+    std::unique_ptr<ui::RowOrder> m_order;
     ui::RowTable* m_tbView = nullptr;
     QStringList m_stored;
 };

@@ -58,6 +58,25 @@ QStringList PriceRows::rowTexts(int row) const {
     return texts;
 }
 
+ui::SortKey PriceRows::sortKey(int row, int column) const {
+    if (row < 0 || row >= rowCount()) {
+        return {};
+    }
+    const PriceRow& shown = m_rows.at(static_cast<std::size_t>(row));
+    if (column == 0) {
+        return ui::SortKey::of(shown.name);
+    }
+    const auto figure = static_cast<std::size_t>(column - 1);
+    if (column < 0 || figure >= shown.numbers.size() || !shown.numbers.at(figure)) {
+        return {};
+    }
+    return ui::SortKey::of(*shown.numbers.at(figure));
+}
+
+QString PriceRows::matchText(int row) const {
+    return row >= 0 && row < rowCount() ? m_rows.at(static_cast<std::size_t>(row)).name : QString();
+}
+
 const QPixmap& PriceRows::picture(const QString& name) const {
     auto found = m_pictures.find(name);
     if (found == m_pictures.end()) {
@@ -89,6 +108,13 @@ double numberOf(const QString& text) {
 
 bool isZeroText(const QString& text) {
     return numberOf(text) == 0;
+}
+
+std::optional<double> figureNumber(const QString& text) {
+    if (text.trimmed().isEmpty()) {
+        return std::nullopt;
+    }
+    return numberOf(text);
 }
 
 } // namespace world

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/RowKeys.h"
 #include "ui/RowSource.h"
 
 #include <QColor>
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace world {
@@ -21,11 +23,13 @@ struct PriceCell {
 };
 
 /// A row of the price lists: a picture (a flag, a currency sign, or none), the name and three
-/// figures (value, change, percent; or reference, buying and selling rate).
+/// figures (value, change, percent; or reference, buying and selling rate), and the numbers the
+/// figures are ordered by (none where the figure shows no value).
 struct PriceRow {
     QString image;
     QString name;
     std::array<PriceCell, 3> figures;
+    std::array<std::optional<double>, 3> numbers{};
 };
 
 /// Where a list puts its row's pieces, in row coordinates.
@@ -39,8 +43,8 @@ struct PriceRowLayout {
 };
 
 /// The rows of a price list as its table paints them: white bold name on the left, the figures
-/// right-aligned in their colours.
-class PriceRows final : public ui::RowSource {
+/// right-aligned in their colours. Ordered by name or figure, filtered by name.
+class PriceRows final : public ui::RowSource, public ui::RowKeys {
 public:
     explicit PriceRows(const PriceRowLayout& layout);
 
@@ -55,6 +59,11 @@ public:
     void paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const override;
     QStringList columnTitles() const override { return m_titles; }
     QStringList rowTexts(int row) const override;
+
+    /// Column 0 is the name, 1 to 3 the figures.
+    ui::SortKey sortKey(int row, int column) const override;
+    QString matchText(int row) const override;
+    QString rowIdentity(int row) const override { return matchText(row); }
 
 private:
     const QPixmap& picture(const QString& name) const;
@@ -83,5 +92,8 @@ double numberOf(const QString& text);
 
 /// Whether a stored figure reads as zero ("0", "0.00", "-0").
 bool isZeroText(const QString& text);
+
+/// A stored figure as the number it is ordered by; none for an empty field.
+std::optional<double> figureNumber(const QString& text);
 
 } // namespace world

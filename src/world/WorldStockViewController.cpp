@@ -93,10 +93,10 @@ void WorldStockViewController::buildContent(QWidget* root) {
     m_ck_ca->setPixmap(ui::artwork(QStringLiteral("ck_ca.png"), QSize(20, 20)));
     const QStringList titles{QStringLiteral("Chỉ số"), QStringLiteral("Điểm"), QStringLiteral("+/-"),
                              QStringLiteral("%")};
-    addColumnHeading(root, titles.at(0), layout.name.translated(20, 0), Qt::AlignLeft);
-    addColumnHeading(root, titles.at(1), layout.figures.at(0), Qt::AlignRight);
-    addColumnHeading(root, titles.at(2), layout.figures.at(1), Qt::AlignRight);
-    addColumnHeading(root, titles.at(3), layout.figures.at(2), Qt::AlignRight);
+    addColumnHeading(root, titles.at(0), layout.name.translated(20, 0), Qt::AlignLeft, 0);
+    addColumnHeading(root, titles.at(1), layout.figures.at(0), Qt::AlignRight, 1);
+    addColumnHeading(root, titles.at(2), layout.figures.at(1), Qt::AlignRight, 2);
+    addColumnHeading(root, titles.at(3), layout.figures.at(2), Qt::AlignRight, 3);
     setColumnTitles(titles);
     m_btEU = addBottomButton(root, QStringLiteral("Âu - Mỹ"), 2);
     m_btOc = addBottomButton(root, QStringLiteral("Châu Á"), 2);
@@ -151,10 +151,13 @@ std::vector<PriceRow> WorldStockViewController::buildRows(const QStringList& sto
             lbDate()->setText(price.day == app.currentDay() ? app.timeFromMinuteFrom0h00(price.minute)
                                                             : app.dateFromDay(price.day));
         }
-        rows.push_back(PriceRow{flagOf(price.id),
-                                price.name,
-                                {PriceCell{valueText(price.values.at(0))}, changeCell(price.values.at(1)),
-                                 changeCell(price.values.at(2))}});
+        PriceRow row{flagOf(price.id),
+                     price.name,
+                     {PriceCell{valueText(price.values.at(0))}, changeCell(price.values.at(1)),
+                      changeCell(price.values.at(2))}};
+        row.numbers = {figureNumber(price.values.at(0)), figureNumber(price.values.at(1)),
+                       figureNumber(price.values.at(2))};
+        rows.push_back(std::move(row));
     }
     return rows;
 }
