@@ -1,6 +1,7 @@
 #include "ui/RowOrder.h"
 
 #include "ui/Fonts.h"
+#include "ui/PlainLabel.h"
 #include "ui/RowTable.h"
 #include "ui/SortHeadings.h"
 
@@ -49,7 +50,8 @@ void RowOrder::addHeading(QLabel* heading, int column) {
 
 void RowOrder::placeFilterLabel(QWidget* root, const QRect& frame, const QString& noun) {
     m_noun = noun;
-    m_filterLabel = new QLabel(root);
+    // Typed text is shown as typed, never read as markup.
+    m_filterLabel = plainLabel(root, QString());
     m_filterLabel->setObjectName(QStringLiteral("filterLabel"));
     m_filterLabel->setGeometry(frame);
     m_filterLabel->setFont(systemFont(12, true));
