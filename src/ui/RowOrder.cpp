@@ -106,6 +106,10 @@ int RowOrder::selectedSourceRow() const {
     return m_table ? m_shown.sourceRow(m_table->selectedRow()) : -1;
 }
 
+QLabel* RowOrder::filterLabel() const {
+    return m_filterLabel.data();
+}
+
 void RowOrder::updateFilterLabel() {
     if (!m_filterLabel) {
         return;

@@ -66,7 +66,7 @@ public:
     int sourceRow(int shownRow) const { return m_shown.sourceRow(shownRow); }
     /// The source row the table has chosen; -1 when none.
     int selectedSourceRow() const;
-    QLabel* filterLabel() const { return m_filterLabel; }
+    QLabel* filterLabel() const;
 
     /// Typed text (see the class comment); returns whether the filter took it.
     bool handleTyping(const QString& text, Qt::KeyboardModifiers modifiers);
