@@ -92,12 +92,11 @@ void BM_SortFilterCompanyList(benchmark::State& state) {
     source.setRowTexts(store.db->getCompanydata(kHoSE));
     source.setNames(store.db->getCompanyNames());
     ui::OrderedSource shown(source, source);
-    const std::array<ui::RowOrderState, 4> looks{{{company::CompanyListSource::kCodeColumn, true, QString()},
-                                                  {company::CompanyListSource::kPriceColumn, false, QString()},
-                                                  {company::CompanyListSource::kPercentColumn, true,
-                                                   QStringLiteral("ngan")},
-                                                  {company::CompanyListSource::kVolumeColumn, false,
-                                                   QStringLiteral("Phước")}}};
+    const std::array<ui::RowOrderState, 4> looks{
+        {{company::CompanyListSource::kCodeColumn, true, QString()},
+         {company::CompanyListSource::kPriceColumn, false, QString()},
+         {company::CompanyListSource::kPercentColumn, true, QStringLiteral("ngan")},
+         {company::CompanyListSource::kVolumeColumn, false, QStringLiteral("Phước")}}};
     std::size_t look = 0;
     for (auto _ : state) {
         shown.rebuild(looks.at(look++ % looks.size()));

@@ -12,12 +12,19 @@ namespace app {
 
 QList<ShortcutLine> shortcutLines() {
     return {
-        {QStringLiteral("Esc"), QStringLiteral("Quay lại màn hình trước (hoặc đóng thông báo)")},
+        {QStringLiteral("Esc"), QStringLiteral("Xóa bộ lọc của danh sách; không lọc thì quay lại màn hình trước "
+                                               "(hoặc đóng thông báo)")},
         {QStringLiteral("Home"), QStringLiteral("Về màn hình chính")},
         {QStringLiteral("F5"), QStringLiteral("Tải lại dữ liệu của màn hình")},
-        {QStringLiteral("L"), QStringLiteral("Bật hoặc tắt cập nhật trực tuyến")},
+        {QStringLiteral("L"), QStringLiteral("Bật hoặc tắt cập nhật trực tuyến (khi chưa gõ lọc)")},
+        {QStringLiteral("Chữ, số"), QStringLiteral("Lọc danh sách theo mã hoặc tên, có dấu hay không dấu; "
+                                                   "Shift+L để lọc bắt đầu bằng L")},
+        {QStringLiteral("Backspace"), QStringLiteral("Xóa chữ cuối của bộ lọc")},
+        {QStringLiteral("↑ / ↓"), QStringLiteral("Chọn dòng trên, dưới của danh sách")},
+        {QStringLiteral("Bấm tiêu đề cột"), QStringLiteral("Sắp xếp tăng, giảm, rồi về thứ tự ban đầu")},
         {QStringLiteral("← / →"), QStringLiteral("Sang trang hoặc ngày trước, sau")},
-        {QStringLiteral("Enter"), QStringLiteral("Chọn nút chính của thông báo hoặc biểu mẫu")},
+        {QStringLiteral("Enter"), QStringLiteral("Chọn nút chính của thông báo hoặc biểu mẫu; mở dòng đang chọn "
+                                                 "của danh sách")},
         {QStringLiteral("Tab / Shift+Tab"), QStringLiteral("Sang ô nhập sau, trước của biểu mẫu")},
         {QStringLiteral("Ctrl+E"), QStringLiteral("Xuất bảng của màn hình ra tệp CSV")},
         {QStringLiteral("Ctrl+S"), QStringLiteral("Lưu biểu đồ thành ảnh SVG hoặc PNG")},

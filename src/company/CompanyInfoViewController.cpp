@@ -103,8 +103,7 @@ void CompanyInfoViewController::buildTable(QWidget* root) {
     m_order->setChooseRow([this](int row) { rowSelected(row); });
     m_tbView->setDetailFrom(CompanyListSource::kDetailFrame.x());
     connect(m_tbView, &ui::RowTable::rowSelected, this, [this](int row) { rowSelected(m_order->sourceRow(row)); });
-    connect(m_tbView, &ui::RowTable::detailRequested, this,
-            [this](int row) { goComDetail(m_order->sourceRow(row)); });
+    connect(m_tbView, &ui::RowTable::detailRequested, this, [this](int row) { goComDetail(m_order->sourceRow(row)); });
 }
 
 void CompanyInfoViewController::buildBottomBar(QWidget* root) {

@@ -48,7 +48,8 @@ HoldingCell quantity(const HoldingRow& row) {
 }
 
 HoldingCell threshold(const QString& text) {
-    return text.isEmpty() ? HoldingCell{kNone} : withNumber(coloured(number(text), decimal(number(text))), number(text));
+    return text.isEmpty() ? HoldingCell{kNone}
+                          : withNumber(coloured(number(text), decimal(number(text))), number(text));
 }
 
 HoldingCell upper(const HoldingRow& row) {

@@ -77,8 +77,7 @@ QWidget* WatchListViewController::loadView() {
     m_order->setChooseRow([this](int row) { selectRow(row); });
     m_tbView->setDetailFrom(company::CompanyListSource::kDetailFrame.x());
     connect(m_tbView, &ui::RowTable::rowSelected, this, [this](int row) { selectRow(m_order->sourceRow(row)); });
-    connect(m_tbView, &ui::RowTable::detailRequested, this,
-            [this](int row) { goComDetail(m_order->sourceRow(row)); });
+    connect(m_tbView, &ui::RowTable::detailRequested, this, [this](int row) { goComDetail(m_order->sourceRow(row)); });
     m_lbUser = shell::makeLabel(root, QString(), QRect(6, 266, 300, 20), 13);
     m_order->placeFilterLabel(root, QRect(306, 266, 172, 20), QStringLiteral("mã"));
     buildBottomBar(root);

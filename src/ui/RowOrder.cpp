@@ -119,8 +119,8 @@ void RowOrder::updateFilterLabel() {
         return;
     }
     const int count = m_shown.rowCount();
-    const QString found = count > 0 ? QStringLiteral("%1 %2").arg(count).arg(m_noun)
-                                    : QStringLiteral("Không có %1 nào khớp").arg(m_noun);
+    const QString found =
+        count > 0 ? QStringLiteral("%1 %2").arg(count).arg(m_noun) : QStringLiteral("Không có %1 nào khớp").arg(m_noun);
     m_filterLabel->setText(QStringLiteral("Lọc: %1 — %2 ").arg(m_state.filter, found));
     m_filterLabel->show();
     m_filterLabel->raise();
@@ -194,8 +194,8 @@ bool RowOrder::moveChoice(int step) {
         return false;
     }
     const int current = m_table->selectedRow();
-    const int next = current < 0 ? (step > 0 ? 0 : m_shown.rowCount() - 1)
-                                 : std::clamp(current + step, 0, m_shown.rowCount() - 1);
+    const int next =
+        current < 0 ? (step > 0 ? 0 : m_shown.rowCount() - 1) : std::clamp(current + step, 0, m_shown.rowCount() - 1);
     m_table->selectRow(next);
     m_table->scrollTo(m_table->model()->index(next, 0));
     m_chooseRow(m_shown.sourceRow(next));

@@ -151,10 +151,10 @@ std::vector<PriceRow> WorldStockViewController::buildRows(const QStringList& sto
             lbDate()->setText(price.day == app.currentDay() ? app.timeFromMinuteFrom0h00(price.minute)
                                                             : app.dateFromDay(price.day));
         }
-        PriceRow row{flagOf(price.id),
-                     price.name,
-                     {PriceCell{valueText(price.values.at(0))}, changeCell(price.values.at(1)),
-                      changeCell(price.values.at(2))}};
+        PriceRow row{
+            flagOf(price.id),
+            price.name,
+            {PriceCell{valueText(price.values.at(0))}, changeCell(price.values.at(1)), changeCell(price.values.at(2))}};
         row.numbers = {figureNumber(price.values.at(0)), figureNumber(price.values.at(1)),
                        figureNumber(price.values.at(2))};
         rows.push_back(std::move(row));

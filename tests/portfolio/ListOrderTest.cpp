@@ -28,8 +28,8 @@ class HoldingsOrderTest : public PortfolioTest {
 protected:
     void SetUp() override {
         PortfolioTest::SetUp();
-        db().updateCompanyList(QStringLiteral("2"), QString::number(kToday), QStringLiteral("6"),
-                               QStringLiteral("AAA"), QStringLiteral("Điện lực Phả Lại"));
+        db().updateCompanyList(QStringLiteral("2"), QString::number(kToday), QStringLiteral("6"), QStringLiteral("AAA"),
+                               QStringLiteral("Điện lực Phả Lại"));
         addCompany(QStringLiteral("7"), QStringLiteral("BBB"));
         addCompany(QStringLiteral("8"), QStringLiteral("CCC"));
         addCategory(QStringLiteral("1"), QStringLiteral("Dài hạn"));

@@ -1,7 +1,8 @@
+#include "ui/RowOrder.h"
+
 #include "ui/Navigator.h"
 #include "ui/OrderedSource.h"
 #include "ui/RowKeys.h"
-#include "ui/RowOrder.h"
 #include "ui/RowTable.h"
 #include "ui/SortHeadings.h"
 #include "ui/TextFold.h"
