@@ -92,6 +92,8 @@ void CompanyInfoViewController::buildTable(QWidget* root) {
     m_tbView->setGeometry(0, kTableTop, 480, kTableHeight);
     m_tbView->setSeparatorColor(Qt::darkGray);
     m_tbView->setSource(m_source.get());
+    m_source->setPalette(&m_delegate.palette());
+    ui::repaintOnChange(m_delegate.palette(), m_tbView->viewport());
     m_tbView->setDetailFrom(CompanyListSource::kDetailFrame.x());
     connect(m_tbView, &ui::RowTable::rowSelected, this, &CompanyInfoViewController::rowSelected);
     connect(m_tbView, &ui::RowTable::detailRequested, this, &CompanyInfoViewController::goComDetail);
@@ -205,6 +207,7 @@ void CompanyInfoViewController::readCompanyList() {
 
 void CompanyInfoViewController::reloadTable() {
     m_source->setRowTexts(m_companyList);
+    m_source->readPriceLimits(*m_delegate.db());
     m_tbView->reload();
     updateDateLabel();
 }

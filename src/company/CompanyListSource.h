@@ -10,6 +10,11 @@
 #include <vector>
 
 class QWidget;
+class myDb;
+
+namespace ui {
+class TrendPalette;
+}
 
 namespace company {
 
@@ -32,6 +37,10 @@ public:
     explicit CompanyListSource(QPixmap disclosure);
 
     void setRowTexts(const QStringList& rowTexts);
+    /// Reads each quoted row's day limits from the store, for the price-board colours.
+    void readPriceLimits(myDb& db);
+    /// The palette the rows are painted in (the usual colours without one).
+    void setPalette(const ui::TrendPalette* palette) { m_palette = palette; }
     const std::vector<CompanyListRow>& rows() const { return m_rows; }
     const CompanyListRow* row(int index) const;
     /// Whether a row holds a quote of that day.
@@ -48,6 +57,7 @@ public:
 private:
     std::vector<CompanyListRow> m_rows;
     QPixmap m_disclosure;
+    const ui::TrendPalette* m_palette = nullptr;
 };
 
 /// The headings over a list of these rows ("Mã", "Giá", "+/-", "%", "KL"), under the top bar.

@@ -55,7 +55,7 @@ PortfolioScreen::PortfolioScreen(shell::QRMInfoAppDelegate& appDelegate, int scr
     : BarScreen(appDelegate, heading)
     , m_screen(screen)
     , m_columns(columns)
-    , m_source(m_model, columns)
+    , m_source(m_model, columns, &appDelegate.palette())
     , m_request(appDelegate, *this) {}
 
 PortfolioScreen::~PortfolioScreen() = default;
@@ -97,6 +97,7 @@ void PortfolioScreen::buildTable(QWidget* root) {
     m_tbView->setGeometry(0, kTableTop, 480, kTableHeight);
     m_tbView->setSeparatorColor(Qt::darkGray);
     m_tbView->setSource(&m_source);
+    ui::repaintOnChange(appDelegate().palette(), m_tbView->viewport());
     // Swipes page the day; the finger moving right shows the earlier day.
     new ui::SwipeWatcher(
         m_tbView->viewport(),

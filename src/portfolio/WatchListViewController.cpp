@@ -67,6 +67,8 @@ QWidget* WatchListViewController::loadView() {
     m_tbView->setGeometry(0, kTableTop, 480, kTableHeight);
     m_tbView->setSeparatorColor(Qt::darkGray);
     m_tbView->setSource(&m_source);
+    m_source.setPalette(&m_delegate.palette());
+    ui::repaintOnChange(m_delegate.palette(), m_tbView->viewport());
     m_tbView->setDetailFrom(company::CompanyListSource::kDetailFrame.x());
     connect(m_tbView, &ui::RowTable::rowSelected, this, &WatchListViewController::selectRow);
     connect(m_tbView, &ui::RowTable::detailRequested, this, &WatchListViewController::goComDetail);
@@ -155,6 +157,7 @@ void WatchListViewController::loadData() {
 void WatchListViewController::readList() {
     m_companyList = m_delegate.db()->getWatchListData();
     m_source.setRowTexts(m_companyList);
+    m_source.readPriceLimits(*m_delegate.db());
     m_tbView->reload();
     updateDateLabel();
 }

@@ -30,7 +30,15 @@ PriceListScreen::PriceListScreen(shell::QRMInfoAppDelegate& appDelegate, QString
                                  const PriceRowLayout& rowLayout)
     : LiveScreen(appDelegate)
     , m_heading(std::move(heading))
-    , m_rows(rowLayout) {}
+    , m_rows(rowLayout) {
+    // The rows carry their colours: a palette change builds them again from what is stored.
+    connect(&appDelegate.palette(), &ui::TrendPalette::changed, this, [this] {
+        if (isViewLoaded()) {
+            m_rows.setRows(buildRows(m_stored));
+            m_tbView->reload();
+        }
+    });
+}
 
 PriceListScreen::~PriceListScreen() = default;
 

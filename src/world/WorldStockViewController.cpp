@@ -27,11 +27,11 @@ PriceRowLayout rowLayout() {
 }
 
 // The change and the percent: "--" for no change, else as the service wrote it, red for a fall.
-PriceCell changeCell(const QString& stored) {
+PriceCell changeCell(const QString& stored, const ui::TrendColors& colors) {
     if (isZeroText(stored)) {
-        return {QStringLiteral("--"), Qt::green};
+        return {QStringLiteral("--"), colors.qRise()};
     }
-    return {stored, numberOf(stored) < 0 ? QColor(Qt::red) : QColor(Qt::green)};
+    return {stored, colors.qBySign(numberOf(stored))};
 }
 
 } // namespace
@@ -153,8 +153,9 @@ std::vector<PriceRow> WorldStockViewController::buildRows(const QStringList& sto
         }
         rows.push_back(PriceRow{flagOf(price.id),
                                 price.name,
-                                {PriceCell{valueText(price.values.at(0))}, changeCell(price.values.at(1)),
-                                 changeCell(price.values.at(2))}});
+                                {PriceCell{valueText(price.values.at(0))},
+                                 changeCell(price.values.at(1), app.palette().colors()),
+                                 changeCell(price.values.at(2), app.palette().colors())}});
     }
     return rows;
 }
