@@ -50,7 +50,7 @@ void SettingViewController::buildContent(QWidget* root) {
         connect(toggle, &ToggleSwitch::clicked, this, [this, tag](bool on) { switchAction(tag, on); });
         m_switches.at(static_cast<std::size_t>(tag)) = toggle;
     }
-    makeLabel(root, QStringLiteral("Số ngày lưu dữ liệu"), QRect(24, kDaysY, 160, 28), 13);
+    makeLabel(root, QStringLiteral("Số ngày lưu dữ liệu"), QRect(24, kDaysY, 152, 28), 13);
     m_slider = new QSlider(Qt::Horizontal, root);
     m_slider->setGeometry(180, kDaysY, 120, 28);
     m_slider->setRange(1, 3);

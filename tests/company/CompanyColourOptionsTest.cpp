@@ -4,6 +4,7 @@
 #include "company/CompanyListSource.h"
 #include "company/CompanyResultView.h"
 #include "company/CompanyResultViewController.h"
+#include "company/DirectoryWarningRows.h"
 #include "company/QuotePanel.h"
 #include "support/TrendColourChecks.h"
 #include "ui/TrendPalette.h"
@@ -238,4 +239,19 @@ TEST_F(CompanyResultColoursTest, TheColourSafeResultsChartDrawsNoRedOrGreen) {
     tab.chartView()->render(canvas);
     EXPECT_EQ(usualTrendMarks(canvas), 0);
     EXPECT_GT(safeTrendMarks(canvas), 3);
+}
+
+// ---- price warnings -----------------------------------------------------------------------------
+
+TEST(WarningRowColoursTest, ThresholdColoursComeFromThePalette) {
+    using company::DirectoryWarningRows;
+    using company::WarningLevel;
+    const TrendColors safe(true, false);
+    EXPECT_EQ(DirectoryWarningRows::priceColor(WarningLevel::Above, safe), safe.qRise(Shade::Deep));
+    EXPECT_EQ(DirectoryWarningRows::priceColor(WarningLevel::Below, safe), safe.qFall(Shade::Deep));
+    EXPECT_EQ(DirectoryWarningRows::priceColor(WarningLevel::None, safe), kWhite);
+    company::DirectoryWarningRow falling;
+    falling.percentFalls = true;
+    EXPECT_EQ(DirectoryWarningRows::percentColor(falling, safe), safe.qFall(Shade::Deep));
+    EXPECT_EQ(DirectoryWarningRows::percentColor(falling), QColor(Qt::red)) << "the usual colours by default";
 }
