@@ -48,7 +48,7 @@ QString Tour::snapMarketInColours(const QString& suffix, bool withOverview) {
     }
     overview->goCompanyInfoHoSE();
     auto* list = m_app.cachedScreen<company::CompanyInfoViewController>();
-    const QString failure = refreshCompanyList(*list, QStringLiteral("hose-%1").arg(suffix));
+    QString failure = refreshCompanyList(*list, QStringLiteral("hose-%1").arg(suffix));
     m_app.navigator().popToRoot(false);
     return failure;
 }

@@ -1,7 +1,6 @@
 #include "company/CompanyListSource.h"
 
 #include "company/BoardColours.h"
-
 #include "shell/ScreenStyle.h"
 #include "ui/Artwork.h"
 #include "ui/RowLabel.h"

@@ -73,8 +73,8 @@ void DirectoryWarningRows::paintRow(QPainter& painter, const QRect& rect, int ro
     const ui::TrendColors colors = ui::colorsOf(m_palette);
     ui::paintLabel(painter, labelRect(rect, 20, 120), shown.category, plain, kFontSize, true, Qt::AlignLeft);
     ui::paintLabel(painter, labelRect(rect, 145, 40), shown.code, plain, kFontSize, true, Qt::AlignRight);
-    ui::paintLabel(painter, labelRect(rect, 210, 60), shown.price, priceColor(shown.priceLevel, colors), kFontSize, true,
-                   Qt::AlignRight);
+    ui::paintLabel(painter, labelRect(rect, 210, 60), shown.price, priceColor(shown.priceLevel, colors), kFontSize,
+                   true, Qt::AlignRight);
     ui::paintLabel(painter, labelRect(rect, 340, 80), shown.percent, percentColor(shown, colors), kFontSize, true,
                    Qt::AlignRight);
 }

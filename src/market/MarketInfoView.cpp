@@ -123,8 +123,7 @@ void MarketInfoView::drawMinuteBar(const Panel& panel, int minute, double barVal
     }
     const double x = panel.x(minute);
     const double top = panel.barTop(barValue);
-    ui::strokeBar(*currentCanvas(), x, panel.barBase, top,
-                  trendColors().riseOrFall(barValue >= *panel.preHeight));
+    ui::strokeBar(*currentCanvas(), x, panel.barBase, top, trendColors().riseOrFall(barValue >= *panel.preHeight));
     *panel.preHeight = static_cast<float>(barValue);
 }
 

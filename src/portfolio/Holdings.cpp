@@ -1,7 +1,6 @@
 #include "portfolio/Holdings.h"
 
 #include "company/BoardColours.h"
-
 #include "net/LenientNumbers.h"
 #include "store/myDb.h"
 

@@ -67,8 +67,9 @@ void setTextColor(QLabel* label, const QColor& color) {
 }
 
 void setTrendColor(QLabel* label, const ui::TrendPalette& palette, ui::Trend trend, ui::Shade shade) {
-    ui::followPalette(label, palette,
-                      [label, trend, shade](const ui::TrendColors& colors) { applyTextColor(label, colors.qOf(trend, shade)); });
+    ui::followPalette(label, palette, [label, trend, shade](const ui::TrendColors& colors) {
+        applyTextColor(label, colors.qOf(trend, shade));
+    });
 }
 
 QColor textColor(const QLabel* label) {

@@ -67,8 +67,7 @@ void SettingViewController::buildContent(QWidget* root) {
     connect(step, &QPushButton::clicked, this, &SettingViewController::goSetDay);
     QPushButton* choose = makeBarButton(root, QStringLiteral("Chọn..."), QRect(408, kDaysY + 1, 62, 26));
     connectNavigation(choose, [this] { goChooseDays(); });
-    makeLabel(root, QStringLiteral("Số ngày lưu có hiệu lực từ lần khởi động sau."), QRect(24, kNoteY, 440, 24),
-              11);
+    makeLabel(root, QStringLiteral("Số ngày lưu có hiệu lực từ lần khởi động sau."), QRect(24, kNoteY, 440, 24), 11);
 }
 
 void SettingViewController::viewDidLoad() {

@@ -56,8 +56,8 @@ QWidget* GoldScreen::loadView() {
     setUserLabel(user);
     QLabel* unit = shell::makeLabel(m_chart, m_look.unit, QRect(64, 84, 150, 18), 11);
     unit->setStyleSheet(kGreyText);
-    m_lbPercent = makeQuoteLabel(m_chart, QRect(330, 84, 146, 18), appDelegate().palette().colors().qFall(),
-                                 Qt::AlignRight);
+    m_lbPercent =
+        makeQuoteLabel(m_chart, QRect(330, 84, 146, 18), appDelegate().palette().colors().qFall(), Qt::AlignRight);
     buildQuoteLabels(m_chart);
     buildTimeAxis(m_chart);
     buildBottomBar(m_chart);

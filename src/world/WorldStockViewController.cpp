@@ -145,6 +145,7 @@ std::vector<PriceRow> WorldStockViewController::buildRows(const QStringList& sto
     std::vector<PriceRow> rows;
     rows.reserve(static_cast<std::size_t>(stored.size()));
     const shell::QRMInfoAppDelegate& app = appDelegate();
+    const ui::TrendColors& colors = app.palette().colors();
     for (qsizetype r = 0; r < stored.size(); ++r) {
         const StoredPrice price = readStoredPrice(stored.at(r));
         if (r == 1) {
@@ -153,9 +154,8 @@ std::vector<PriceRow> WorldStockViewController::buildRows(const QStringList& sto
         }
         rows.push_back(PriceRow{flagOf(price.id),
                                 price.name,
-                                {PriceCell{valueText(price.values.at(0))},
-                                 changeCell(price.values.at(1), app.palette().colors()),
-                                 changeCell(price.values.at(2), app.palette().colors())}});
+                                {PriceCell{valueText(price.values.at(0))}, changeCell(price.values.at(1), colors),
+                                 changeCell(price.values.at(2), colors)}});
     }
     return rows;
 }

@@ -35,9 +35,9 @@ const TrendColors kBoardSafe(true, true);
 
 /// A list row at this price, change and percent, with the limits 25 / 26.7 / 23.3.
 CompanyListRow rowAt(const char* price, const char* change, const char* percent) {
-    CompanyListRow row = CompanyListRow::fromText(
-        QStringLiteral("AAA,17,9000,%1,%2,%3,1000,95").arg(QLatin1String(price), QLatin1String(change),
-                                                           QLatin1String(percent)));
+    CompanyListRow row =
+        CompanyListRow::fromText(QStringLiteral("AAA,17,9000,%1,%2,%3,1000,95")
+                                     .arg(QLatin1String(price), QLatin1String(change), QLatin1String(percent)));
     row.limits = ui::PriceLimits{25, 26.7, 23.3};
     return row;
 }
@@ -55,11 +55,24 @@ bool allIn(const CompanyListRow::Colours& colours, const QColor& colour) {
 // code, company id, exchange id, day, change, percent, company id, price, volume, reference,
 // open, close, best bid, best ask, ceiling, floor, buy residue, sell residue
 QStringList detailAt(const QString& price, const QString& change, const QString& ceiling = QStringLiteral("26.8")) {
-    return {QStringLiteral("ACB"), QStringLiteral("7"),     QStringLiteral("2"),    QStringLiteral("15000"),
-            change,                QStringLiteral("1"),     QStringLiteral("7"),    price,
-            QStringLiteral("1000"), QStringLiteral("25.1"), QStringLiteral("25.2"), QStringLiteral("25.4"),
-            QStringLiteral("1500"), QStringLiteral("2500"), ceiling,                QStringLiteral("23.4"),
-            QStringLiteral("3000"), QStringLiteral("4000")};
+    return {QStringLiteral("ACB"),
+            QStringLiteral("7"),
+            QStringLiteral("2"),
+            QStringLiteral("15000"),
+            change,
+            QStringLiteral("1"),
+            QStringLiteral("7"),
+            price,
+            QStringLiteral("1000"),
+            QStringLiteral("25.1"),
+            QStringLiteral("25.2"),
+            QStringLiteral("25.4"),
+            QStringLiteral("1500"),
+            QStringLiteral("2500"),
+            ceiling,
+            QStringLiteral("23.4"),
+            QStringLiteral("3000"),
+            QStringLiteral("4000")};
 }
 
 } // namespace
@@ -196,7 +209,8 @@ TEST_F(CompanyRealTimeColoursTest, TheColourSafeIntradayChartDrawsNoRedOrGreen) 
     EXPECT_EQ(usualTrendMarks(canvas), 0);
     EXPECT_GT(safeTrendMarks(canvas), 6);
     // The quote (no change) was shown before the option changed, and follows it.
-    EXPECT_EQ(m_screen->quotePanel()->color(QuotePanel::Field::StockPoint), TrendColors(true, false).qRise(Shade::Deep));
+    EXPECT_EQ(m_screen->quotePanel()->color(QuotePanel::Field::StockPoint),
+              TrendColors(true, false).qRise(Shade::Deep));
 }
 
 class CompanyResultColoursTest : public testsupport::ShellTest {

@@ -30,9 +30,9 @@ protected:
     void receive(const QString& hoseChange, const QString& haSTCChange) {
         const int day = app().currentDay();
         QString text = QStringLiteral("KTRPW:0:%1;").arg(day);
-        for (const QString& record : {QStringLiteral("1,10,250,2"), QStringLiteral("1,20,260,1"),
-                                      QStringLiteral("1,30,240,3"), QStringLiteral("2,40,1000,2"),
-                                      QStringLiteral("2,50,990,3")}) {
+        for (const QString& record :
+             {QStringLiteral("1,10,250,2"), QStringLiteral("1,20,260,1"), QStringLiteral("1,30,240,3"),
+              QStringLiteral("2,40,1000,2"), QStringLiteral("2,50,990,3")}) {
             text += QLatin1Char('\n') + record + QLatin1Char(';');
         }
         text += QStringLiteral("\n1,%1,0.1,60,1000,255,100,10,%2;").arg(haSTCChange).arg(day);

@@ -1,5 +1,6 @@
-#include "support/ColourVision.h"
 #include "ui/TrendPalette.h"
+
+#include "support/ColourVision.h"
 
 #include <QColor>
 #include <QLabel>

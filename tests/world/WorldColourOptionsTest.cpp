@@ -39,9 +39,8 @@ protected:
 
 TEST_F(WorldColourOptionsTest, TheColourSafeBankGoldChartDrawsNoRedOrGreen) {
     // Bars up then down, the price above then below the previous day's 41450.
-    storeGold(ACBGoldViewController::kFeedId,
-              {"1,480,41500,100", "1,600,41600,300", "1,720,41400,200",
-               "1,-50,-0.12,720,41400,41450,153481.7,3701," + std::to_string(kToday)});
+    storeGold(ACBGoldViewController::kFeedId, {"1,480,41500,100", "1,600,41600,300", "1,720,41400,200",
+                                               "1,-50,-0.12,720,41400,41450,153481.7,3701," + std::to_string(kToday)});
     auto& screen = open<ACBGoldViewController>();
     ASSERT_GT(usualTrendMarks(render(screen)), 0);
     EXPECT_EQ(shell::textColor(screen.lbPercent()), QColor(Qt::red));
