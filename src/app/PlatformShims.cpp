@@ -25,6 +25,10 @@ std::optional<double> SettingsPreferences::number(const QString& key) const {
     return value.isValid() && ok ? std::optional<double>(number) : std::nullopt;
 }
 
+void SettingsPreferences::setNumber(const QString& key, double value) {
+    m_settings.setValue(key, value);
+}
+
 ScreenSaverKeepAwake::ScreenSaverKeepAwake()
     : ScreenSaverKeepAwake(QDBusConnection::sessionBus()) {}
 

@@ -16,6 +16,7 @@ public:
     explicit SettingsPreferences(QSettings& settings)
         : m_settings(settings) {}
     std::optional<double> number(const QString& key) const override;
+    void setNumber(const QString& key, double value) override;
 
 private:
     QSettings& m_settings;

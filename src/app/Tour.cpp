@@ -86,6 +86,7 @@ QString Tour::run() {
     }
     if (failure.isEmpty()) {
         walkSettingsAndMenu();
+        failure = walkColourOptions();
     }
     return failure.isEmpty() ? m_unsaved : failure;
 }

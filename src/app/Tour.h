@@ -61,6 +61,10 @@ private:
     /// Adds the first rows of a company list to the watch list, as a user does with "+ TD".
     void watchFirstCompanies(company::CompanyInfoViewController& list, int count);
     QString walkPortfolio();
+    /// Pictures with each colour option on, then the options as they were.
+    QString walkColourOptions();
+    void setColourOptions(bool boardColours, bool colourSafe);
+    QString snapMarketInColours(const QString& suffix, bool withOverview);
 
     shell::QRMInfoAppDelegate& m_app;
     QWidget& m_window;

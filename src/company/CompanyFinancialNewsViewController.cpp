@@ -26,7 +26,6 @@ namespace company {
 namespace {
 
 const QString kNone = QStringLiteral("-");
-const QColor kRise(33, 140, 33);
 
 } // namespace
 
@@ -134,12 +133,12 @@ void CompanyFinancialNewsViewController::displayInfo() {
 
 void CompanyFinancialNewsViewController::showRatios(const QString& row) {
     const FinanceRatios ratios = FinanceRatios::fromRow(row);
-    const QColor colour = ratios.isFall ? QColor(Qt::red) : kRise;
+    const ui::Trend trend = ratios.isFall ? ui::Trend::Fall : ui::Trend::Rise;
     m_layout.stockPoint->setText(ratios.price);
     m_layout.percent->setText(ratios.change);
     for (QLabel* label : {m_layout.stockPoint, m_layout.percent}) {
         label->setFont(ui::systemFont(13, true));
-        shell::setTextColor(label, colour);
+        shell::setTrendColor(label, appDelegate().palette(), trend, ui::Shade::Deep);
     }
     QLabel* date = tabBar().lbDate;
     date->setFont(ui::systemFont(13));

@@ -101,6 +101,8 @@ void CompanyInfoViewController::buildTable(QWidget* root) {
     m_order->reserveKey(Qt::Key_L);
     m_order->setOpenRow([this](int row) { goComDetail(row); });
     m_order->setChooseRow([this](int row) { rowSelected(row); });
+    m_source->setPalette(&m_delegate.palette());
+    ui::repaintOnChange(m_delegate.palette(), m_tbView->viewport());
     m_tbView->setDetailFrom(CompanyListSource::kDetailFrame.x());
     connect(m_tbView, &ui::RowTable::rowSelected, this, [this](int row) { rowSelected(m_order->sourceRow(row)); });
     connect(m_tbView, &ui::RowTable::detailRequested, this, [this](int row) { goComDetail(m_order->sourceRow(row)); });
@@ -222,6 +224,7 @@ void CompanyInfoViewController::readCompanyList() {
 void CompanyInfoViewController::reloadTable() {
     m_source->setRowTexts(m_companyList);
     m_source->setNames(m_delegate.db()->getCompanyNames());
+    m_source->readPriceLimits(*m_delegate.db());
     m_order->reload();
     updateDateLabel();
 }

@@ -1,8 +1,8 @@
 #include "company/CompanyListRow.h"
 
+#include "company/BoardColours.h"
 #include "core/CalendarHelpers.h"
 #include "net/LenientNumbers.h"
-#include "ui/Color.h"
 
 #include <QStringList>
 
@@ -29,10 +29,6 @@ QString percentText(double percent) {
     return numberText(rounded == 0 ? 0.0 : rounded);
 }
 
-QColor trendColor(double value) {
-    return value < 0 ? ui::Color::red().toQColor() : ui::Color::green().toQColor();
-}
-
 CompanyListRow CompanyListRow::fromText(const QString& rowText) {
     const QStringList fields = rowText.split(u',');
     const auto field = [&fields](int i) {
@@ -50,20 +46,29 @@ CompanyListRow CompanyListRow::fromText(const QString& rowText) {
     }
     row.day = net::leadingInt(field(kDay));
     row.minute = net::leadingInt(field(kMinute));
-    const double change = net::leadingDouble(field(kChange));
-    const double percent = net::leadingDouble(field(kPercent));
     row.quoted = true;
     row.price = net::leadingDouble(field(kPrice));
-    row.change = change;
-    row.percent = percent;
+    row.change = net::leadingDouble(field(kChange));
+    row.percent = net::leadingDouble(field(kPercent));
     row.volume = net::leadingDouble(field(kVolume));
     row.priceText = numberText(row.price);
-    row.changeText = numberText(change);
-    row.percentText = company::percentText(percent);
+    row.changeText = numberText(row.change);
+    row.percentText = company::percentText(row.percent);
     row.volumeText = core::getDecimalString(row.volume);
-    row.changeColor = trendColor(change);
-    row.percentColor = trendColor(percent);
+    const Colours usual = row.coloursIn(ui::TrendColors());
+    row.changeColor = usual.change;
+    row.percentColor = usual.percent;
     return row;
+}
+
+CompanyListRow::Colours CompanyListRow::coloursIn(const ui::TrendColors& colors) const {
+    if (!quoted) {
+        return {};
+    }
+    if (const std::optional<QColor> board = boardColour(colors, price, limits, ui::Shade::Bright)) {
+        return {*board, *board, *board};
+    }
+    return {Qt::white, colors.qBySign(change), colors.qBySign(percent)};
 }
 
 } // namespace company

@@ -1,8 +1,10 @@
 #include "company/CompanyListSource.h"
 
+#include "company/BoardColours.h"
 #include "shell/ScreenStyle.h"
 #include "ui/Artwork.h"
 #include "ui/RowLabel.h"
+#include "ui/TrendPalette.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -22,6 +24,12 @@ void CompanyListSource::setRowTexts(const QStringList& rowTexts) {
     m_rows.reserve(std::size_t(rowTexts.size()));
     for (const QString& text : rowTexts) {
         m_rows.push_back(CompanyListRow::fromText(text));
+    }
+}
+
+void CompanyListSource::readPriceLimits(myDb& db) {
+    for (CompanyListRow& row : m_rows) {
+        row.limits = row.quoted ? company::readPriceLimits(db, row.companyId, row.day) : std::nullopt;
     }
 }
 
@@ -56,10 +64,11 @@ void CompanyListSource::paintRow(QPainter& painter, const QRect& rect, int row, 
         return frame.translated(rect.topLeft());
     };
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    const CompanyListRow::Colours colours = item->coloursIn(ui::colorsOf(m_palette));
     ui::paintLabel(painter, at(kCodeFrame), item->code, Qt::white, 13, true, Qt::AlignLeft | Qt::AlignVCenter);
-    ui::paintLabel(painter, at(kPriceFrame), item->priceText, Qt::white, 13, true, right);
-    ui::paintLabel(painter, at(kChangeFrame), item->changeText, item->changeColor, 13, true, right);
-    ui::paintLabel(painter, at(kPercentFrame), item->percentText, item->percentColor, 13, true, right);
+    ui::paintLabel(painter, at(kPriceFrame), item->priceText, colours.price, 13, true, right);
+    ui::paintLabel(painter, at(kChangeFrame), item->changeText, colours.change, 13, true, right);
+    ui::paintLabel(painter, at(kPercentFrame), item->percentText, colours.percent, 13, true, right);
     ui::paintLabel(painter, at(kVolumeFrame), item->volumeText, Qt::white, 13, true, right);
     ui::paintCentred(painter, m_disclosure, at(kDetailFrame));
 }

@@ -13,6 +13,11 @@
 
 class QLabel;
 class QWidget;
+class myDb;
+
+namespace ui {
+class TrendPalette;
+}
 
 namespace company {
 
@@ -40,6 +45,10 @@ public:
     void setRowTexts(const QStringList& rowTexts);
     /// The companies' names by code, which a typed filter looks in besides the codes.
     void setNames(QHash<QString, QString> names) { m_names = std::move(names); }
+    /// Reads each quoted row's day limits from the store, for the price-board colours.
+    void readPriceLimits(myDb& db);
+    /// The palette the rows are painted in (the usual colours without one).
+    void setPalette(const ui::TrendPalette* palette) { m_palette = palette; }
     const std::vector<CompanyListRow>& rows() const { return m_rows; }
     const CompanyListRow* row(int index) const;
     /// Whether a row holds a quote of that day.
@@ -61,6 +70,7 @@ private:
     std::vector<CompanyListRow> m_rows;
     QHash<QString, QString> m_names;
     QPixmap m_disclosure;
+    const ui::TrendPalette* m_palette = nullptr;
 };
 
 /// The headings over a list of these rows ("Mã", "Giá", "+/-", "%", "KL"), under the top bar, in

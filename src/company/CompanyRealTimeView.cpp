@@ -19,10 +19,6 @@ constexpr double kRight = 448;
 constexpr double kBase = 122;
 constexpr int kLabelX = 155;
 
-ui::Color darkGreen() {
-    return {0.13, 0.55, 0.13, 1};
-}
-
 } // namespace
 
 CompanyRealTimeView::CompanyRealTimeView(QWidget* parent)
@@ -78,7 +74,7 @@ void CompanyRealTimeView::drawBar(int minute, double volume, double price) {
 
 // Green when the volume is not below the previous minute's.
 void CompanyRealTimeView::drawVolumeBar(int minute, double volume) {
-    const ui::Color color = volume >= static_cast<double>(m_preHeight) ? ui::Color::green() : ui::Color::red();
+    const ui::Color color = trendColors().riseOrFall(volume >= static_cast<double>(m_preHeight));
     m_preHeight = static_cast<float>(volume);
     if (!hasVolumeScale()) {
         return;
@@ -97,16 +93,17 @@ void CompanyRealTimeView::drawPriceSegment(int minute, double price) {
         return;
     }
     const double reference = m_yesterdayPoint;
+    const ui::TrendColors colors = trendColors();
     if (previous > reference && price < reference) {
         const double split = m_preMinute + 0.5;
-        strokeLine(ui::Color::green(), m_preMinute, previous, split, reference);
-        strokeLine(ui::Color::red(), split, reference, minute, price);
+        strokeLine(colors.rise(), m_preMinute, previous, split, reference);
+        strokeLine(colors.fall(), split, reference, minute, price);
     } else if (previous < reference && price > reference) {
         const double split = m_preMinute + (minute - m_preMinute) / 2.0;
-        strokeLine(ui::Color::red(), m_preMinute, previous, split, reference);
-        strokeLine(darkGreen(), split, reference, minute, price);
+        strokeLine(colors.fall(), m_preMinute, previous, split, reference);
+        strokeLine(colors.rise(ui::Shade::Deep), split, reference, minute, price);
     } else {
-        strokeLine(price >= reference ? ui::Color::green() : ui::Color::red(), m_preMinute, previous, minute, price);
+        strokeLine(colors.riseOrFall(price >= reference), m_preMinute, previous, minute, price);
     }
 }
 

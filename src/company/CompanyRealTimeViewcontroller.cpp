@@ -62,6 +62,7 @@ QWidget* CompanyRealTimeViewcontroller::loadView() {
     auto* chart = new CompanyRealTimeView;
     chart->resize(480, 320);
     chart->setDelegate(this);
+    chart->setTrendPalette(&m_delegate.palette());
     m_chart = chart;
     buildTopBar(chart);
     QLabel* caption = shell::makeLabel(chart, QStringLiteral("Cập nhật"), QRect(6, 34, 128, 18), 12);
@@ -69,6 +70,7 @@ QWidget* CompanyRealTimeViewcontroller::loadView() {
     m_timeLabel = shell::makeLabel(chart, QString(), QRect(6, 52, 128, 20), 12);
     buildTimeAxes(chart);
     m_panel = new QuotePanel(chart);
+    m_panel->setTrendPalette(&m_delegate.palette());
     m_panel->move(0, kPanelTop);
     buildBottomBar(chart);
     return chart;

@@ -85,11 +85,11 @@ void CompanyResultView::drawBar(int i, double volume, double price) {
     currentCanvas()->setLineWidth(1);
     const double x = xOfPosition(i);
     if (m_maxHeight > m_minHeight && m_y_Scale > 0) {
-        currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
+        currentCanvas()->setStrokeColor(trendColors().riseOrFall(m_isGreen));
         ui::strokeLine(*currentCanvas(), x, kBarBase, x, kBarBase - (volume - m_minHeight) / m_y_Scale);
     }
     m_preHeight = static_cast<float>(volume);
-    currentCanvas()->setStrokeColor(ui::Color::green());
+    currentCanvas()->setStrokeColor(trendColors().rise());
     if (i <= m_preDay && m_prePoint != 0) {
         ui::strokeLine(*currentCanvas(), xOfPosition(m_preDay), yOfPrice(m_prePoint), x, yOfPrice(price));
     }

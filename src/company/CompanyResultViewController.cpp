@@ -45,9 +45,11 @@ CompanyResultViewController::~CompanyResultViewController() = default;
 
 QWidget* CompanyResultViewController::loadView() {
     m_chart = new CompanyResultView(*this);
+    m_chart->setTrendPalette(&m_appDelegate.palette());
     m_chart->setChartBackground(QColor(0x0b, 0x11, 0x1b));
     buildBars(m_chart, CompanyTab::Results);
     m_layout = CompanyResultLayout::build(m_chart, m_appDelegate.scheduler());
+    m_layout.panel->setTrendPalette(&m_appDelegate.palette());
     setActivityIndicator(m_layout.actNetwork);
     return m_chart;
 }

@@ -1,6 +1,7 @@
 #include "company/DirectoryWarningRows.h"
 
 #include "ui/RowLabel.h"
+#include "ui/TrendPalette.h"
 
 #include <QPainter>
 #include <QRect>
@@ -36,28 +37,28 @@ QColor DirectoryWarningRows::plainColor() {
     return Qt::white;
 }
 
-QColor DirectoryWarningRows::belowColor() {
-    return QColor::fromRgbF(1, 0, 0);
+QColor DirectoryWarningRows::belowColor(const ui::TrendColors& colors) {
+    return colors.qFall(ui::Shade::Deep);
 }
 
-QColor DirectoryWarningRows::aboveColor() {
-    return QColor::fromRgbF(0.13F, 0.55F, 0.13F);
+QColor DirectoryWarningRows::aboveColor(const ui::TrendColors& colors) {
+    return colors.qRise(ui::Shade::Deep);
 }
 
-QColor DirectoryWarningRows::priceColor(WarningLevel level) {
+QColor DirectoryWarningRows::priceColor(WarningLevel level, const ui::TrendColors& colors) {
     switch (level) {
     case WarningLevel::Below:
-        return belowColor();
+        return belowColor(colors);
     case WarningLevel::Above:
-        return aboveColor();
+        return aboveColor(colors);
     case WarningLevel::None:
         break;
     }
     return plainColor();
 }
 
-QColor DirectoryWarningRows::percentColor(const DirectoryWarningRow& row) {
-    return row.percentFalls ? belowColor() : plainColor();
+QColor DirectoryWarningRows::percentColor(const DirectoryWarningRow& row, const ui::TrendColors& colors) {
+    return row.percentFalls ? belowColor(colors) : plainColor();
 }
 
 void DirectoryWarningRows::paintRow(QPainter& painter, const QRect& rect, int row, bool selected) const {
@@ -69,11 +70,12 @@ void DirectoryWarningRows::paintRow(QPainter& painter, const QRect& rect, int ro
     }
     const DirectoryWarningRow& shown = m_rows.at(static_cast<std::size_t>(row));
     const QColor plain = plainColor();
+    const ui::TrendColors colors = ui::colorsOf(m_palette);
     ui::paintLabel(painter, labelRect(rect, 20, 120), shown.category, plain, kFontSize, true, Qt::AlignLeft);
     ui::paintLabel(painter, labelRect(rect, 145, 40), shown.code, plain, kFontSize, true, Qt::AlignRight);
-    ui::paintLabel(painter, labelRect(rect, 210, 60), shown.price, priceColor(shown.priceLevel), kFontSize, true,
-                   Qt::AlignRight);
-    ui::paintLabel(painter, labelRect(rect, 340, 80), shown.percent, percentColor(shown), kFontSize, true,
+    ui::paintLabel(painter, labelRect(rect, 210, 60), shown.price, priceColor(shown.priceLevel, colors), kFontSize,
+                   true, Qt::AlignRight);
+    ui::paintLabel(painter, labelRect(rect, 340, 80), shown.percent, percentColor(shown, colors), kFontSize, true,
                    Qt::AlignRight);
 }
 

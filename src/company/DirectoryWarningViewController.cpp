@@ -48,6 +48,8 @@ void DirectoryWarningViewController::buildContent(QWidget* root) {
     m_tbView->setGeometry(0, kTableTop, 480, 320 - kTableTop);
     m_tbView->setSeparatorColor(Qt::darkGray);
     m_tbView->setSource(&m_rows);
+    m_rows.setPalette(&appDelegate().palette());
+    ui::repaintOnChange(appDelegate().palette(), m_tbView->viewport());
 }
 
 void DirectoryWarningViewController::viewWillAppear(bool /*animated*/) {

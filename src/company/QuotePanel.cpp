@@ -1,7 +1,10 @@
 #include "company/QuotePanel.h"
 
+#include "company/BoardColours.h"
 #include "core/CalendarHelpers.h"
+#include "net/LenientNumbers.h"
 #include "shell/ScreenStyle.h"
+#include "ui/TrendPalette.h"
 
 #include <QLabel>
 
@@ -56,6 +59,17 @@ QuotePanel::QuotePanel(QWidget* parent)
     buildGrid();
 }
 
+void QuotePanel::setTrendPalette(const ui::TrendPalette* palette) {
+    if (m_palette) {
+        disconnect(m_palette, nullptr, this, nullptr);
+    }
+    m_palette = palette;
+    if (m_palette) {
+        connect(m_palette, &ui::TrendPalette::changed, this, &QuotePanel::colourChange);
+    }
+    colourChange();
+}
+
 void QuotePanel::buildHeadline() {
     const auto place = [this](Field field, int x, int width, int points, bool bold) {
         m_labels[static_cast<std::size_t>(field)] =
@@ -85,6 +99,7 @@ void QuotePanel::display(const QStringList& detail) {
     if (detail.size() < kDetailSize) {
         return;
     }
+    m_detail = detail;
     setText(Field::StockCode, detail.at(0));
     m_hose = detail.at(2).trimmed().toInt() == 2;
     setText(Field::Stock, m_hose ? QStringLiteral("HoSE") : QStringLiteral("HNX"));
@@ -107,13 +122,27 @@ void QuotePanel::showChange(const QString& change, const QString& percent) {
     const bool falling = change.trimmed().toDouble() < 0;
     const QString text =
         falling ? QStringLiteral("%1(%2%)").arg(change, percent) : QStringLiteral("+%1(+%2%)").arg(change, percent);
-    const QColor colour = falling ? fallColor() : riseColor();
     setText(Field::Percent, text);
+    colourChange();
+}
+
+// On a price board the price and the change take the colour of the price against the day's
+// reference, ceiling and floor; otherwise both go by the sign of the change.
+void QuotePanel::colourChange() {
+    if (m_detail.size() < kDetailSize) {
+        return;
+    }
+    const ui::TrendColors colors = ui::colorsOf(m_palette);
+    const bool falling = m_detail.at(4).trimmed().toDouble() < 0;
+    const std::optional<ui::PriceLimits> limits = priceLimits(m_detail.at(9), m_detail.at(14), m_detail.at(15));
+    const QColor colour = boardColour(colors, net::leadingDouble(m_detail.at(7)), limits, ui::Shade::Deep)
+                              .value_or(colors.qOf(falling ? ui::Trend::Fall : ui::Trend::Rise, ui::Shade::Deep));
     setColor(Field::Percent, colour);
     setColor(Field::StockPoint, colour);
 }
 
 void QuotePanel::clear() {
+    m_detail.clear();
     for (QLabel* label : m_labels) {
         label->clear();
     }

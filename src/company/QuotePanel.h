@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/TrendColors.h"
+
 #include <QColor>
 #include <QStringList>
 #include <QWidget>
@@ -8,11 +10,16 @@
 
 class QLabel;
 
+namespace ui {
+class TrendPalette;
+}
+
 namespace company {
 
 /// The quote panel of a company: code, exchange, price, change and percent, volume, reference,
 /// open, close, best bid and ask, ceiling, floor and the residues. The real-time screen and the
-/// trading-results tab both show one row of the company detail data through it.
+/// trading-results tab both show one row of the company detail data through it. The price and
+/// the change are coloured from the trend palette, again whenever it changes.
 class QuotePanel final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QuotePanel)
@@ -43,6 +50,9 @@ public:
 
     explicit QuotePanel(QWidget* parent = nullptr);
 
+    /// The palette of the price and change colours (the usual ones without one).
+    void setTrendPalette(const ui::TrendPalette* palette);
+
     /// Fills the panel from one company detail row (code, company id, exchange id, day, change,
     /// percent, company id, price, volume, reference, open, close, best bid, best ask, ceiling,
     /// floor, buy residue, sell residue). A shorter row leaves the panel as it is.
@@ -55,9 +65,9 @@ public:
     /// Whether the shown company trades on HoSE (exchange id 2); false before any display.
     bool isHoSE() const { return m_hose; }
 
-    /// The colour of a rise or of no change.
-    static QColor riseColor() { return QColor::fromRgbF(0.13f, 0.55f, 0.13f); }
-    static QColor fallColor() { return QColor::fromRgbF(1, 0, 0); }
+    /// The usual colour of a rise or of no change, and of a fall (both colour options off).
+    static QColor riseColor() { return ui::TrendColors().qRise(ui::Shade::Deep); }
+    static QColor fallColor() { return ui::TrendColors().qFall(ui::Shade::Deep); }
 
 private:
     QLabel* label(Field field) const { return m_labels[static_cast<std::size_t>(field)]; }
@@ -66,10 +76,15 @@ private:
     void setText(Field field, const QString& text);
     void setColor(Field field, const QColor& color);
     void showChange(const QString& change, const QString& percent);
+    /// Colours the price and the change of the row shown, in the palette's colours.
+    void colourChange();
 
     std::array<QLabel*, kFieldCount> m_labels{};
     std::array<QColor, kFieldCount> m_colors{};
     bool m_hose = false;
+    const ui::TrendPalette* m_palette = nullptr;
+    /// The row shown, kept to colour it again.
+    QStringList m_detail;
 };
 
 } // namespace company

@@ -8,12 +8,14 @@
 
 namespace core {
 
-/// The user's preference store (refresh periods in seconds).
+/// The user's preference store (refresh periods in seconds, the colour options).
 class Preferences {
 public:
     virtual ~Preferences() = default;
     /// The number stored under key, if any.
     virtual std::optional<double> number(const QString& key) const = 0;
+    /// Stores a number under key, kept for the next run.
+    virtual void setNumber(const QString& key, double value) = 0;
 };
 
 /// Keeps the display from sleeping while live data are shown.

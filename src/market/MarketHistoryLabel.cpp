@@ -1,6 +1,7 @@
 #include "market/MarketHistoryLabel.h"
 
 #include "ui/Fonts.h"
+#include "ui/TrendPalette.h"
 
 namespace market {
 
@@ -21,7 +22,19 @@ MarketHistoryLabel::MarketHistoryLabel(QWidget* parent, const QRect& geometry, i
 }
 
 void MarketHistoryLabel::showValue(const QString& text, const ui::Color& color) {
+    ui::stopFollowingPalette(this);
     setText(text);
+    applyColor(color);
+}
+
+void MarketHistoryLabel::showTrend(const QString& text, const ui::TrendPalette& palette, ui::Trend trend,
+                                   ui::Shade shade) {
+    setText(text);
+    ui::followPalette(this, palette,
+                      [this, trend, shade](const ui::TrendColors& colors) { applyColor(colors.of(trend, shade)); });
+}
+
+void MarketHistoryLabel::applyColor(const ui::Color& color) {
     if (color != m_color) {
         m_color = color;
         setStyleSheet(styleFor(color));

@@ -1,8 +1,12 @@
 #pragma once
 
-#include "ui/Color.h"
+#include "ui/TrendColors.h"
 
 #include <QLabel>
+
+namespace ui {
+class TrendPalette;
+}
 
 namespace market {
 
@@ -17,9 +21,13 @@ public:
 
     /// Shows text in color.
     void showValue(const QString& text, const ui::Color& color);
+    /// Shows text as a rise or a fall, recoloured whenever the palette changes.
+    void showTrend(const QString& text, const ui::TrendPalette& palette, ui::Trend trend, ui::Shade shade);
     ui::Color color() const { return m_color; }
 
 private:
+    void applyColor(const ui::Color& color);
+
     ui::Color m_color = ui::Color::white();
 };
 

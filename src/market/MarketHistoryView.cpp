@@ -33,18 +33,18 @@ QString haSTCCaption() {
 
 // The change against the previous minute as the drawing pass writes it; an unchanged value
 // leaves the label as it was.
-void showChange(MarketHistoryLabel* label, double point, double prePoint) {
+void showChange(MarketHistoryLabel* label, double point, double prePoint, const ui::TrendColors& colors) {
     if (label == nullptr || point == prePoint) {
         return;
     }
     const double difference = point - prePoint;
     const double percent = difference * 100 / prePoint;
     if (difference >= kOneHundredth) {
-        label->showValue(QString::asprintf("+%6.2lf(%6.2lf%%)", difference, percent), MarketHistoryView::darkGreen());
+        label->showValue(QString::asprintf("+%6.2lf(%6.2lf%%)", difference, percent), colors.rise(ui::Shade::Deep));
     } else if (difference <= -kOneHundredth) {
-        label->showValue(QString::asprintf("%6.2lf(%6.2lf%%)", difference, percent), ui::Color::red());
+        label->showValue(QString::asprintf("%6.2lf(%6.2lf%%)", difference, percent), colors.fall(ui::Shade::Deep));
     } else {
-        label->showValue(QStringLiteral("0(00.00%)"), MarketHistoryView::darkGreen());
+        label->showValue(QStringLiteral("0(00.00%)"), colors.rise(ui::Shade::Deep));
     }
 }
 
@@ -128,7 +128,7 @@ void MarketHistoryView::drawCoordinate() {
     canvas.fillRect(140, 160, 300, 75);
 
     canvas.setLineWidth(0.5);
-    canvas.setStrokeColor(ui::Color::green());
+    canvas.setStrokeColor(trendColors().rise());
     canvas.beginPath();
     canvas.moveTo(140, 125);
     canvas.addLineTo(140, 50);
@@ -218,20 +218,21 @@ void MarketHistoryView::drawBar(int exchange, int minute, double barValue, doubl
 void MarketHistoryView::drawMinute(ui::Canvas& canvas, Panel& panel, int minute, double barValue, double indexValue) {
     const bool drawable = !panel.isFlat();
     const double x = panel.x(minute);
-    canvas.setStrokeColor(barValue >= panel.preHeight ? darkGreen() : ui::Color::red());
+    const ui::TrendColors colors = trendColors();
+    canvas.setStrokeColor(colors.riseOrFall(barValue >= panel.preHeight, ui::Shade::Deep));
     panel.preHeight = barValue;
     if (drawable) {
         canvas.moveTo(x, panel.barBase);
         canvas.addLineTo(x, panel.barBase - (barValue - panel.minHeight) / panel.heightScale);
     }
-    canvas.setStrokeColor(indexValue >= panel.prePoint ? darkGreen() : ui::Color::red());
+    canvas.setStrokeColor(colors.riseOrFall(indexValue >= panel.prePoint, ui::Shade::Deep));
     if (panel.prePoint != 0) {
         if (drawable) {
             canvas.moveTo(panel.x(panel.preMinute),
                           panel.lineBase - (panel.prePoint - panel.minPoint) / panel.pointScale);
             canvas.addLineTo(x, panel.lineBase - (indexValue - panel.minPoint) / panel.pointScale);
         }
-        showChange(panel.changeLabel, indexValue, panel.prePoint);
+        showChange(panel.changeLabel, indexValue, panel.prePoint, colors);
     }
     panel.prePoint = indexValue;
     panel.preMinute = minute;

@@ -28,8 +28,9 @@ public:
     static constexpr int kHaSTC = 1;
     static constexpr int kHoSE = 2;
 
-    /// The green of this chart's rising bars, lines and change labels.
-    static ui::Color darkGreen() { return {0.13, 0.55, 0.13}; }
+    /// The usual green of this chart's rising bars, lines and change labels (the palette's deep
+    /// rise with both colour options off).
+    static ui::Color darkGreen() { return ui::TrendColors::usualRise(ui::Shade::Deep); }
 
     explicit MarketHistoryView(MarketHistoryViewController& delegate, QWidget* parent = nullptr);
     ~MarketHistoryView() override;

@@ -62,6 +62,7 @@ MarketHistoryViewController::~MarketHistoryViewController() = default;
 // the white chart on the dark screen.
 QWidget* MarketHistoryViewController::loadView() {
     m_chart = new MarketHistoryView(*this);
+    m_chart->setTrendPalette(&m_delegate.palette());
     buildTopBar(m_chart);
     buildSidePanel(m_chart);
     buildBottomBar(m_chart);
@@ -186,16 +187,16 @@ void MarketHistoryViewController::parseMarKetInfo(const QString& text) {
 void MarketHistoryViewController::showLastValues(const ExchangeLabels& labels, const LastValues& last,
                                                  double previousPoint) {
     const bool rise = previousPoint <= last.point;
-    const ui::Color color = rise ? ui::Color::green() : ui::Color::red();
-    labels.point->showValue(fixed(last.point), color);
+    const ui::Trend trend = rise ? ui::Trend::Rise : ui::Trend::Fall;
+    labels.point->showTrend(fixed(last.point), m_delegate.palette(), trend, ui::Shade::Bright);
     labels.totalQuantity->setText(fixed(last.height));
     labels.totalValue->setText(fixed(last.fifth));
     if (previousPoint > 0) {
         const double difference = last.point - previousPoint;
         const double percent = difference * 100 / previousPoint;
-        labels.percent->showValue(rise ? QString::asprintf("+%6.2lf(%4.2lf%%)", difference, percent)
+        labels.percent->showTrend(rise ? QString::asprintf("+%6.2lf(%4.2lf%%)", difference, percent)
                                        : QString::asprintf("%6.2lf(%4.2lf%%)", difference, percent),
-                                  color);
+                                  m_delegate.palette(), trend, ui::Shade::Bright);
     }
 }
 

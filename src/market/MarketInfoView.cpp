@@ -123,8 +123,7 @@ void MarketInfoView::drawMinuteBar(const Panel& panel, int minute, double barVal
     }
     const double x = panel.x(minute);
     const double top = panel.barTop(barValue);
-    ui::strokeBar(*currentCanvas(), x, panel.barBase, top,
-                  barValue >= *panel.preHeight ? ui::Color::green() : ui::Color::red());
+    ui::strokeBar(*currentCanvas(), x, panel.barBase, top, trendColors().riseOrFall(barValue >= *panel.preHeight));
     *panel.preHeight = static_cast<float>(barValue);
 }
 
@@ -132,7 +131,7 @@ void MarketInfoView::drawLinePoint(const Panel& panel, int minute, double indexV
     if (*panel.preMinute >= minute) {
         return;
     }
-    currentCanvas()->setStrokeColor(indexValue >= panel.yesterday ? ui::Color::green() : ui::Color::red());
+    currentCanvas()->setStrokeColor(trendColors().riseOrFall(indexValue >= panel.yesterday));
     if (*panel.prePoint != 0 && panel.hasLineScale()) {
         ui::strokeLine(*currentCanvas(), panel.x(*panel.preMinute), panel.lineY(*panel.prePoint), panel.x(minute),
                        panel.lineY(indexValue));

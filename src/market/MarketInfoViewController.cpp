@@ -14,7 +14,6 @@
 #include "shell/ScreenStyle.h"
 #include "store/myDb.h"
 #include "ui/Artwork.h"
-#include "ui/Color.h"
 #include "ui/Fonts.h"
 #include "ui/LiveModeButton.h"
 #include "ui/Navigator.h"
@@ -292,9 +291,9 @@ void MarketInfoViewController::fillLabels(const ExchangeLabels& labels, const ne
     labels.quantity->setFont(ui::systemFont(12, true));
     labels.quantity->setText(QStringLiteral("%1 %2").arg(record.text(7), QStringLiteral("Tr.")));
     const bool fall = record.doubleAt(1) < 0;
-    const QColor color = fall ? ui::Color::red().toQColor() : ui::Color::green().toQColor();
-    shell::setTextColor(labels.point, color);
-    shell::setTextColor(labels.percent, color);
+    const ui::Trend trend = fall ? ui::Trend::Fall : ui::Trend::Rise;
+    shell::setTrendColor(labels.point, m_delegate.palette(), trend, ui::Shade::Bright);
+    shell::setTrendColor(labels.percent, m_delegate.palette(), trend, ui::Shade::Bright);
     labels.percent->setText(fall ? QStringLiteral("%1(%2%)").arg(record.text(1), record.text(2))
                                  : QStringLiteral("+%1(+%2%)").arg(record.text(1), record.text(2)));
     labels.percent->setFont(ui::systemFont(12, true));

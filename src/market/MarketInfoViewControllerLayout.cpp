@@ -51,6 +51,7 @@ QWidget* MarketInfoViewController::loadView() {
     auto* chart = new MarketInfoView;
     chart->resize(480, 320);
     chart->setDelegate(this);
+    chart->setTrendPalette(&m_delegate.palette());
     m_chart = chart;
     buildTopBar(chart);
     buildExchangeLabels(chart);

@@ -90,11 +90,11 @@ void MarketResultView::drawBar(int exchange, int slot, double quantity, double i
 void MarketResultView::drawHoSEBar(int slot, double quantity, double index) {
     const double x = xOfSlot(slot);
     if (m_yHoSE_Scale > 0) {
-        currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
+        currentCanvas()->setStrokeColor(trendColors().riseOrFall(m_isGreen));
         ui::strokeLine(*currentCanvas(), x, 122, x, 117 - (quantity - m_minHoSEHeight) / m_yHoSE_Scale);
     }
     m_preHoSEHeight = quantity;
-    currentCanvas()->setStrokeColor(ui::Color::green());
+    currentCanvas()->setStrokeColor(trendColors().rise());
     if (m_preHoSEPoint != 0 && m_yHoSE_PointScale > 0) {
         ui::strokeLine(*currentCanvas(), xOfSlot(m_preHoSEMinute),
                        120 - (m_preHoSEPoint - m_minHoSEPoint) / m_yHoSE_PointScale, x,
@@ -107,11 +107,11 @@ void MarketResultView::drawHoSEBar(int slot, double quantity, double index) {
 void MarketResultView::drawHaSTCBar(int slot, double quantity, double index) {
     const double x = xOfSlot(slot);
     if (m_yHaSTC_Scale > 0) {
-        currentCanvas()->setStrokeColor(m_isGreen ? ui::Color::green() : ui::Color::red());
+        currentCanvas()->setStrokeColor(trendColors().riseOrFall(m_isGreen));
         ui::strokeLine(*currentCanvas(), x, 238, x, 233 - (quantity - m_minHaSTCHeight) / m_yHaSTC_Scale);
     }
     m_preHaSTCHeight = quantity;
-    currentCanvas()->setStrokeColor(ui::Color::green());
+    currentCanvas()->setStrokeColor(trendColors().rise());
     if (m_preHaSTCPoint != 0 && m_yHaSTC_PointScale > 0) {
         ui::strokeLine(*currentCanvas(), xOfSlot(m_preHaSTCMinute),
                        236 - (m_preHaSTCPoint - m_minHaSTCPoint) / m_yHaSTC_PointScale, x,

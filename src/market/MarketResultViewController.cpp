@@ -46,6 +46,7 @@ MarketResultViewController::~MarketResultViewController() = default;
 
 QWidget* MarketResultViewController::loadView() {
     m_chart = new MarketResultView(*this);
+    m_chart->setTrendPalette(&m_appDelegate.palette());
     m_layout = MarketResultLayout::build(m_chart, m_appDelegate.scheduler());
     return m_chart;
 }
@@ -189,9 +190,9 @@ void MarketResultViewController::showResultsOf(const MarketResultRecord& record)
     labels.totalValue->setFont(ui::systemFont(12, true));
     labels.totalValue->setText(m_appDelegate.getDecimalString(record.value) + QStringLiteral(" Tỷ."));
     const bool fall = record.differValue() < 0;
-    const QColor color = fall ? QColor(Qt::red) : shell::darkGreen();
-    shell::setTextColor(labels.point, color);
-    shell::setTextColor(labels.percent, color);
+    const ui::Trend trend = fall ? ui::Trend::Fall : ui::Trend::Rise;
+    shell::setTrendColor(labels.point, m_appDelegate.palette(), trend, ui::Shade::Deep);
+    shell::setTrendColor(labels.percent, m_appDelegate.palette(), trend, ui::Shade::Deep);
     const QString sign = fall ? QString() : QStringLiteral("+");
     labels.percent->setText(sign + record.differ + QLatin1Char('(') + sign + record.percent + QStringLiteral("%)"));
 }

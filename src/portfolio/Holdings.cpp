@@ -1,5 +1,6 @@
 #include "portfolio/Holdings.h"
 
+#include "company/BoardColours.h"
 #include "net/LenientNumbers.h"
 #include "store/myDb.h"
 
@@ -52,6 +53,7 @@ void HoldingsModel::load(myDb& db, const QString& categoryId, int day) {
         HoldingRow row = holdingFrom(text.split(u','));
         if (const auto found = quotes.constFind(row.holdingId); found != quotes.constEnd()) {
             addQuote(row, *found);
+            row.limits = company::readPriceLimits(db, found->value(kQuoteCompanyId), row.quoteDay);
         }
         m_rows.push_back(std::move(row));
     }

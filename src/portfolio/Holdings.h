@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ui/TrendColors.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class myDb;
@@ -28,6 +31,8 @@ struct HoldingRow {
     QString change;
     QString percent;
     QString volume;
+    /// The quote's day limits, for the price-board colours; none when the store lacks them.
+    std::optional<ui::PriceLimits> limits;
 };
 
 /// The data of the holdings screens: the category's holdings (`companyPortList`) and their

@@ -3,14 +3,17 @@
 #include "portfolio/Holdings.h"
 #include "ui/Artwork.h"
 #include "ui/RowLabel.h"
+#include "ui/TrendPalette.h"
 
 #include <QPainter>
 
 namespace portfolio {
 
-HoldingsSource::HoldingsSource(const HoldingsModel& model, const HoldingColumns& columns)
+HoldingsSource::HoldingsSource(const HoldingsModel& model, const HoldingColumns& columns,
+                               const ui::TrendPalette* palette)
     : m_model(model)
     , m_columns(columns)
+    , m_palette(palette)
     , m_disclosure(ui::artwork(QStringLiteral("AccDisclosure.png"), QSize(20, 20))) {}
 
 int HoldingsSource::rowCount() const {
@@ -23,8 +26,9 @@ void HoldingsSource::paintRow(QPainter& painter, const QRect& rect, int row, boo
         return;
     }
     painter.fillRect(rect, selected ? QColor(0x1c, 0x3a, 0x66) : QColor(Qt::black));
+    const ui::TrendColors colors = ui::colorsOf(m_palette);
     for (const HoldingColumn& column : m_columns) {
-        const HoldingCell cell = column.value(*holding);
+        const HoldingCell cell = column.value(*holding, colors);
         ui::paintLabel(painter, column.frame.translated(rect.topLeft()), cell.text, cell.color, 13, true,
                        Qt::AlignRight | Qt::AlignVCenter);
     }

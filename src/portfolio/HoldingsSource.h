@@ -7,6 +7,10 @@
 #include <QHash>
 #include <QPixmap>
 
+namespace ui {
+class TrendPalette;
+}
+
 namespace portfolio {
 
 class HoldingsModel;
@@ -20,7 +24,9 @@ public:
     /// Ends left of the vertical scroll bar, which lies over the last 17 points of the table.
     static constexpr QRect kDetailFrame{436, 7, 24, 20};
 
-    HoldingsSource(const HoldingsModel& model, const HoldingColumns& columns);
+    /// Painted in the palette's colours (the usual ones without one).
+    HoldingsSource(const HoldingsModel& model, const HoldingColumns& columns,
+                   const ui::TrendPalette* palette = nullptr);
 
     int rowCount() const override;
     int rowHeight(int /*row*/) const override { return kRowHeight; }
@@ -40,6 +46,7 @@ public:
 private:
     const HoldingsModel& m_model;
     const HoldingColumns& m_columns;
+    const ui::TrendPalette* m_palette;
     QPixmap m_disclosure;
     QHash<QString, QString> m_names;
 };

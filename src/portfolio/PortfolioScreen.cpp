@@ -56,7 +56,7 @@ PortfolioScreen::PortfolioScreen(shell::QRMInfoAppDelegate& appDelegate, int scr
     : BarScreen(appDelegate, heading)
     , m_screen(screen)
     , m_columns(columns)
-    , m_source(m_model, columns)
+    , m_source(m_model, columns, &appDelegate.palette())
     , m_order(std::make_unique<ui::RowOrder>(m_source, m_source))
     , m_request(appDelegate, *this) {}
 
@@ -105,6 +105,7 @@ void PortfolioScreen::buildTable(QWidget* root) {
     m_order->setOpenRow([this](int row) { goComDetail(row); });
     // The keyboard chooses a row quietly: the action menu stays for a tap.
     m_order->setChooseRow([this](int row) { m_selectedRow = row; });
+    ui::repaintOnChange(appDelegate().palette(), m_tbView->viewport());
     // Swipes page the day; the finger moving right shows the earlier day.
     new ui::SwipeWatcher(
         m_tbView->viewport(),

@@ -75,6 +75,8 @@ QWidget* WatchListViewController::loadView() {
     m_order->reserveKey(Qt::Key_L);
     m_order->setOpenRow([this](int row) { goComDetail(row); });
     m_order->setChooseRow([this](int row) { selectRow(row); });
+    m_source.setPalette(&m_delegate.palette());
+    ui::repaintOnChange(m_delegate.palette(), m_tbView->viewport());
     m_tbView->setDetailFrom(company::CompanyListSource::kDetailFrame.x());
     connect(m_tbView, &ui::RowTable::rowSelected, this, [this](int row) { selectRow(m_order->sourceRow(row)); });
     connect(m_tbView, &ui::RowTable::detailRequested, this, [this](int row) { goComDetail(m_order->sourceRow(row)); });
@@ -172,6 +174,7 @@ void WatchListViewController::readList() {
     m_companyList = m_delegate.db()->getWatchListData();
     m_source.setRowTexts(m_companyList);
     m_source.setNames(m_delegate.db()->getCompanyNames());
+    m_source.readPriceLimits(*m_delegate.db());
     m_order->reload();
     updateDateLabel();
 }

@@ -20,6 +20,8 @@ constexpr double kKeepAwakeCheckSeconds = 5;
 constexpr double kDefaultRealtimeSeconds = 60;
 constexpr double kDefaultWatchListSeconds = 5;
 constexpr double kWatchListExtraSeconds = 5;
+const QString kBoardColoursKey = QStringLiteral("BoardColours");
+const QString kColourSafeKey = QStringLiteral("ColourSafePalette");
 
 // A preference counts only when it is a positive number.
 double positiveOr(std::optional<double> value, double fallback) {
@@ -72,6 +74,26 @@ void QRMInfoAppDelegate::readPreferences() {
     };
     m_timeRealtime = positiveOr(read("Realtime"), kDefaultRealtimeSeconds);
     m_timeTheodoiCK = positiveOr(read("TheodoiCK"), kDefaultWatchListSeconds) + kWatchListExtraSeconds;
+    // Both colour options are off unless the user turned them on.
+    const auto isOn = [preferences](const QString& key) {
+        return positiveOr(preferences ? preferences->number(key) : std::nullopt, 0) > 0;
+    };
+    m_palette.setBoardColours(isOn(kBoardColoursKey));
+    m_palette.setColourSafe(isOn(kColourSafeKey));
+}
+
+void QRMInfoAppDelegate::setBoardColours(bool on) {
+    if (m_env.platform.preferences) {
+        m_env.platform.preferences->setNumber(kBoardColoursKey, on ? 1 : 0);
+    }
+    m_palette.setBoardColours(on);
+}
+
+void QRMInfoAppDelegate::setColourSafe(bool on) {
+    if (m_env.platform.preferences) {
+        m_env.platform.preferences->setNumber(kColourSafeKey, on ? 1 : 0);
+    }
+    m_palette.setColourSafe(on);
 }
 
 void QRMInfoAppDelegate::applicationWillResignActive() {

@@ -5,6 +5,7 @@
 #include "net/RequestCallback.h"
 #include "net/RequestDelegate.h"
 #include "shell/AppEnvironment.h"
+#include "ui/TrendPalette.h"
 #include "ui/ViewController.h"
 
 #include <QObject>
@@ -176,6 +177,13 @@ public:
     const QString& appLink() const { return m_appLink; }
     const QString& downloadText() const { return m_downloadText; }
     const core::Platform& platform() const { return m_env.platform; }
+    /// The rise and fall colours of every screen, under the two colour options.
+    ui::TrendPalette& palette() { return m_palette; }
+    const ui::TrendPalette& palette() const { return m_palette; }
+    /// Turns the price-board colours on or off: kept in the preferences, shown at once.
+    void setBoardColours(bool on);
+    /// Turns the colour-blind-safe palette on or off: kept in the preferences, shown at once.
+    void setColourSafe(bool on);
     QString version() const { return m_env.platform.version; }
     /// The request object of the version check, the category list and registration.
     net::MyUrlRequest* myUrlRequest() const { return m_myUrlRequest.get(); }
@@ -206,6 +214,8 @@ private:
 
     AppEnvironment m_env;
     net::Endpoints m_endpoints;
+    // Declared before the screens, so that it outlives every screen that follows it.
+    ui::TrendPalette m_palette;
     std::unique_ptr<myDb> m_db;
     // The receivers outlive the requests that call them.
     net::RequestCallback m_fullUpdateReceiver{[this](std::optional<QByteArray> data) {

@@ -2,6 +2,7 @@
 
 #include "ui/Fonts.h"
 #include "ui/PlainLabel.h"
+#include "ui/TrendPalette.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -14,6 +15,16 @@ namespace shell {
 namespace {
 
 const char* const kTextColorProperty = "screenTextColor";
+
+// A style sheet costs a restyle of the label: a colour that stays is not set again.
+void applyTextColor(QLabel* label, const QColor& color) {
+    if (label->property(kTextColorProperty) == QVariant(color)) {
+        return;
+    }
+    label->setProperty(kTextColorProperty, color);
+    const QString css = color.alpha() == 0 ? QStringLiteral("transparent") : color.name(QColor::HexRgb);
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(css));
+}
 
 } // namespace
 
@@ -47,17 +58,18 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, i
 }
 
 QColor darkGreen() {
-    return QColor::fromRgbF(0.13F, 0.55F, 0.13F);
+    return ui::TrendColors::usualRise(ui::Shade::Deep).toQColor();
 }
 
-// A style sheet costs a restyle of the label: a colour that stays is not set again.
 void setTextColor(QLabel* label, const QColor& color) {
-    if (label->property(kTextColorProperty) == QVariant(color)) {
-        return;
-    }
-    label->setProperty(kTextColorProperty, color);
-    const QString css = color.alpha() == 0 ? QStringLiteral("transparent") : color.name(QColor::HexRgb);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(css));
+    ui::stopFollowingPalette(label);
+    applyTextColor(label, color);
+}
+
+void setTrendColor(QLabel* label, const ui::TrendPalette& palette, ui::Trend trend, ui::Shade shade) {
+    ui::followPalette(label, palette, [label, trend, shade](const ui::TrendColors& colors) {
+        applyTextColor(label, colors.qOf(trend, shade));
+    });
 }
 
 QColor textColor(const QLabel* label) {

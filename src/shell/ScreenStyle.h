@@ -9,6 +9,12 @@ class QPushButton;
 class QRect;
 class QWidget;
 
+namespace ui {
+class TrendPalette;
+enum class Trend;
+enum class Shade;
+} // namespace ui
+
 namespace shell {
 
 /// The look shared by the screens: the dark ground, bar buttons with the highlighted
@@ -41,12 +47,15 @@ private:
 /// A label in white system font of the given size.
 QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, int pointSize, bool bold = false);
 
-/// The dark green of rises on the screens' labels.
+/// The usual dark green of rises on the screens' labels (the palette's deep rise with both
+/// colour options off).
 QColor darkGreen();
 
 /// Sets a label's text colour. The colour is kept on the label as well, because a style sheet
-/// does not show through the palette.
+/// does not show through the palette. A fixed colour ends any following of the trend palette.
 void setTextColor(QLabel* label, const QColor& color);
+/// Colours a label as a rise or a fall, from the palette now and again whenever it changes.
+void setTrendColor(QLabel* label, const ui::TrendPalette& palette, ui::Trend trend, ui::Shade shade);
 /// The colour last given by setTextColor (white for a label never given one).
 QColor textColor(const QLabel* label);
 

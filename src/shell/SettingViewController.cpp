@@ -19,8 +19,17 @@ constexpr int kDaysPerStep = 20;
 const QString kPull = QStringLiteral("PULL");
 const QString kPush = QStringLiteral("PUSH");
 
-const std::array<const char*, 4> kSwitchCaptions{"Hiển thị tên tài khoản", "Kiểm tra phiên bản mới khi khởi động",
-                                                 "Cập nhật dữ liệu dạng PUSH", "Cảnh báo giá danh mục"};
+const std::array<const char*, 6> kSwitchCaptions{"Hiển thị tên tài khoản",
+                                                 "Kiểm tra phiên bản mới khi khởi động",
+                                                 "Cập nhật dữ liệu dạng PUSH",
+                                                 "Cảnh báo giá danh mục",
+                                                 "Màu bảng giá",
+                                                 "Màu cho người khó phân biệt màu"};
+// Six switches, then the days row and its note, down the 320 points under the bar.
+constexpr int kFirstSwitchY = 40;
+constexpr int kSwitchStep = 34;
+constexpr int kDaysY = 248;
+constexpr int kNoteY = 280;
 
 } // namespace
 
@@ -32,8 +41,8 @@ SettingViewController::SettingViewController(QRMInfoAppDelegate& appDelegate)
 SettingViewController::~SettingViewController() = default;
 
 void SettingViewController::buildContent(QWidget* root) {
-    for (int tag = 0; tag < 4; ++tag) {
-        const int y = 42 + tag * 42;
+    for (int tag = 0; tag < static_cast<int>(kSwitchCaptions.size()); ++tag) {
+        const int y = kFirstSwitchY + tag * kSwitchStep;
         makeLabel(root, QString::fromUtf8(kSwitchCaptions.at(static_cast<std::size_t>(tag))), QRect(24, y, 330, 31),
                   13);
         auto* toggle = new ToggleSwitch(root);
@@ -41,9 +50,9 @@ void SettingViewController::buildContent(QWidget* root) {
         connect(toggle, &ToggleSwitch::clicked, this, [this, tag](bool on) { switchAction(tag, on); });
         m_switches.at(static_cast<std::size_t>(tag)) = toggle;
     }
-    makeLabel(root, QStringLiteral("Số ngày lưu dữ liệu"), QRect(24, 214, 160, 28), 13);
+    makeLabel(root, QStringLiteral("Số ngày lưu dữ liệu"), QRect(24, kDaysY, 152, 28), 13);
     m_slider = new QSlider(Qt::Horizontal, root);
-    m_slider->setGeometry(180, 214, 120, 28);
+    m_slider->setGeometry(180, kDaysY, 120, 28);
     m_slider->setRange(1, 3);
     m_slider->setPageStep(1);
     m_slider->setFocusPolicy(Qt::NoFocus);
@@ -52,13 +61,13 @@ void SettingViewController::buildContent(QWidget* root) {
             slideDayChanged(value);
         }
     });
-    m_lbDay_Store = makeLabel(root, QString(), QRect(308, 214, 40, 28), 14, true);
+    m_lbDay_Store = makeLabel(root, QString(), QRect(308, kDaysY, 40, 28), 14, true);
     m_lbDay_Store->setAlignment(Qt::AlignCenter);
-    QPushButton* step = makeBarButton(root, QStringLiteral("Đổi"), QRect(352, 215, 50, 26));
+    QPushButton* step = makeBarButton(root, QStringLiteral("Đổi"), QRect(352, kDaysY + 1, 50, 26));
     connect(step, &QPushButton::clicked, this, &SettingViewController::goSetDay);
-    QPushButton* choose = makeBarButton(root, QStringLiteral("Chọn..."), QRect(408, 215, 62, 26));
+    QPushButton* choose = makeBarButton(root, QStringLiteral("Chọn..."), QRect(408, kDaysY + 1, 62, 26));
     connectNavigation(choose, [this] { goChooseDays(); });
-    makeLabel(root, QStringLiteral("Số ngày lưu có hiệu lực từ lần khởi động sau."), QRect(24, 252, 440, 24), 11);
+    makeLabel(root, QStringLiteral("Số ngày lưu có hiệu lực từ lần khởi động sau."), QRect(24, kNoteY, 440, 24), 11);
 }
 
 void SettingViewController::viewDidLoad() {
@@ -93,6 +102,8 @@ void SettingViewController::create_UISwitch() {
     m_switches[2]->setChecked(m_update_type != kPull);
     m_switches[2]->setEnabled(false);
     m_switches[3]->setChecked(m_dir_warning != 0);
+    m_switches[kBoardColoursSwitch]->setChecked(appDelegate().palette().boardColours());
+    m_switches[kColourSafeSwitch]->setChecked(appDelegate().palette().colourSafe());
 }
 
 // The application object keeps its own copy of the row (the day chooser reads it), so every
@@ -116,6 +127,15 @@ void SettingViewController::switchAction(int tag, bool on) {
     case 3:
         m_dir_warning = on ? 1 : 0;
         break;
+    // The colour options live in the preferences, not in the setting row.
+    case kBoardColoursSwitch:
+        appDelegate().setBoardColours(on);
+        create_UISwitch();
+        return;
+    case kColourSafeSwitch:
+        appDelegate().setColourSafe(on);
+        create_UISwitch();
+        return;
     default:
         return;
     }

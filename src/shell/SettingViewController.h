@@ -11,12 +11,17 @@ namespace shell {
 
 class ToggleSwitch;
 
-/// The five values of the setting row, each written to the store as soon as it changes.
+/// The five values of the setting row, each written to the store as soon as it changes, and the
+/// two colour options, kept in the preferences.
 class SettingViewController final : public BarScreen {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SettingViewController)
 
 public:
+    /// The tags of the two colour switches, after the four of the setting row.
+    static constexpr int kBoardColoursSwitch = 4;
+    static constexpr int kColourSafeSwitch = 5;
+
     explicit SettingViewController(QRMInfoAppDelegate& appDelegate);
     ~SettingViewController() override;
 
@@ -51,7 +56,7 @@ private:
     QString m_update_type;
     int m_dir_warning = 0;
     int m_day_store = 0;
-    std::array<ToggleSwitch*, 4> m_switches{};
+    std::array<ToggleSwitch*, 6> m_switches{};
     QSlider* m_slider = nullptr;
     QLabel* m_lbDay_Store = nullptr;
     std::unique_ptr<ui::ViewController> m_chooser;

@@ -125,6 +125,9 @@ public:
     QStringList getCompanydataWithDay(int stockId, int day);
     /// 18 texts per matching row, not joined.
     QStringList getCompanyDetailData(const QString& code, int day);
+    /// The reference, ceiling and floor of a company's quote of that day, three texts not
+    /// joined; empty when the store holds no such quote.
+    QStringList getPriceLimits(const QString& id, int day);
     QStringList getGraphCompanyData(const QString& code, int day);
     QStringList getRealtimeData(int day);
     QStringList getMinuteCompanyData(const QString& id);

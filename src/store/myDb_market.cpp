@@ -138,6 +138,11 @@ QStringList myDb::getCompanydataWithDay(int stockId, int day) {
                     {qint64{indexDay}, qint64{stockId}});
 }
 
+QStringList myDb::getPriceLimits(const QString& id, int day) {
+    return readColumns(QStringLiteral("select refer,ceil,floor from companydata where day=?1 and id=?2"),
+                       {qint64{day}, id});
+}
+
 QStringList myDb::getCompanyDetailData(const QString& code, int day) {
     int quoteDay = day;
     const std::optional<QString> lastDay = readLast(

@@ -1,6 +1,7 @@
 #include "ui/ChartView.h"
 
 #include "ui/QPainterCanvas.h"
+#include "ui/TrendPalette.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,6 +24,21 @@ void ChartView::render(Canvas& canvas) {
 void ChartView::setChartBackground(const QColor& color) {
     m_background = color;
     update();
+}
+
+void ChartView::setTrendPalette(const TrendPalette* palette) {
+    if (m_palette) {
+        disconnect(m_palette, nullptr, this, nullptr);
+    }
+    m_palette = palette;
+    if (m_palette) {
+        connect(m_palette, &TrendPalette::changed, this, qOverload<>(&QWidget::update));
+    }
+    update();
+}
+
+TrendColors ChartView::trendColors() const {
+    return colorsOf(m_palette);
 }
 
 void ChartView::touchesBegan(QPointF /*position*/) {}

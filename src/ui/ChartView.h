@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/TrendColors.h"
+
 #include <QColor>
 #include <QPointF>
 #include <QWidget>
@@ -7,6 +9,7 @@
 namespace ui {
 
 class Canvas;
+class TrendPalette;
 
 /// Base of the chart views: paints its background, then the chart through a Canvas, and turns
 /// mouse presses, drags and releases into touches (a drag is a swipe).
@@ -22,6 +25,9 @@ public:
 
     QColor chartBackground() const { return m_background; }
     void setChartBackground(const QColor& color);
+    /// The palette of the chart's rises and falls, read at each drawing pass (the usual colours
+    /// without one); a change of it repaints the chart.
+    void setTrendPalette(const TrendPalette* palette);
 
     /// Touches in the view's coordinates; public so that tests can swipe without a mouse.
     virtual void touchesBegan(QPointF position);
@@ -33,6 +39,7 @@ protected:
     /// The canvas of the drawing pass under way, null outside one. A chart's controller draws
     /// its data through the view's operations during the pass, and those draw here.
     Canvas* currentCanvas() const { return m_current; }
+    TrendColors trendColors() const;
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -42,6 +49,7 @@ protected:
 private:
     QColor m_background = Qt::black;
     Canvas* m_current = nullptr;
+    const TrendPalette* m_palette = nullptr;
 };
 
 } // namespace ui

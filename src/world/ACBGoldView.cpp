@@ -44,7 +44,7 @@ void ACBGoldView::drawBar(int minute, double barValue, double price) {
     if (m_yScale > 0) {
         const double x = xOfMinute(minute);
         ui::strokeBar(*canvas, x, kBarBase, kBarBase - (value - double{m_minHeight}) / double{m_yScale},
-                      value >= m_preHeight ? ui::Color::green() : ui::Color::red());
+                      trendColors().riseOrFall(value >= m_preHeight));
     }
     m_preHeight = value;
     drawPricePoint(minute, price);

@@ -68,7 +68,7 @@ void GoldDayView::drawPricePoint(int minute, double price) {
     if (canvas == nullptr) {
         return;
     }
-    canvas->setStrokeColor(double{m_yesterdayPoint} < price ? ui::Color::green() : ui::Color::red());
+    canvas->setStrokeColor(trendColors().riseOrFall(double{m_yesterdayPoint} < price));
     if (minute > m_preMinute && m_prePoint != 0) {
         ui::strokeLine(*canvas, xOfMinute(m_preMinute), priceY(m_prePoint), xOfMinute(minute), priceY(price));
     }

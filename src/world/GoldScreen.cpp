@@ -42,6 +42,7 @@ QWidget* GoldScreen::loadView() {
     m_chart = makeChart();
     m_chart->resize(480, 320);
     m_chart->setDelegate(this);
+    m_chart->setTrendPalette(&appDelegate().palette());
     buildLiveBar(m_chart, m_look.heading);
     bar().heading->setFont(ui::systemFont(16, true));
     bar().heading->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
@@ -55,7 +56,8 @@ QWidget* GoldScreen::loadView() {
     setUserLabel(user);
     QLabel* unit = shell::makeLabel(m_chart, m_look.unit, QRect(64, 84, 150, 18), 11);
     unit->setStyleSheet(kGreyText);
-    m_lbPercent = makeQuoteLabel(m_chart, QRect(330, 84, 146, 18), Qt::red, Qt::AlignRight);
+    m_lbPercent =
+        makeQuoteLabel(m_chart, QRect(330, 84, 146, 18), appDelegate().palette().colors().qFall(), Qt::AlignRight);
     buildQuoteLabels(m_chart);
     buildTimeAxis(m_chart);
     buildBottomBar(m_chart);
@@ -263,13 +265,13 @@ void GoldScreen::markTime(int day, int minute) {
     m_dateMinute = minute;
 }
 
-QColor GoldScreen::showChange(double change, const QString& changeText, const QString& percentText) {
+ui::Trend GoldScreen::showChange(double change, const QString& changeText, const QString& percentText) {
     const bool rise = change > 0;
-    const QColor color = rise ? shell::darkGreen() : QColor(Qt::red);
+    const ui::Trend trend = rise ? ui::Trend::Rise : ui::Trend::Fall;
     m_lbPercent->setText(rise ? QStringLiteral("+%1(+%2%)").arg(changeText, percentText)
                               : QStringLiteral("%1(%2%)").arg(changeText, percentText));
-    shell::setTextColor(m_lbPercent, color);
-    return color;
+    shell::setTrendColor(m_lbPercent, appDelegate().palette(), trend, ui::Shade::Deep);
+    return trend;
 }
 
 // ---- navigation ------------------------------------------------------------------------------

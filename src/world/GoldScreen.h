@@ -103,9 +103,9 @@ protected:
     /// The time of the data: today's minute also becomes the revision; the label shows it
     /// when the day's answers are all read.
     void markTime(int day, int minute);
-    /// The change as the percent label shows it: dark green with plus signs for a rise, red
-    /// otherwise; returns the colour.
-    QColor showChange(double change, const QString& changeText, const QString& percentText);
+    /// The change as the percent label shows it: the palette's deep rise colour with plus signs
+    /// for a rise, its fall colour otherwise; returns which of the two it is.
+    ui::Trend showChange(double change, const QString& changeText, const QString& percentText);
     /// A label of the quote: plain text, in `color`, bold system 14.
     QLabel* makeQuoteLabel(QWidget* root, const QRect& frame, const QColor& color, Qt::Alignment alignment);
 

@@ -23,11 +23,11 @@ PriceRowLayout rowLayout() {
 }
 
 // No change reads "--" in both columns, in the colour of a rise.
-PriceRow goodsRow(const StoredPrice& price) {
+PriceRow goodsRow(const StoredPrice& price, const ui::TrendColors& colors) {
     const QString& value = price.values.at(0);
     const QString& change = price.values.at(1);
     const bool unchanged = isZeroText(change);
-    const QColor color = numberOf(change) < 0 ? QColor(Qt::red) : QColor(Qt::green);
+    const QColor color = colors.qBySign(numberOf(change));
     const QString priceText = isZeroText(value) ? QStringLiteral("--") : core::getDecimalString(numberOf(value));
     return PriceRow{QString(),
                     price.name,
@@ -73,7 +73,7 @@ std::vector<PriceRow> GoodsViewController::buildRows(const QStringList& stored) 
         days.push_back(price.day);
         lbDate()->setText(shownDay == app.currentDay() ? app.timeFromMinuteFrom0h00(price.minute)
                                                        : app.dateFromDay(shownDay));
-        PriceRow row = goodsRow(price);
+        PriceRow row = goodsRow(price, app.palette().colors());
         // A price of zero shows "--": there is no price to order by. No change is a change of 0.
         row.numbers = {isZeroText(price.values.at(0)) ? std::nullopt : figureNumber(price.values.at(0)),
                        figureNumber(price.values.at(1)), figureNumber(price.values.at(2))};

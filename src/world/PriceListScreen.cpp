@@ -32,7 +32,15 @@ PriceListScreen::PriceListScreen(shell::QRMInfoAppDelegate& appDelegate, QString
     : LiveScreen(appDelegate)
     , m_heading(std::move(heading))
     , m_rows(rowLayout)
-    , m_order(std::make_unique<ui::RowOrder>(m_rows, m_rows)) {}
+    , m_order(std::make_unique<ui::RowOrder>(m_rows, m_rows)) {
+    // The rows carry their colours: a palette change builds them again from what is stored.
+    connect(&appDelegate.palette(), &ui::TrendPalette::changed, this, [this] {
+        if (isViewLoaded()) {
+            m_rows.setRows(buildRows(m_stored));
+            m_order->reload();
+        }
+    });
+}
 
 PriceListScreen::~PriceListScreen() = default;
 

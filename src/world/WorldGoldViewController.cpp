@@ -37,7 +37,7 @@ WorldGoldView* WorldGoldViewController::goldView() {
 }
 
 void WorldGoldViewController::buildQuoteLabels(QWidget* root) {
-    m_lbValue = makeQuoteLabel(root, QRect(214, 84, 110, 18), Qt::red, Qt::AlignRight);
+    m_lbValue = makeQuoteLabel(root, QRect(214, 84, 110, 18), appDelegate().palette().colors().qFall(), Qt::AlignRight);
 }
 
 QString WorldGoldViewController::requestUrl(int revision) const {
@@ -60,9 +60,9 @@ int WorldGoldViewController::quoteFieldCount() const {
 }
 
 void WorldGoldViewController::showQuote(const net::RecordView& quote) {
-    const QColor color = showChange(quote.doubleAt(1), quote.text(1), quote.text(2));
+    const ui::Trend trend = showChange(quote.doubleAt(1), quote.text(1), quote.text(2));
     m_lbValue->setText(core::getDecimalString(quote.doubleAt(4)));
-    shell::setTextColor(m_lbValue, color);
+    shell::setTrendColor(m_lbValue, appDelegate().palette(), trend, ui::Shade::Deep);
 }
 
 void WorldGoldViewController::goACB() {

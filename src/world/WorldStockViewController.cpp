@@ -27,11 +27,11 @@ PriceRowLayout rowLayout() {
 }
 
 // The change and the percent: "--" for no change, else as the service wrote it, red for a fall.
-PriceCell changeCell(const QString& stored) {
+PriceCell changeCell(const QString& stored, const ui::TrendColors& colors) {
     if (isZeroText(stored)) {
-        return {QStringLiteral("--"), Qt::green};
+        return {QStringLiteral("--"), colors.qRise()};
     }
-    return {stored, numberOf(stored) < 0 ? QColor(Qt::red) : QColor(Qt::green)};
+    return {stored, colors.qBySign(numberOf(stored))};
 }
 
 } // namespace
@@ -145,6 +145,7 @@ std::vector<PriceRow> WorldStockViewController::buildRows(const QStringList& sto
     std::vector<PriceRow> rows;
     rows.reserve(static_cast<std::size_t>(stored.size()));
     const shell::QRMInfoAppDelegate& app = appDelegate();
+    const ui::TrendColors& colors = app.palette().colors();
     for (qsizetype r = 0; r < stored.size(); ++r) {
         const StoredPrice price = readStoredPrice(stored.at(r));
         if (r == 1) {
@@ -154,7 +155,7 @@ std::vector<PriceRow> WorldStockViewController::buildRows(const QStringList& sto
         PriceRow row{
             flagOf(price.id),
             price.name,
-            {PriceCell{valueText(price.values.at(0))}, changeCell(price.values.at(1)), changeCell(price.values.at(2))}};
+            {PriceCell{valueText(price.values.at(0))}, changeCell(price.values.at(1), colors), changeCell(price.values.at(2), colors)}};
         row.numbers = {figureNumber(price.values.at(0)), figureNumber(price.values.at(1)),
                        figureNumber(price.values.at(2))};
         rows.push_back(std::move(row));

@@ -19,6 +19,7 @@ public:
         const auto found = values.find(key);
         return found == values.end() ? std::nullopt : std::optional<double>(found->second);
     }
+    void setNumber(const QString& key, double value) override { values[key] = value; }
     std::map<QString, double> values;
 };
 
