@@ -1,6 +1,7 @@
 #include "company/CompanyRealTimeView.h"
 
 #include "company/CompanyRealTimeViewcontroller.h"
+#include "core/CalendarHelpers.h"
 #include "ui/Canvas.h"
 #include "ui/ChartPieces.h"
 #include "ui/Color.h"
@@ -23,10 +24,20 @@ ui::Color darkGreen() {
     return {0.13, 0.55, 0.13, 1};
 }
 
+QString priceText(double value) {
+    return QString::asprintf("%.2f", value);
+}
+
+QString volumeText(double value) {
+    return core::getDecimalString(value);
+}
+
 } // namespace
 
 CompanyRealTimeView::CompanyRealTimeView(QWidget* parent)
-    : ui::ChartView(parent) {}
+    : ui::ChartView(parent) {
+    setCrosshairPanels({{QRectF(197, 30, 260, 100), priceText, volumeText, ui::CrosshairPanel::Reference::Given}});
+}
 
 void CompanyRealTimeView::setNeedsDisplay() {
     ++m_displayRequests;
@@ -72,6 +83,7 @@ void CompanyRealTimeView::drawBar(int minute, double volume, double price) {
     currentCanvas()->setLineWidth(1);
     drawVolumeBar(minute, volume);
     drawPriceSegment(minute, price);
+    addCrosshairPoint(0, {xOf(minute), core::timeFromLastUpdate(minute), price, double{m_yesterdayPoint}, volume});
     m_prePoint = static_cast<float>(price);
     m_preMinute = minute;
 }

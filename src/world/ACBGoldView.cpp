@@ -47,7 +47,7 @@ void ACBGoldView::drawBar(int minute, double barValue, double price) {
                       value >= m_preHeight ? ui::Color::green() : ui::Color::red());
     }
     m_preHeight = value;
-    drawPricePoint(minute, price);
+    drawPricePoint(minute, price, value);
 }
 
 void ACBGoldView::drawCoordinate() {
