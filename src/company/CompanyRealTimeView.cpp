@@ -24,10 +24,6 @@ ui::Color darkGreen() {
     return {0.13, 0.55, 0.13, 1};
 }
 
-QString priceText(double value) {
-    return QString::asprintf("%.2f", value);
-}
-
 QString volumeText(double value) {
     return core::getDecimalString(value);
 }
@@ -36,7 +32,8 @@ QString volumeText(double value) {
 
 CompanyRealTimeView::CompanyRealTimeView(QWidget* parent)
     : ui::ChartView(parent) {
-    setCrosshairPanels({{QRectF(197, 30, 260, 100), priceText, volumeText, ui::CrosshairPanel::Reference::Given}});
+    setCrosshairPanels(
+        {{QRectF(197, 30, 260, 100), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::Given}});
 }
 
 void CompanyRealTimeView::setNeedsDisplay() {

@@ -26,10 +26,6 @@ QString priceLabel(double value) {
     return QString::asprintf("%6.2lf", value);
 }
 
-QString priceText(double value) {
-    return QString::asprintf("%.2f", value);
-}
-
 QString volumeText(double value) {
     return core::getDecimalString(value);
 }
@@ -43,7 +39,7 @@ CompanyResultView::CompanyResultView(CompanyResultViewController& delegate, QWid
     setFocusPolicy(Qt::StrongFocus);
     // Each day's change is against the trading day before it.
     setCrosshairPanels(
-        {{QRectF(197, 30, 260, 100), priceText, volumeText, ui::CrosshairPanel::Reference::PreviousPoint}});
+        {{QRectF(197, 30, 260, 100), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::PreviousPoint}});
 }
 
 CompanyResultView::~CompanyResultView() = default;

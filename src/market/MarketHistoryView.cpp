@@ -49,10 +49,6 @@ void showChange(MarketHistoryLabel* label, double point, double prePoint) {
     }
 }
 
-QString indexText(double value) {
-    return QString::asprintf("%.2f", value);
-}
-
 QString volumeText(double value) {
     return core::getDecimalString(value);
 }
@@ -65,8 +61,8 @@ MarketHistoryView::MarketHistoryView(MarketHistoryViewController& delegate, QWid
     setChartBackground(Qt::white);
     // As the change labels, each minute's change is against the minute before it.
     setCrosshairPanels(
-        {{QRectF(140, 50, 300, 75), indexText, volumeText, ui::CrosshairPanel::Reference::PreviousPoint},
-         {QRectF(140, 160, 300, 70), indexText, volumeText, ui::CrosshairPanel::Reference::PreviousPoint}});
+        {{QRectF(140, 50, 300, 75), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::PreviousPoint},
+         {QRectF(140, 160, 300, 70), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::PreviousPoint}});
 }
 
 MarketHistoryView::~MarketHistoryView() = default;

@@ -24,10 +24,6 @@ constexpr int kHaSTCCrosshairPanel = 1;
 constexpr double kReferenceLeft = 200;
 constexpr double kReferenceRight = 448;
 
-QString indexText(double value) {
-    return QString::asprintf("%.2f", value);
-}
-
 QString volumeText(double value) {
     return core::getDecimalString(value);
 }
@@ -36,8 +32,9 @@ QString volumeText(double value) {
 
 MarketInfoView::MarketInfoView(QWidget* parent)
     : ui::ChartView(parent) {
-    setCrosshairPanels({{QRectF(197, 30, 260, 100), indexText, volumeText, ui::CrosshairPanel::Reference::Given},
-                        {QRectF(197, 150, 265, 90), indexText, volumeText, ui::CrosshairPanel::Reference::Given}});
+    setCrosshairPanels(
+        {{QRectF(197, 30, 260, 100), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::Given},
+         {QRectF(197, 150, 265, 90), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::Given}});
 }
 
 void MarketInfoView::widenHoSE(float barValue, float indexValue) {

@@ -21,10 +21,6 @@ constexpr double kBarSpan = 40;
 constexpr double kLineSpan = 80;
 constexpr int kLabelX = 165;
 
-QString indexText(double value) {
-    return QString::asprintf("%.2f", value);
-}
-
 // Traded quantities are in millions, as the screen's totals show them.
 QString quantityText(double value) {
     return core::getDecimalString(value) + QStringLiteral(" Tr.");
@@ -37,8 +33,8 @@ MarketResultView::MarketResultView(MarketResultViewController& delegate, QWidget
     , m_delegate(delegate) {
     // Each day's change is against the trading day before it.
     setCrosshairPanels(
-        {{QRectF(197, 30, 260, 100), indexText, quantityText, ui::CrosshairPanel::Reference::PreviousPoint},
-         {QRectF(197, 150, 265, 90), indexText, quantityText, ui::CrosshairPanel::Reference::PreviousPoint}});
+        {{QRectF(197, 30, 260, 100), ui::twoDecimalText, quantityText, ui::CrosshairPanel::Reference::PreviousPoint},
+         {QRectF(197, 150, 265, 90), ui::twoDecimalText, quantityText, ui::CrosshairPanel::Reference::PreviousPoint}});
 }
 
 MarketResultView::~MarketResultView() = default;

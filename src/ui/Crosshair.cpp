@@ -30,7 +30,7 @@ QString signedText(double change, const QString& text) {
 QString changeText(const CrosshairPanel& panel, double change, double reference) {
     const double percent = change * 100 / reference;
     return signedText(change, panel.valueFormat(change)) + QStringLiteral(" (") +
-           signedText(percent, QString::asprintf("%.2f", percent)) + QStringLiteral("%)");
+           signedText(percent, twoDecimalText(percent)) + QStringLiteral("%)");
 }
 
 bool hasChange(const CrosshairPoint& point) {
@@ -54,6 +54,10 @@ QSizeF measureBox(const QStringList& lines) {
 }
 
 } // namespace
+
+QString twoDecimalText(double value) {
+    return QString::asprintf("%.2f", value);
+}
 
 qsizetype nearestPointIndex(const QList<CrosshairPoint>& points, double x) {
     if (points.isEmpty()) {

@@ -28,6 +28,9 @@ struct CrosshairPoint {
 /// How a panel writes its numbers: the screens' own formats, given by the chart.
 using NumberFormat = QString (*)(double);
 
+/// Two fraction digits, as the index and price labels of the charts ("502.50").
+QString twoDecimalText(double value);
+
 /// A panel of a chart the crosshair serves: the line spans its height and the box stays inside it.
 struct CrosshairPanel {
     enum class Reference { Given, PreviousPoint };
