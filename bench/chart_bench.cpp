@@ -13,6 +13,7 @@
 #include "world/ACBGoldViewController.h"
 #include "world/GoldDayView.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QNetworkAccessManager>
 #include <QPainter>
@@ -164,6 +165,26 @@ void BM_MarketOverviewRedraw(benchmark::State& state) {
     benchmark::DoNotOptimize(image.constBits());
 }
 BENCHMARK(BM_MarketOverviewRedraw)->Unit(benchmark::kMillisecond);
+
+// The crosshair following the pointer over the overview shown on screen: a move repaints the
+// crosshair over the chart as last drawn, without a redraw from the store.
+void BM_MarketOverviewCrosshairMove(benchmark::State& state) {
+    Overview overview;
+    overview.storeMorning();
+    market::MarketInfoView* chart = overview.screen->chartView();
+    QWidget* const host = chart->parentWidget();
+    chart->setParent(nullptr);
+    chart->show();
+    QCoreApplication::processEvents();
+    int step = 0;
+    for (auto _ : state) {
+        chart->hoverAt(QPointF(200 + (step++ % 250), 80));
+        QCoreApplication::processEvents();
+    }
+    chart->hide();
+    chart->setParent(host);
+}
+BENCHMARK(BM_MarketOverviewCrosshairMove)->Unit(benchmark::kMicrosecond);
 
 void BM_MarketAnswerParse(benchmark::State& state) {
     Overview overview;

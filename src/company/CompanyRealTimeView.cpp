@@ -1,6 +1,7 @@
 #include "company/CompanyRealTimeView.h"
 
 #include "company/CompanyRealTimeViewcontroller.h"
+#include "core/CalendarHelpers.h"
 #include "ui/Canvas.h"
 #include "ui/ChartPieces.h"
 #include "ui/Color.h"
@@ -19,10 +20,17 @@ constexpr double kRight = 448;
 constexpr double kBase = 122;
 constexpr int kLabelX = 155;
 
+QString volumeText(double value) {
+    return core::getDecimalString(value);
+}
+
 } // namespace
 
 CompanyRealTimeView::CompanyRealTimeView(QWidget* parent)
-    : ui::ChartView(parent) {}
+    : ui::ChartView(parent) {
+    setCrosshairPanels(
+        {{QRectF(197, 30, 260, 100), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::Given}});
+}
 
 void CompanyRealTimeView::setNeedsDisplay() {
     ++m_displayRequests;
@@ -68,6 +76,7 @@ void CompanyRealTimeView::drawBar(int minute, double volume, double price) {
     currentCanvas()->setLineWidth(1);
     drawVolumeBar(minute, volume);
     drawPriceSegment(minute, price);
+    addCrosshairPoint(0, {xOf(minute), core::timeFromLastUpdate(minute), price, double{m_yesterdayPoint}, volume});
     m_prePoint = static_cast<float>(price);
     m_preMinute = minute;
 }

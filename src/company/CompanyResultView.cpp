@@ -1,6 +1,7 @@
 #include "company/CompanyResultView.h"
 
 #include "company/CompanyResultViewController.h"
+#include "core/CalendarHelpers.h"
 #include "ui/Canvas.h"
 #include "ui/ChartPieces.h"
 #include "ui/Color.h"
@@ -25,6 +26,10 @@ QString priceLabel(double value) {
     return QString::asprintf("%6.2lf", value);
 }
 
+QString volumeText(double value) {
+    return core::getDecimalString(value);
+}
+
 } // namespace
 
 CompanyResultView::CompanyResultView(CompanyResultViewController& delegate, QWidget* parent)
@@ -32,6 +37,9 @@ CompanyResultView::CompanyResultView(CompanyResultViewController& delegate, QWid
     , m_delegate(delegate) {
     // The tab lies over its host's screen, so the day keys reach it through the focus.
     setFocusPolicy(Qt::StrongFocus);
+    // Each day's change is against the trading day before it.
+    setCrosshairPanels(
+        {{QRectF(197, 30, 260, 100), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::PreviousPoint}});
 }
 
 CompanyResultView::~CompanyResultView() = default;
@@ -78,7 +86,7 @@ void CompanyResultView::drawText(const QString& text, int x, int y) {
 
 // A volume range with nothing in it has no scale: the bars are left out. A flat price range
 // puts the whole line on the panel's base.
-void CompanyResultView::drawBar(int i, double volume, double price) {
+void CompanyResultView::drawBar(int i, int day, double volume, double price) {
     if (!currentCanvas()) {
         return;
     }
@@ -95,6 +103,7 @@ void CompanyResultView::drawBar(int i, double volume, double price) {
     }
     m_prePoint = price;
     m_preDay = i;
+    addCrosshairPoint(0, {x, core::dateFromDay(day), price, 0, volume});
 }
 
 double CompanyResultView::yOfPrice(double price) const {

@@ -30,8 +30,8 @@ public:
     void clearChart();
     /// The price labels left of the panel.
     void drawCoordinate();
-    /// One trading day at chart position i: its volume bar and its price-line segment.
-    void drawBar(int i, double volume, double price);
+    /// One trading day (`day`) at chart position i: its volume bar and its price-line segment.
+    void drawBar(int i, int day, double volume, double price);
     /// The grey marker at the chosen day, when it is one of the days drawn.
     void drawPositionBar();
     void drawText(const QString& text, int x, int y);

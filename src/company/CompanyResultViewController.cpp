@@ -187,7 +187,7 @@ void CompanyResultViewController::ParseText(const QString& row) {
     }
     CompanyResultView* chart = chartView();
     chart->setIsGreen(values.volume >= m_tmpVal);
-    chart->drawBar(day - currentDay() + CompanyResultView::kPositions, values.volume, values.price);
+    chart->drawBar(day - currentDay() + CompanyResultView::kPositions, values.day, values.volume, values.price);
     m_iDayCount = day;
 }
 

@@ -1,5 +1,6 @@
 #include "market/MarketHistoryView.h"
 
+#include "core/CalendarHelpers.h"
 #include "market/MarketHistoryLabel.h"
 #include "market/MarketHistoryViewController.h"
 #include "ui/Canvas.h"
@@ -48,12 +49,20 @@ void showChange(MarketHistoryLabel* label, double point, double prePoint, const 
     }
 }
 
+QString volumeText(double value) {
+    return core::getDecimalString(value);
+}
+
 } // namespace
 
 MarketHistoryView::MarketHistoryView(MarketHistoryViewController& delegate, QWidget* parent)
     : ui::ChartView(parent)
     , m_delegate(delegate) {
     setChartBackground(Qt::white);
+    // As the change labels, each minute's change is against the minute before it.
+    setCrosshairPanels(
+        {{QRectF(140, 50, 300, 75), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::PreviousPoint},
+         {QRectF(140, 160, 300, 70), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::PreviousPoint}});
 }
 
 MarketHistoryView::~MarketHistoryView() = default;
@@ -106,6 +115,7 @@ void MarketHistoryView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), chartBackground());
     painter.drawPicture(0, 0, m_picture);
+    paintCrosshair(painter);
 }
 
 void MarketHistoryView::repaintPicture() {
@@ -113,7 +123,7 @@ void MarketHistoryView::repaintPicture() {
     {
         QPainter painter(&picture);
         ui::QPainterCanvas canvas(painter);
-        render(canvas);
+        renderChart(canvas);
     }
     m_picture = picture;
 }
@@ -176,7 +186,8 @@ MarketHistoryView::Panel MarketHistoryView::hosePanel() {
                  .preHeight = m_preHoSEHeight,
                  .prePoint = m_preHoSEPoint,
                  .preMinute = m_preHoSEMinute,
-                 .changeLabel = m_delegate.hosePercent()};
+                 .changeLabel = m_delegate.hosePercent(),
+                 .crosshairPanel = 0};
 }
 
 MarketHistoryView::Panel MarketHistoryView::haSTCPanel() {
@@ -193,7 +204,8 @@ MarketHistoryView::Panel MarketHistoryView::haSTCPanel() {
                  .preHeight = m_preHaSTCHeight,
                  .prePoint = m_preHaSTCPoint,
                  .preMinute = m_preHaSTCMinute,
-                 .changeLabel = m_delegate.haSTCPercent()};
+                 .changeLabel = m_delegate.haSTCPercent(),
+                 .crosshairPanel = 1};
 }
 
 void MarketHistoryView::drawBar(int exchange, int minute, double barValue, double indexValue) {
@@ -237,6 +249,7 @@ void MarketHistoryView::drawMinute(ui::Canvas& canvas, Panel& panel, int minute,
     panel.prePoint = indexValue;
     panel.preMinute = minute;
     canvas.strokePath();
+    addCrosshairPoint(panel.crosshairPanel, {x, core::timeFromLastUpdate(minute), indexValue, 0, barValue});
 }
 
 } // namespace market

@@ -93,6 +93,7 @@ private:
         double& prePoint;
         int& preMinute;
         MarketHistoryLabel* changeLabel;
+        int crosshairPanel;
 
         double x(int minute) const { return xPerMinute * minute + xAtMinuteZero; }
         bool isFlat() const { return heightScale == 0 || pointScale == 0; }

@@ -1,5 +1,6 @@
 #include "market/MarketInfoView.h"
 
+#include "core/CalendarHelpers.h"
 #include "market/MarketInfoViewController.h"
 #include "ui/Canvas.h"
 #include "ui/ChartPieces.h"
@@ -18,13 +19,23 @@ constexpr int kHoSELastMinute = 105;
 constexpr int kHoSEFirstLineMinute = 30;
 
 constexpr int kLabelX = 155;
+constexpr int kHoSECrosshairPanel = 0;
+constexpr int kHaSTCCrosshairPanel = 1;
 constexpr double kReferenceLeft = 200;
 constexpr double kReferenceRight = 448;
+
+QString volumeText(double value) {
+    return core::getDecimalString(value);
+}
 
 } // namespace
 
 MarketInfoView::MarketInfoView(QWidget* parent)
-    : ui::ChartView(parent) {}
+    : ui::ChartView(parent) {
+    setCrosshairPanels(
+        {{QRectF(197, 30, 260, 100), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::Given},
+         {QRectF(197, 150, 265, 90), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::Given}});
+}
 
 void MarketInfoView::widenHoSE(float barValue, float indexValue) {
     ui::widenRange(barValue, m_maxHoSEHeight, m_minHoSEHeight);
@@ -103,15 +114,24 @@ void MarketInfoView::drawBar(int exchange, int minute, double barValue, double i
         const Panel panel = haSTCPanel();
         drawMinuteBar(panel, minute, barValue);
         drawLinePoint(panel, minute, indexValue);
+        addMinutePoint(kHaSTCCrosshairPanel, panel, minute, indexValue, barValue);
     } else if (exchange == kHoSE) {
         const Panel panel = hosePanel();
         if (minute >= kHoSEFirstBarMinute && minute <= kHoSELastMinute) {
             drawMinuteBar(panel, minute, barValue);
             drawLinePoint(panel, minute, indexValue);
+            addMinutePoint(kHoSECrosshairPanel, panel, minute, indexValue, barValue);
         } else if (minute == kHoSEFirstLineMinute || minute == kHoSEFirstLineMinute + 1) {
             drawLinePoint(panel, minute, indexValue);
+            addMinutePoint(kHoSECrosshairPanel, panel, minute, indexValue, std::nullopt);
         }
     }
+}
+
+void MarketInfoView::addMinutePoint(int crosshairPanel, const Panel& panel, int minute, double indexValue,
+                                    std::optional<double> barValue) {
+    addCrosshairPoint(crosshairPanel, {panel.x(minute), core::timeFromLastUpdate(minute), indexValue,
+                                       static_cast<double>(panel.yesterday), barValue});
 }
 
 // The white stroke under the coloured one keeps a hairline of light at the bar's edges. Without

@@ -3,6 +3,8 @@
 #include "ui/ChartView.h"
 #include "ui/SwipeClassifier.h"
 
+#include <optional>
+
 namespace ui {
 class Canvas;
 }
@@ -118,6 +120,9 @@ private:
     Panel haSTCPanel();
     void drawMinuteBar(const Panel& panel, int minute, double barValue);
     void drawLinePoint(const Panel& panel, int minute, double indexValue);
+    /// The minute for the crosshair; the first HoSE minutes have a line point but no bar.
+    void addMinutePoint(int crosshairPanel, const Panel& panel, int minute, double indexValue,
+                        std::optional<double> barValue);
     void drawReferenceLine(const Panel& panel, float maxPoint);
     void drawValueLabels(float maxPoint, float minPoint, const int (&baselines)[3], const double (&nudges)[3]);
 

@@ -21,11 +21,21 @@ constexpr double kBarSpan = 40;
 constexpr double kLineSpan = 80;
 constexpr int kLabelX = 165;
 
+// Traded quantities are in millions, as the screen's totals show them.
+QString quantityText(double value) {
+    return core::getDecimalString(value) + QStringLiteral(" Tr.");
+}
+
 } // namespace
 
 MarketResultView::MarketResultView(MarketResultViewController& delegate, QWidget* parent)
     : ui::ChartView(parent)
-    , m_delegate(delegate) {}
+    , m_delegate(delegate) {
+    // Each day's change is against the trading day before it.
+    setCrosshairPanels(
+        {{QRectF(197, 30, 260, 100), ui::twoDecimalText, quantityText, ui::CrosshairPanel::Reference::PreviousPoint},
+         {QRectF(197, 150, 265, 90), ui::twoDecimalText, quantityText, ui::CrosshairPanel::Reference::PreviousPoint}});
+}
 
 MarketResultView::~MarketResultView() = default;
 
@@ -75,7 +85,7 @@ void MarketResultView::drawText(const QString& text, int x, int y) {
     }
 }
 
-void MarketResultView::drawBar(int exchange, int slot, double quantity, double index) {
+void MarketResultView::drawBar(int exchange, int slot, int day, double quantity, double index) {
     if (!currentCanvas()) {
         return;
     }
@@ -84,7 +94,10 @@ void MarketResultView::drawBar(int exchange, int slot, double quantity, double i
         drawHoSEBar(slot, quantity, index);
     } else if (exchange == kHaSTC) {
         drawHaSTCBar(slot, quantity, index);
+    } else {
+        return;
     }
+    addCrosshairPoint(exchange == kHoSE ? 0 : 1, {xOfSlot(slot), core::dateFromDay(day), index, 0, quantity});
 }
 
 void MarketResultView::drawHoSEBar(int slot, double quantity, double index) {

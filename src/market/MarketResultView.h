@@ -30,7 +30,7 @@ public:
     /// The axis labels of both panels.
     void drawCoordinate();
     /// One day of one exchange (1 HNX, 2 HoSE): its quantity bar and its index line segment.
-    void drawBar(int exchange, int slot, double quantity, double index);
+    void drawBar(int exchange, int slot, int day, double quantity, double index);
     /// The grey marker at the chosen day, when it is one of the HoSE days drawn.
     void drawPositionBar();
     void drawText(const QString& text, int x, int y);

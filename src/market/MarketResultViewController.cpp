@@ -237,7 +237,7 @@ void MarketResultViewController::ParseText(const QString& row) {
         *counter -= 1;
         slot = *counter - currentDay() + kSlots;
     }
-    chart->drawBar(record.stockId, slot, record.quantity, record.pointValue());
+    chart->drawBar(record.stockId, slot, record.day, record.quantity, record.pointValue());
 }
 
 void MarketResultViewController::reload() {

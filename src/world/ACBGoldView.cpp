@@ -47,7 +47,7 @@ void ACBGoldView::drawBar(int minute, double barValue, double price) {
                       trendColors().riseOrFall(value >= m_preHeight));
     }
     m_preHeight = value;
-    drawPricePoint(minute, price);
+    drawPricePoint(minute, price, value);
 }
 
 void ACBGoldView::drawCoordinate() {

@@ -13,6 +13,10 @@ namespace {
 // 381 points for 1440 minutes, as a float so that every platform puts a minute on the same x.
 constexpr float kPointsPerMinute = 0.26458332F;
 
+QString goldText(double value) {
+    return core::getDecimalString(value);
+}
+
 } // namespace
 
 GoldChartDelegate::~GoldChartDelegate() = default;
@@ -21,6 +25,8 @@ GoldDayView::GoldDayView(float initialMinPoint, QWidget* parent)
     : ui::ChartView(parent)
     , m_minPoint(initialMinPoint) {
     setChartBackground(Qt::white);
+    // The black panel between the quote labels above it and the hours below.
+    setCrosshairPanels({{QRectF(14, 104, 452, 130), goldText, goldText, ui::CrosshairPanel::Reference::Given}});
 }
 
 GoldDayView::~GoldDayView() = default;
@@ -63,11 +69,13 @@ void GoldDayView::resetPass() {
     m_preMinute = 0;
 }
 
-void GoldDayView::drawPricePoint(int minute, double price) {
+void GoldDayView::drawPricePoint(int minute, double price, std::optional<double> volume) {
     ui::Canvas* canvas = currentCanvas();
     if (canvas == nullptr) {
         return;
     }
+    addCrosshairPoint(
+        0, {xOfMinute(minute), core::timeFromMinuteFrom0h00(minute), price, double{m_yesterdayPoint}, volume});
     canvas->setStrokeColor(trendColors().riseOrFall(double{m_yesterdayPoint} < price));
     if (minute > m_preMinute && m_prePoint != 0) {
         ui::strokeLine(*canvas, xOfMinute(m_preMinute), priceY(m_prePoint), xOfMinute(minute), priceY(price));

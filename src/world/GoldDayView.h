@@ -2,6 +2,8 @@
 
 #include "ui/ChartView.h"
 
+#include <optional>
+
 namespace ui {
 struct Color;
 }
@@ -61,8 +63,9 @@ protected:
     /// The reference line and the labels, over the data.
     virtual void drawCoordinate() = 0;
     /// The segment from the previous point to this one when the minute moved on, in the colour
-    /// of the price against the previous day's; the point becomes the previous one.
-    void drawPricePoint(int minute, double price);
+    /// of the price against the previous day's; the point becomes the previous one. The
+    /// crosshair shows the minute with its volume when the chart has bars.
+    void drawPricePoint(int minute, double price, std::optional<double> volume = std::nullopt);
     /// The reference line in `color` when the previous day's price lies inside the range.
     void drawReferenceLine(const ui::Color& color);
     /// The maximum, middle and minimum prices as whole numbers, at x.

@@ -455,3 +455,23 @@ TEST_F(CompanyResultTest, HomeReturnsToTheMainMenu) {
     screen().btHome()->click();
     EXPECT_EQ(navigator().topController(), app().mainViewController());
 }
+
+// ---- crosshair -----------------------------------------------------------------------------
+
+TEST_F(CompanyResultTest, TheCrosshairShowsTheDaysDatePriceChangeFromTheDayBeforeAndVolume) {
+    storeQuote(kToday - 6, 25, 100);
+    storeQuote(kToday - 3, 26, 80);
+    openTab(kToday - 3);
+    const RecordingCanvas plain = render();
+    screen().chartView()->hoverAt(QPointF(xOf(29) + 2, 60));
+    const RecordingCanvas shown = render();
+
+    QStringList texts;
+    for (qsizetype i = plain.texts().size(); i < shown.texts().size(); ++i) {
+        texts.append(shown.texts().at(i).text);
+    }
+    // Monday stands next to Friday: its change is against Friday's price.
+    EXPECT_EQ(texts, (QStringList{app().dateFromDay(kToday - 3), QStringLiteral("26.00"),
+                                  QStringLiteral("+1.00 (+4.00%)"), QStringLiteral("KL: 80")}));
+    EXPECT_TRUE(QRectF(197, 30, 260, 100).contains(shown.fills().constLast().rect));
+}

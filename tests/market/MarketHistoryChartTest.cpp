@@ -199,3 +199,36 @@ TEST_F(MarketHistoryChartTest, ARepaintShowsTheLastPassWithoutRunningItAgain) {
     chart.QWidget::render(&third);
     EXPECT_EQ(screen().hosePercent()->text(), QStringLiteral(" -1.50( -0.30%)"));
 }
+
+TEST_F(MarketHistoryChartTest, TheCrosshairShowsTheMinuteAgainstTheMinuteBefore) {
+    storeDay();
+    open();
+    const ui::RecordingCanvas plain = redraw();
+    MarketHistoryView* chart = screen().chartView();
+    chart->hoverAt(QPointF(185, 80));
+    const QStringList texts = textsOf(redraw()).mid(plain.texts().size());
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("09:11"), QStringLiteral("502.50"), QStringLiteral("+2.50 (+0.50%)"),
+                                  QStringLiteral("KL: 12")}));
+
+    chart->hoverAt(QPointF(150, 200));
+    EXPECT_EQ(textsOf(redraw()).mid(plain.texts().size()),
+              (QStringList{QStringLiteral("08:40"), QStringLiteral("345.00"), QStringLiteral("KL: 20")}));
+}
+
+// The chart paints its kept picture of the pass: the crosshair is painted over it and goes
+// with the pointer, without a new pass.
+TEST_F(MarketHistoryChartTest, TheCrosshairIsPaintedOverTheKeptPicture) {
+    storeDay();
+    open();
+    MarketHistoryView* chart = screen().chartView();
+    const QImage before = chart->grab().toImage();
+    const int requests = chart->displayRequestCount();
+    chart->hoverAt(QPointF(189, 80));
+    const QImage shown = chart->grab().toImage();
+    EXPECT_LT(std::min(shown.pixelColor(187, 88).red(), shown.pixelColor(188, 88).red()), 230);
+    EXPECT_EQ(std::min(before.pixelColor(187, 88).red(), before.pixelColor(188, 88).red()), 255);
+    chart->endHover();
+    const QImage after = chart->grab().toImage();
+    EXPECT_EQ(std::min(after.pixelColor(187, 88).red(), after.pixelColor(188, 88).red()), 255);
+    EXPECT_EQ(chart->displayRequestCount(), requests);
+}
