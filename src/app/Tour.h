@@ -44,6 +44,9 @@ private:
     QString walkStartAndUpdate();
     QString walkAccount();
     QString walkMarket();
+    /// The movers of the results screen's day; walked last, so the earlier pictures keep their
+    /// numbers.
+    QString walkMovers();
     QString walkCompanies(market::MarketInfoViewController& overview);
     QString refreshCompanyList(company::CompanyInfoViewController& list, const QString& name);
     void walkSettingsAndMenu();

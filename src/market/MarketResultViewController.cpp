@@ -1,6 +1,9 @@
 #include "market/MarketResultViewController.h"
 
 #include "company/CompanyInfoViewController.h"
+#include "market/BreadthStrip.h"
+#include "market/MarketBreadth.h"
+#include "market/MarketMoversViewController.h"
 #include "market/MarketResultRecord.h"
 #include "market/MarketResultStyle.h"
 #include "market/MarketResultView.h"
@@ -73,6 +76,7 @@ void MarketResultViewController::connectActions() {
     bindNavigation(m_layout.btMenu, &MarketResultViewController::goMenu);
     bindNavigation(m_layout.btCompanyHoSE, &MarketResultViewController::goCompanyInfoHoSE);
     bindNavigation(m_layout.btCompanyHaSTC, &MarketResultViewController::goCompanyInfoHaSTC);
+    bindNavigation(m_layout.btMovers, &MarketResultViewController::goMovers);
     // A tap on the exchange already selected keeps it selected.
     connect(m_layout.btHoSe, &QPushButton::clicked, this, [this] {
         if (m_selectedButton == 0) {
@@ -133,6 +137,9 @@ bool MarketResultViewController::handleKey(int qtKey) {
     case Qt::Key_Right:
         goBack();
         return true;
+    case Qt::Key_M:
+        goMovers();
+        return true;
     default:
         return ui::ViewController::handleKey(qtKey);
     }
@@ -152,7 +159,16 @@ void MarketResultViewController::loadData() {
         }
         m_bParseForDraw = false;
     }
+    showBreadth();
     m_chart->update();
+}
+
+// Counted from the chosen day's own company quotes: a day without them shows none.
+void MarketResultViewController::showBreadth() {
+    myDb& db = *m_appDelegate.db();
+    const int day = chosenDay();
+    m_layout.hoseBreadth->setBreadth(breadthOf(companyDayResults(db.getCompanyResultsOfDay(kHoSE, day))));
+    m_layout.haSTCBreadth->setBreadth(breadthOf(companyDayResults(db.getCompanyResultsOfDay(kHaSTC, day))));
 }
 
 void MarketResultViewController::parseMarKetInfo(const QString& row) {
@@ -320,6 +336,12 @@ void MarketResultViewController::goCompanyInfoHoSE() {
 
 void MarketResultViewController::goCompanyInfoHaSTC() {
     openCompanyList(m_appDelegate, company::CompanyInfoViewController::kHNX);
+}
+
+void MarketResultViewController::goMovers() {
+    auto* movers = m_appDelegate.cachedScreen<MarketMoversViewController>();
+    movers->setMarket(m_selectedButton != 0 ? kHoSE : kHaSTC, chosenDay());
+    m_appDelegate.navigator().push(movers, true);
 }
 
 void MarketResultViewController::goMenu() {

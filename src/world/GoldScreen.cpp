@@ -133,6 +133,7 @@ void GoldScreen::prepareToDisplay() {
     m_texts = app.db()->getRealtimeGoldData(m_feedId);
     app.realDataArrGold() = m_texts;
     if (m_texts.isEmpty()) {
+        storedDataShown();
         return;
     }
     m_quoteSource.clear();
@@ -142,6 +143,7 @@ void GoldScreen::prepareToDisplay() {
     }
     showLatest();
     m_chart->setNeedsDisplay();
+    storedDataShown();
 }
 
 void GoldScreen::showLatest() {
