@@ -91,6 +91,9 @@ QString Tour::run() {
         walkSettingsAndMenu();
         failure = walkMovers();
     }
+    if (failure.isEmpty()) {
+        failure = walkGoldPremium();
+    }
     return failure.isEmpty() ? m_unsaved : failure;
 }
 

@@ -52,6 +52,9 @@ private:
     void walkSettingsAndMenu();
     QString walkWorld();
     QString walkGold();
+    /// The bank gold screen again once the exchange rates are stored, with its premium over the
+    /// world price; walked last, as the movers.
+    QString walkGoldPremium();
     QString walkPrices();
     /// Clicks a section of the main menu; true when it brought `expected` up.
     bool openSection(const QString& objectName, ui::ViewController* expected);

@@ -6,6 +6,7 @@
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenStyle.h"
 #include "store/myDb.h"
+#include "ui/Fonts.h"
 #include "ui/Navigator.h"
 #include "ui/RowTable.h"
 
@@ -81,12 +82,13 @@ QWidget* MarketMoversViewController::loadView() {
 void MarketMoversViewController::buildTopBar(QWidget* root) {
     m_btGoBack = shell::makeBarButton(root, QStringLiteral("◀ Trở về"), QRect(4, 3, 76, 24));
     connectNavigation(m_btGoBack, [this] { goBack(); });
-    m_lbHeading = shell::makeLabel(root, QString(), QRect(86, 3, 150, 24), 13, true);
+    m_lbHeading = shell::makeLabel(root, QString(), QRect(86, 3, 134, 24), 13, true);
     m_lbHeading->setStyleSheet(QStringLiteral("color: #ffd54a; background: transparent;"));
-    constexpr int kTabWidth = 78;
-    int x = 240;
+    constexpr int kTabWidth = 84;
+    int x = 224;
     for (const MoverList list : kRankings) {
         QPushButton* button = shell::makeBarButton(root, moverListName(list), QRect(x, 3, kTabWidth, 24));
+        button->setFont(ui::systemFont(11, true));
         connect(button, &QPushButton::clicked, this, [this, list] { showList(list); });
         m_listButtons.at(positionOf(list)) = button;
         x += kTabWidth + 1;

@@ -8,6 +8,7 @@
 #include "market/MarketResultStyle.h"
 #include "ui/RowTable.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -98,6 +99,12 @@ TEST_F(MarketMoversTest, OpensOnTheGainersOfTheDayWithTheirFigures) {
 
 TEST_F(MarketMoversTest, ButtonsAndKeysSwitchTheRanking) {
     market::MarketMoversViewController& movers = openMovers();
+    for (const MoverList list : market::kRankings) {
+        const QPushButton* tab = movers.listButton(list);
+        // The caption whole, inside the style's padding of 6 points a side.
+        EXPECT_LE(QFontMetrics(tab->font()).horizontalAdvance(tab->text()) + 12, tab->width())
+            << tab->text().toStdString();
+    }
     movers.listButton(MoverList::Losers)->click();
     EXPECT_EQ(shownCodes(movers), (QStringList{"DDD", "EEE"}));
     EXPECT_EQ(market::buttonBackground(movers.listButton(MoverList::Losers)), QColor(Qt::blue));
