@@ -9,15 +9,15 @@ QColor moveColor(Move move) {
     case Move::Rise:
         return shell::darkGreen();
     case Move::Fall:
-        return QColor(Qt::red);
+        return {Qt::red};
     case Move::Unchanged:
-        return QColor(0xf0, 0xc0, 0x40);
+        return {0xf0, 0xc0, 0x40};
     case Move::Ceiling:
-        return QColor(0xd0, 0x60, 0xf0);
+        return {0xd0, 0x60, 0xf0};
     case Move::Floor:
-        return QColor(0x30, 0xc8, 0xe8);
+        return {0x30, 0xc8, 0xe8};
     }
-    return QColor(Qt::white);
+    return {Qt::white};
 }
 
 Move moveOf(double change) {

@@ -19,7 +19,7 @@ namespace {
 constexpr int kDay = 9000;
 
 QDateTime at(int day, int hour, int minute) {
-    return core::dayEpoch().addSecs(qint64{day} * 86400 + hour * 3600 + minute * 60);
+    return core::dayEpoch().addSecs(qint64{day} * 86400 + qint64{hour} * 3600 + qint64{minute} * 60);
 }
 
 // The program's figures in the Vietnamese number style, whatever the machine's.
@@ -150,8 +150,12 @@ TEST_F(GoldPremiumScreenTest, ShowsThePremiumOfTheStoredQuotes) {
 }
 
 TEST_F(GoldPremiumScreenTest, ShowsADashWithoutTheDollarRateOrWithStaleQuotes) {
-    storeQuotes(false);
     world::ACBGoldViewController& screen = openBankGold(at(kDay, 11, 0));
+    EXPECT_EQ(screen.lbPremium()->text(), QStringLiteral("Chênh lệch với giá thế giới: -"));
+
+    navigator().pop(false);
+    storeQuotes(false);
+    openBankGold(at(kDay, 11, 0));
     EXPECT_EQ(screen.lbPremium()->text(), QStringLiteral("Chênh lệch với giá thế giới: -"));
 
     navigator().pop(false);
