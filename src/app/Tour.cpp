@@ -5,6 +5,8 @@
 #include "company/DirectoryWarningViewController.h"
 #include "market/MarketHistoryViewController.h"
 #include "market/MarketInfoViewController.h"
+#include "market/MarketMoversSource.h"
+#include "market/MarketMoversViewController.h"
 #include "market/MarketResultViewController.h"
 #include "shell/ContextMenuViewController.h"
 #include "shell/LoginViewController.h"
@@ -16,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -86,6 +89,12 @@ QString Tour::run() {
     }
     if (failure.isEmpty()) {
         walkSettingsAndMenu();
+        failure = walkMovers();
+    }
+    if (failure.isEmpty()) {
+        failure = walkGoldPremium();
+    }
+    if (failure.isEmpty()) {
         failure = walkColourOptions();
     }
     return failure.isEmpty() ? m_unsaved : failure;
@@ -174,6 +183,22 @@ QString Tour::walkMarket() {
     snap(QStringLiteral("market-results"));
     m_app.navigator().pop(false);
     return walkCompanies(*overview);
+}
+
+QString Tour::walkMovers() {
+    auto* results = m_app.cachedScreen<market::MarketResultViewController>();
+    m_app.navigator().push(results, false);
+    results->goMovers();
+    auto* movers = m_app.cachedScreen<market::MarketMoversViewController>();
+    if (m_app.navigator().topController() != movers) {
+        return QStringLiteral("the movers did not open");
+    }
+    if (movers->source().rowCount() == 0) {
+        return QStringLiteral("the movers list no company (\"%1\")").arg(movers->lbStatus()->text());
+    }
+    snap(QStringLiteral("market-movers"));
+    m_app.navigator().popToRoot(false);
+    return {};
 }
 
 QString Tour::refreshCompanyList(company::CompanyInfoViewController& list, const QString& name) {

@@ -44,11 +44,17 @@ private:
     QString walkStartAndUpdate();
     QString walkAccount();
     QString walkMarket();
+    /// The movers of the results screen's day; walked last, so the earlier pictures keep their
+    /// numbers.
+    QString walkMovers();
     QString walkCompanies(market::MarketInfoViewController& overview);
     QString refreshCompanyList(company::CompanyInfoViewController& list, const QString& name);
     void walkSettingsAndMenu();
     QString walkWorld();
     QString walkGold();
+    /// The bank gold screen again once the exchange rates are stored, with its premium over the
+    /// world price; walked last, as the movers.
+    QString walkGoldPremium();
     QString walkPrices();
     /// Clicks a section of the main menu; true when it brought `expected` up.
     bool openSection(const QString& objectName, ui::ViewController* expected);

@@ -89,6 +89,20 @@ QString Tour::walkGold() {
     return walkPrices();
 }
 
+QString Tour::walkGoldPremium() {
+    auto* worldGold = m_app.cachedScreen<world::WorldGoldViewController>();
+    if (!openSection(QStringLiteral("btVang"), worldGold)) {
+        return QStringLiteral("the gold screen did not open");
+    }
+    worldGold->goACB();
+    if (m_app.navigator().topController() != m_app.cachedScreen<world::ACBGoldViewController>()) {
+        return QStringLiteral("the bank gold screen did not open");
+    }
+    snap(QStringLiteral("bank-gold-premium"));
+    m_app.navigator().popToRoot(false);
+    return {};
+}
+
 QString Tour::walkPrices() {
     auto* goods = m_app.cachedScreen<world::GoodsViewController>();
     if (!openSection(QStringLiteral("btHanghoa"), goods)) {

@@ -1,7 +1,9 @@
 #include "market/MarketResultLayout.h"
 
+#include "market/BreadthStrip.h"
 #include "shell/ActivityIndicator.h"
 #include "shell/ScreenStyle.h"
+#include "ui/Fonts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -52,6 +54,8 @@ void buildBottomBar(QWidget* root, MarketResultLayout& layout) {
     layout.lbUser->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     layout.btHome = shell::makeBarButton(root, QStringLiteral("Trang chủ"), QRect(4, 288, 90, 28));
     layout.btReload = shell::makeBarButton(root, QStringLiteral("Tải lại"), QRect(100, 288, 80, 28));
+    layout.btMovers = shell::makeBarButton(root, QStringLiteral("Nổi bật"), QRect(184, 288, 62, 28));
+    layout.btMovers->setFont(ui::systemFont(11, true));
     layout.btBackDay = shell::makeBarButton(root, QStringLiteral("◀ Ngày trước"), QRect(250, 288, 110, 28));
     layout.btNextDay = shell::makeBarButton(root, QStringLiteral("Ngày sau ▶"), QRect(366, 288, 110, 28));
 }
@@ -64,6 +68,12 @@ MarketResultLayout MarketResultLayout::build(QWidget* root, ui::Scheduler& sched
     layout.hose = buildExchangeColumn(root, QStringLiteral("HoSE"), 32, layout.btCompanyHoSE);
     layout.haSTC = buildExchangeColumn(root, QStringLiteral("HNX"), 150, layout.btCompanyHaSTC);
     buildBottomBar(root, layout);
+    // Each strip lies in the gap under its panel, right of the label column; the lower one also
+    // covers the foot of the day marker, which reaches below the panel.
+    layout.hoseBreadth = new BreadthStrip(root);
+    layout.hoseBreadth->setGeometry(140, 131, 336, 17);
+    layout.haSTCBreadth = new BreadthStrip(root);
+    layout.haSTCBreadth->setGeometry(140, 242, 336, 17);
     return layout;
 }
 

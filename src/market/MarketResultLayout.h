@@ -13,6 +13,8 @@ class Scheduler;
 
 namespace market {
 
+class BreadthStrip;
+
 /// The four result labels of one exchange.
 struct MarketResultLabels {
     QLabel* point = nullptr;
@@ -22,8 +24,8 @@ struct MarketResultLabels {
 };
 
 /// The controls of the results screen, laid out over its chart: the top bar (back, date,
-/// exchange selector, menu), both exchanges' labels left of their panels, and the bottom bar
-/// (home, reload, day steps).
+/// exchange selector, menu), both exchanges' labels left of their panels and breadth under them,
+/// and the bottom bar (home, reload, movers, day steps).
 struct MarketResultLayout {
     MarketResultLabels hose;
     MarketResultLabels haSTC;
@@ -40,6 +42,11 @@ struct MarketResultLayout {
     QPushButton* btMenu = nullptr;
     QPushButton* btCompanyHoSE = nullptr;
     QPushButton* btCompanyHaSTC = nullptr;
+    /// Each exchange's breadth, under its chart panel.
+    BreadthStrip* hoseBreadth = nullptr;
+    BreadthStrip* haSTCBreadth = nullptr;
+    /// Opens the movers of the day and the exchange shown.
+    QPushButton* btMovers = nullptr;
 
     /// Creates every control as a child of the screen's root.
     static MarketResultLayout build(QWidget* root, ui::Scheduler& scheduler);

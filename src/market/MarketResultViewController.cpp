@@ -1,6 +1,9 @@
 #include "market/MarketResultViewController.h"
 
 #include "company/CompanyInfoViewController.h"
+#include "market/BreadthStrip.h"
+#include "market/MarketBreadth.h"
+#include "market/MarketMoversViewController.h"
 #include "market/MarketResultRecord.h"
 #include "market/MarketResultStyle.h"
 #include "market/MarketResultView.h"
@@ -48,6 +51,8 @@ QWidget* MarketResultViewController::loadView() {
     m_chart = new MarketResultView(*this);
     m_chart->setTrendPalette(&m_appDelegate.palette());
     m_layout = MarketResultLayout::build(m_chart, m_appDelegate.scheduler());
+    m_layout.hoseBreadth->setPalette(&m_appDelegate.palette());
+    m_layout.haSTCBreadth->setPalette(&m_appDelegate.palette());
     return m_chart;
 }
 
@@ -74,6 +79,7 @@ void MarketResultViewController::connectActions() {
     bindNavigation(m_layout.btMenu, &MarketResultViewController::goMenu);
     bindNavigation(m_layout.btCompanyHoSE, &MarketResultViewController::goCompanyInfoHoSE);
     bindNavigation(m_layout.btCompanyHaSTC, &MarketResultViewController::goCompanyInfoHaSTC);
+    bindNavigation(m_layout.btMovers, &MarketResultViewController::goMovers);
     // A tap on the exchange already selected keeps it selected.
     connect(m_layout.btHoSe, &QPushButton::clicked, this, [this] {
         if (m_selectedButton == 0) {
@@ -134,6 +140,9 @@ bool MarketResultViewController::handleKey(int qtKey) {
     case Qt::Key_Right:
         goBack();
         return true;
+    case Qt::Key_M:
+        goMovers();
+        return true;
     default:
         return ui::ViewController::handleKey(qtKey);
     }
@@ -153,7 +162,16 @@ void MarketResultViewController::loadData() {
         }
         m_bParseForDraw = false;
     }
+    showBreadth();
     m_chart->update();
+}
+
+// Counted from the chosen day's own company quotes: a day without them shows none.
+void MarketResultViewController::showBreadth() {
+    myDb& db = *m_appDelegate.db();
+    const int day = chosenDay();
+    m_layout.hoseBreadth->setBreadth(breadthOf(companyDayResults(db.getCompanyResultsOfDay(kHoSE, day))));
+    m_layout.haSTCBreadth->setBreadth(breadthOf(companyDayResults(db.getCompanyResultsOfDay(kHaSTC, day))));
 }
 
 void MarketResultViewController::parseMarKetInfo(const QString& row) {
@@ -321,6 +339,12 @@ void MarketResultViewController::goCompanyInfoHoSE() {
 
 void MarketResultViewController::goCompanyInfoHaSTC() {
     openCompanyList(m_appDelegate, company::CompanyInfoViewController::kHNX);
+}
+
+void MarketResultViewController::goMovers() {
+    auto* movers = m_appDelegate.cachedScreen<MarketMoversViewController>();
+    movers->setMarket(m_selectedButton != 0 ? kHoSE : kHaSTC, chosenDay());
+    m_appDelegate.navigator().push(movers, true);
 }
 
 void MarketResultViewController::goMenu() {

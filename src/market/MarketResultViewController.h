@@ -16,6 +16,7 @@ class QRMInfoAppDelegate;
 
 namespace market {
 
+class BreadthStrip;
 class MarketResultView;
 struct MarketResultRecord;
 
@@ -31,7 +32,7 @@ public:
     ~MarketResultViewController() override;
 
     void viewDidAppear(bool animated) override;
-    /// Left: the earlier day, Right: the later day, besides the common keys.
+    /// Left: the earlier day, Right: the later day, M: the day's movers, besides the common keys.
     bool handleKey(int qtKey) override;
     void reloadScreen() override;
 
@@ -53,6 +54,8 @@ public:
     void goUpDown();
     void goCompanyInfoHoSE();
     void goCompanyInfoHaSTC();
+    /// The movers of the chosen day on the exchange selected.
+    void goMovers();
     void goMenu();
     void menuContextCallBack(int item) override;
 
@@ -76,6 +79,9 @@ public:
     QPushButton* btHNX() { return layout().btHNX; }
     QPushButton* btCompanyHoSE() { return layout().btCompanyHoSE; }
     QPushButton* btCompanyHaSTC() { return layout().btCompanyHaSTC; }
+    QPushButton* btMovers() { return layout().btMovers; }
+    BreadthStrip* hoseBreadth() { return layout().hoseBreadth; }
+    BreadthStrip* haSTCBreadth() { return layout().haSTCBreadth; }
 
     int selectedButton() const { return m_selectedButton; }
     bool bParseForDraw() const { return m_bParseForDraw; }
@@ -94,6 +100,7 @@ private:
     void connectActions();
     void showUser();
     void showResultsOf(const MarketResultRecord& record);
+    void showBreadth();
     void startLoad(int day);
     void marketResultsLoaded(bool stored);
 

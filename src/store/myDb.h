@@ -123,6 +123,9 @@ public:
     int getNextDayKQKD(const QString& id, int day);
     QStringList getCompanydata(int stockId);
     QStringList getCompanydataWithDay(int stockId, int day);
+    /// The stored quotes of an exchange's listed companies on exactly that day, ordered by code:
+    /// "code,id,price,updown,percent,quantity,refer,ceil,floor"; empty when the day has none.
+    QStringList getCompanyResultsOfDay(int stockId, int day);
     /// 18 texts per matching row, not joined.
     QStringList getCompanyDetailData(const QString& code, int day);
     /// The reference, ceiling and floor of a company's quote of that day, three texts not

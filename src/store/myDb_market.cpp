@@ -143,6 +143,16 @@ QStringList myDb::getPriceLimits(const QString& id, int day) {
                        {qint64{day}, id});
 }
 
+// Unlike the company list, a day without quotes does not fall back to an earlier one: what is
+// counted or ranked from these rows is presented as that day's.
+QStringList myDb::getCompanyResultsOfDay(int stockId, int day) {
+    return readRows(QStringLiteral("select company.code,company.id,companydata.price,companydata.updown,"
+                                   "companydata.percent,companydata.quantity,companydata.refer,companydata.ceil,"
+                                   "companydata.floor from company,companydata where company.id=companydata.id and "
+                                   "companydata.day=?1 and company.stockId=?2 order by company.code"),
+                    {qint64{day}, qint64{stockId}});
+}
+
 QStringList myDb::getCompanyDetailData(const QString& code, int day) {
     int quoteDay = day;
     const std::optional<QString> lastDay = readLast(

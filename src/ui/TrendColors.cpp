@@ -31,6 +31,13 @@ PriceMark priceMarkOf(double price, const PriceLimits& limits) {
     return shown > reference ? PriceMark::Rise : PriceMark::Fall;
 }
 
+PriceMark markOfChange(double change) {
+    if (change > 0) {
+        return PriceMark::Rise;
+    }
+    return change < 0 ? PriceMark::Fall : PriceMark::Reference;
+}
+
 Color TrendColors::fromHex(unsigned rgb) {
     const auto component = [rgb](int shift) {
         return static_cast<double>((rgb >> shift) & 0xFFU) / 255.0;

@@ -27,6 +27,8 @@ struct PriceLimits {
 /// unit (ten dong, the finest price step), so a price read back as 26.099999 still sits at a
 /// ceiling of 26.1.
 PriceMark priceMarkOf(double price, const PriceLimits& limits);
+/// The mark of a change alone: a rise above 0, a fall below, else the reference.
+PriceMark markOfChange(double change);
 
 /// The rise and fall colours of every screen and chart under the user's two colour options. A
 /// default-constructed value gives the usual colours: bright green (0,1,0), deep green

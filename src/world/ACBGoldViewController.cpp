@@ -4,8 +4,10 @@
 #include "net/AnswerReader.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "shell/ScreenStyle.h"
+#include "store/myDb.h"
 #include "ui/Fonts.h"
 #include "world/ACBGoldView.h"
+#include "world/GoldPremiumQuotes.h"
 #include "world/WorldGoldViewController.h"
 
 #include <QLabel>
@@ -53,6 +55,9 @@ void ACBGoldViewController::buildQuoteLabels(QWidget* root) {
     m_lbQuantity = makeQuoteLabel(root, QRect(330, 58, 146, 20), QColor(0x1b, 0x24, 0x30), Qt::AlignLeft);
     m_lbPrice = makeQuoteLabel(root, QRect(214, 84, 110, 18), Qt::white, Qt::AlignRight);
     lbPercent()->setFont(ui::systemFont(14));
+    // Under the chart's panel, on the white band.
+    m_lbPremium = shell::makeLabel(root, QString(), QRect(8, 301, 468, 18), 12, true);
+    m_lbPremium->setStyleSheet(QStringLiteral("color: #1b2430; background: transparent;"));
 }
 
 QString ACBGoldViewController::requestUrl(int revision) const {
@@ -88,6 +93,17 @@ void ACBGoldViewController::showQuote(const net::RecordView& quote) {
     m_lbPrice->setText(core::getDecimalString(quote.doubleAt(4)));
     const double change = quote.doubleAt(1);
     showChange(change, core::wholeNumberText(change), quote.text(2));
+}
+
+void ACBGoldViewController::showPremium() {
+    view();
+    myDb& db = *appDelegate().db();
+    const QDateTime now = m_clock();
+    const std::optional<GoldPremium> premium =
+        goldPremium(latestBankGold(db.getRealtimeGoldData(kFeedId)),
+                    latestWorldGold(db.getRealtimeGoldData(WorldGoldViewController::kFeedId)),
+                    bankDollarRate(db.getExchange(0)), now);
+    m_lbPremium->setText(goldPremiumText(premium, now));
 }
 
 void ACBGoldViewController::goWorldGold() {

@@ -2,6 +2,10 @@
 
 #include "world/GoldScreen.h"
 
+#include <QDateTime>
+
+#include <functional>
+
 namespace world {
 
 class ACBGoldView;
@@ -22,10 +26,17 @@ public:
     /// To the world gold screen (or back to it).
     void goWorldGold();
 
+    /// The clock the premium's quotes are judged fresh by; the system clock unless set.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    /// Shows the premium over the world price from the stored bank and world gold prices and
+    /// the bank's stored dollar rate.
+    void showPremium();
+
     ACBGoldView* goldView();
     QLabel* lbPrice() const { return m_lbPrice; }
     QLabel* lbValue() const { return m_lbValue; }
     QLabel* lbQuantity() const { return m_lbQuantity; }
+    QLabel* lbPremium() const { return m_lbPremium; }
 
 protected:
     GoldDayView* makeChart() override;
@@ -39,12 +50,17 @@ protected:
     void showQuote(const net::RecordView& quote) override;
     bool updateStopsAnimation() const override { return true; }
     ui::ViewController* otherGoldScreen() override;
+    void storedDataShown() override { showPremium(); }
 
 private:
     ACBGoldView* m_view = nullptr;
     QLabel* m_lbPrice = nullptr;
     QLabel* m_lbValue = nullptr;
     QLabel* m_lbQuantity = nullptr;
+    QLabel* m_lbPremium = nullptr;
+    std::function<QDateTime()> m_clock = [] {
+        return QDateTime::currentDateTime();
+    };
 };
 
 } // namespace world

@@ -135,6 +135,7 @@ void GoldScreen::prepareToDisplay() {
     m_texts = app.db()->getRealtimeGoldData(m_feedId);
     app.realDataArrGold() = m_texts;
     if (m_texts.isEmpty()) {
+        storedDataShown();
         return;
     }
     m_quoteSource.clear();
@@ -144,6 +145,7 @@ void GoldScreen::prepareToDisplay() {
     }
     showLatest();
     m_chart->setNeedsDisplay();
+    storedDataShown();
 }
 
 void GoldScreen::showLatest() {

@@ -91,6 +91,8 @@ protected:
     virtual bool updateStopsAnimation() const = 0;
     /// The other gold screen (made on first use).
     virtual ui::ViewController* otherGoldScreen() = 0;
+    /// Called whenever the stored day has been read for display, whether it held answers or not.
+    virtual void storedDataShown() {}
 
     /// Opens the other gold screen, or goes back to it when it is the one beneath this one, so
     /// that switching to and fro never deepens the stack.

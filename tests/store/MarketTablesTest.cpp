@@ -85,6 +85,23 @@ TEST_F(StoreTest, CompanyListOfAWeekendShowsThePrecedingTradingDay) {
     EXPECT_TRUE(db().getCompanydataWithDay(2, 8999).isEmpty());
 }
 
+TEST_F(StoreTest, DayResultsAreThatDaysQuotesOfTheExchangeOnly) {
+    db().updateCompanyList(QStringLiteral("2"), QStringLiteral("9000"), QStringLiteral("7"), QStringLiteral("BBB"), {});
+    db().updateCompanyList(QStringLiteral("2"), QStringLiteral("9000"), QStringLiteral("6"), QStringLiteral("AAA"), {});
+    db().updateCompanyList(QStringLiteral("1"), QStringLiteral("9000"), QStringLiteral("8"), QStringLiteral("CCC"), {});
+    storeIndexDay(2, 9000);
+    storeQuote(2, 9000, 7, QStringLiteral("25"));
+    storeQuote(2, 9000, 6, QStringLiteral("26.7"));
+    storeQuote(2, 8999, 6, QStringLiteral("24"));
+    storeQuote(1, 9000, 8, QStringLiteral("12"));
+    EXPECT_EQ(db().getCompanyResultsOfDay(2, 9000),
+              (QStringList{QStringLiteral("AAA,6,26.7,0.1,0.4,1000,25,26.7,23.3"),
+                           QStringLiteral("BBB,7,25,0.1,0.4,1000,25,26.7,23.3")}));
+    EXPECT_EQ(db().getCompanyResultsOfDay(1, 9000), QStringList{QStringLiteral("CCC,8,12,0.1,0.4,1000,25,26.7,23.3")});
+    // A weekend day holds no results of its own, whatever the day before holds.
+    EXPECT_TRUE(db().getCompanyResultsOfDay(2, 9001).isEmpty());
+}
+
 TEST_F(StoreTest, CompanyListReadsTheLatestQuoteDayOfTheExchange) {
     db().updateCompanyList(QStringLiteral("2"), QStringLiteral("9000"), QStringLiteral("7"), QStringLiteral("BBB"), {});
     db().updateCompanyList(QStringLiteral("2"), QStringLiteral("9000"), QStringLiteral("6"), QStringLiteral("AAA"), {});
