@@ -4,6 +4,7 @@
 #include "market/BreadthStrip.h"
 #include "market/MarketMoversSource.h"
 #include "market/MarketMoversViewController.h"
+#include "ui/TrendPalette.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -68,6 +69,27 @@ TEST(MarketBreadthStrip, BarSharesFollowTheCountsAndFillTheBar) {
     strip.setBreadth(std::nullopt);
     EXPECT_EQ(strip.barWidths(), (std::array<int, 3>{0, 0, 0}));
     EXPECT_EQ(strip.text(), QStringLiteral("Cổ phiếu tăng/giảm: -"));
+}
+
+// The bar is painted from the palette it was given, and again when the palette changes.
+TEST(MarketBreadthStrip, TheBarTakesThePalettesColoursAndFollowsItsChanges) {
+    ui::TrendPalette palette;
+    BreadthStrip strip;
+    strip.resize(300, 17);
+    strip.setPalette(&palette);
+    strip.setBreadth(MarketBreadth{24, 24, 0, 0, 0});
+    const auto barPixel = [&strip](int x) {
+        return strip.grab().toImage().pixelColor(x, strip.height() / 2).rgb();
+    };
+    const int rising = 5;
+    const int falling = BreadthStrip::kBarWidth - 5;
+    EXPECT_EQ(barPixel(rising), ui::TrendColors().qRise(ui::Shade::Deep).rgb());
+    EXPECT_EQ(barPixel(falling), QColor(Qt::red).rgb());
+
+    palette.setColourSafe(true);
+    const ui::TrendColors safe(true, false);
+    EXPECT_EQ(barPixel(rising), safe.qRise(ui::Shade::Deep).rgb());
+    EXPECT_EQ(barPixel(falling), safe.qFall(ui::Shade::Deep).rgb());
 }
 
 // ---- on the results screen -------------------------------------------------------------------
