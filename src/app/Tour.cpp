@@ -97,6 +97,9 @@ QString Tour::run() {
     if (failure.isEmpty()) {
         failure = walkColourOptions();
     }
+    if (failure.isEmpty()) {
+        failure = walkInsight();
+    }
     return failure.isEmpty() ? m_unsaved : failure;
 }
 

@@ -69,6 +69,8 @@ private:
     QString walkPortfolio();
     /// Pictures with each colour option on, then the options as they were.
     QString walkColourOptions();
+    /// The overview chart under the mouse and a sorted, filtered company list.
+    QString walkInsight();
     void setColourOptions(bool boardColours, bool colourSafe);
     QString snapMarketInColours(const QString& suffix, bool withOverview);
 

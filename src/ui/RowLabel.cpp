@@ -8,9 +8,26 @@
 
 namespace ui {
 
+namespace {
+
+constexpr double kSmallestShare = 0.7;
+// The system font is sized in whole pixels.
+constexpr double kStep = 1;
+
+} // namespace
+
+QFont fittingFont(const QString& text, int width, int pointSize, bool bold) {
+    QFont font = systemFont(pointSize, bold);
+    for (double points = pointSize - kStep;
+         QFontMetrics(font).horizontalAdvance(text) > width && points >= pointSize * kSmallestShare; points -= kStep) {
+        font = systemFont(points, bold);
+    }
+    return font;
+}
+
 void paintLabel(QPainter& painter, const QRect& rect, const QString& text, const QColor& color, int pointSize,
                 bool bold, Qt::Alignment alignment) {
-    const QFont font = systemFont(pointSize, bold);
+    const QFont font = fittingFont(text, rect.width(), pointSize, bold);
     const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, rect.width());
     painter.save();
     painter.setFont(font);

@@ -1,5 +1,7 @@
 #include "ui/RowTable.h"
 
+#include "ui/Fonts.h"
+#include "ui/RowLabel.h"
 #include "ui/TouchTable.h"
 
 #include <QImage>
@@ -114,6 +116,21 @@ TEST(PaintLabel, DrawsTheTextInsideItsRectInTheColourGiven) {
     }
     EXPECT_EQ(greenLeft, 0);
     EXPECT_GT(greenRight, 0);
+}
+
+// An eight-digit volume in the company list's volume column once came out as "16,197,5…".
+TEST(PaintLabel, ALongFigureIsDrawnSmallerRatherThanCut) {
+    const QString volume = QStringLiteral("16,197,500");
+    const int width = 80;
+    const QFont fitting = ui::fittingFont(volume, width, 13, true);
+    EXPECT_LT(fitting.pixelSize(), ui::systemFont(13, true).pixelSize());
+    EXPECT_LE(QFontMetrics(fitting).horizontalAdvance(volume), width);
+
+    EXPECT_EQ(ui::fittingFont(QStringLiteral("952,000"), width, 13, true).pixelSize(),
+              ui::systemFont(13, true).pixelSize())
+        << "what fits keeps its size";
+    const QFont smallest = ui::fittingFont(QString(40, QLatin1Char('9')), width, 13, true);
+    EXPECT_GE(smallest.pixelSize(), 13 * 0.7 - 0.01) << "no smaller than seven tenths: the rest is cut";
 }
 
 namespace {
