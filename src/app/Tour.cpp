@@ -153,14 +153,8 @@ QString Tour::walkAccount() {
 }
 
 QString Tour::walkMarket() {
-    shell::MainViewController* menu = m_app.mainViewController();
-    QPushButton* marketButton = menu->sectionButton(QStringLiteral("btCKVN"));
-    if (!marketButton || !marketButton->isEnabled()) {
-        return QStringLiteral("the market section is not available");
-    }
-    marketButton->click();
     auto* overview = m_app.cachedScreen<market::MarketInfoViewController>();
-    if (m_app.navigator().topController() != overview) {
+    if (!openSection(QStringLiteral("btCKVN"), overview)) {
         return QStringLiteral("the market overview did not open");
     }
     overview->toggleAnimation();

@@ -8,8 +8,6 @@
 #include "shell/SettingViewController.h"
 #include "ui/Navigator.h"
 
-#include <QPushButton>
-
 namespace app {
 
 namespace {
@@ -30,14 +28,8 @@ void Tour::setColourOptions(bool boardColours, bool colourSafe) {
 }
 
 QString Tour::snapMarketInColours(const QString& suffix, bool withOverview) {
-    shell::MainViewController* menu = m_app.mainViewController();
-    QPushButton* marketButton = menu->sectionButton(QStringLiteral("btCKVN"));
-    if (!marketButton || !marketButton->isEnabled()) {
-        return QStringLiteral("the market section is not available");
-    }
-    marketButton->click();
     auto* overview = m_app.cachedScreen<market::MarketInfoViewController>();
-    if (m_app.navigator().topController() != overview) {
+    if (!openSection(QStringLiteral("btCKVN"), overview)) {
         return QStringLiteral("the market overview did not open");
     }
     if (withOverview) {

@@ -4,12 +4,9 @@
 #include "company/CompanyInfoViewController.h"
 #include "market/MarketInfoView.h"
 #include "market/MarketInfoViewController.h"
-#include "shell/MainViewController.h"
 #include "shell/QRMInfoAppDelegate.h"
 #include "ui/Navigator.h"
 #include "ui/RowOrder.h"
-
-#include <QPushButton>
 
 namespace app {
 
@@ -24,12 +21,10 @@ constexpr int kPercentColumn = 3;
 
 QString Tour::walkInsight() {
     m_app.navigator().popToRoot(false);
-    QPushButton* marketButton = m_app.mainViewController()->sectionButton(QStringLiteral("btCKVN"));
-    if (!marketButton || !marketButton->isEnabled()) {
-        return QStringLiteral("the market section is not available");
-    }
-    marketButton->click();
     auto* overview = m_app.cachedScreen<market::MarketInfoViewController>();
+    if (!openSection(QStringLiteral("btCKVN"), overview)) {
+        return QStringLiteral("the market overview did not open");
+    }
     if (!waitUntil([overview] { return !overview->isRequestOutstanding(); }, kWaitMs)) {
         return QStringLiteral("the market overview got no answer");
     }

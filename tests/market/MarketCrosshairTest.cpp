@@ -1,3 +1,4 @@
+#include "MarketOverviewRecords.h"
 #include "MarketResultFixture.h"
 #include "market/MarketInfoView.h"
 #include "market/MarketInfoViewController.h"
@@ -12,28 +13,16 @@
 
 using market::MarketInfoView;
 using market::MarketInfoViewController;
+using testsupport::haSTCX;
+using testsupport::hoseX;
+using testsupport::indexRecord;
+using testsupport::minuteRecord;
 using ui::RecordingCanvas;
 
 namespace {
 
 const QRectF kHoSEPanel(197, 30, 260, 100);
 const QRectF kHNXPanel(197, 150, 265, 90);
-
-double hoseX(int minute) {
-    return 199 + static_cast<float>(minute - 30) * (248.0F / 75.0F);
-}
-
-double haSTCX(int minute) {
-    return 199 + static_cast<float>(minute) * (248.0F / 150.0F);
-}
-
-QString minuteRecord(int stockId, int minute, double point, double bar) {
-    return QStringLiteral("\n%1,%2,%3,%4").arg(stockId).arg(minute).arg(point).arg(bar);
-}
-
-QString indexRecord(int stockId, double reference, int day) {
-    return QStringLiteral("\n%1,1,0.1,60,1000,%2,100,10,%3").arg(stockId).arg(reference).arg(day);
-}
 
 /// The crosshair's part of a drawing: the texts drawn after the chart's own.
 QStringList textsAfter(const RecordingCanvas& shown, const RecordingCanvas& plain) {

@@ -1,3 +1,4 @@
+#include "MarketOverviewRecords.h"
 #include "market/MarketInfoView.h"
 #include "market/MarketInfoViewController.h"
 #include "server/ScriptedServer.h"
@@ -10,27 +11,15 @@
 
 using market::MarketInfoView;
 using market::MarketInfoViewController;
+using testsupport::haSTCX;
+using testsupport::hoseX;
+using testsupport::indexRecord;
+using testsupport::minuteRecord;
 using testsupport::ShellTest;
 using ui::Color;
 using ui::RecordingCanvas;
 
 namespace {
-
-float hoseX(int minute) {
-    return 199 + static_cast<float>(minute - 30) * (248.0F / 75.0F);
-}
-
-float haSTCX(int minute) {
-    return 199 + static_cast<float>(minute) * (248.0F / 150.0F);
-}
-
-QString minuteRecord(int stockId, int minute, double point, double bar) {
-    return QStringLiteral("\n%1,%2,%3,%4").arg(stockId).arg(minute).arg(point).arg(bar);
-}
-
-QString indexRecord(int stockId, double reference, int day) {
-    return QStringLiteral("\n%1,1,0.1,60,1000,%2,100,10,%3").arg(stockId).arg(reference).arg(day);
-}
 
 bool isVertical(const RecordingCanvas::Stroke& stroke) {
     return stroke.points.size() == 2 && stroke.points[0].x() == stroke.points[1].x();
