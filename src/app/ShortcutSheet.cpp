@@ -17,6 +17,7 @@ QList<ShortcutLine> shortcutLines() {
         {QStringLiteral("Home"), QStringLiteral("Về màn hình chính")},
         {QStringLiteral("F5"), QStringLiteral("Tải lại dữ liệu của màn hình")},
         {QStringLiteral("L"), QStringLiteral("Bật hoặc tắt cập nhật trực tuyến (khi chưa gõ lọc)")},
+        {QStringLiteral("M"), QStringLiteral("Cổ phiếu nổi bật của ngày đang xem (màn hình kết quả giao dịch)")},
         {QStringLiteral("Chữ, số"), QStringLiteral("Lọc danh sách theo mã hoặc tên, có dấu hay không dấu; "
                                                    "Shift+L để lọc bắt đầu bằng L")},
         {QStringLiteral("Backspace"), QStringLiteral("Xóa chữ cuối của bộ lọc")},
