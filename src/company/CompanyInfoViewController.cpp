@@ -70,7 +70,7 @@ QWidget* CompanyInfoViewController::loadView() {
     buildTable(root);
     buildBottomBar(root);
     m_lbUser = shell::makeLabel(root, QString(), QRect(6, 266, 300, 20), 13);
-    m_order->placeFilterLabel(root, QRect(306, 266, 172, 20), QStringLiteral("mã"));
+    m_order->placeFilterLabel(root, QRect(120, 266, 358, 20), QStringLiteral("mã"));
     return root;
 }
 

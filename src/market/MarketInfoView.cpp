@@ -24,8 +24,9 @@ constexpr int kHaSTCCrosshairPanel = 1;
 constexpr double kReferenceLeft = 200;
 constexpr double kReferenceRight = 448;
 
+// A minute's bar is the shares traded in it, in millions as the screen's day total ("Tr.").
 QString volumeText(double value) {
-    return core::getDecimalString(value);
+    return core::getDecimalString(value) + QStringLiteral(" Tr.");
 }
 
 } // namespace

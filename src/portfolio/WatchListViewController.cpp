@@ -81,7 +81,7 @@ QWidget* WatchListViewController::loadView() {
     connect(m_tbView, &ui::RowTable::rowSelected, this, [this](int row) { selectRow(m_order->sourceRow(row)); });
     connect(m_tbView, &ui::RowTable::detailRequested, this, [this](int row) { goComDetail(m_order->sourceRow(row)); });
     m_lbUser = shell::makeLabel(root, QString(), QRect(6, 266, 300, 20), 13);
-    m_order->placeFilterLabel(root, QRect(306, 266, 172, 20), QStringLiteral("mã"));
+    m_order->placeFilterLabel(root, QRect(120, 266, 358, 20), QStringLiteral("mã"));
     buildBottomBar(root);
     shell::StockActions::Options options;
     options.chosenCode = [this] {

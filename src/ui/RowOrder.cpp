@@ -53,7 +53,7 @@ void RowOrder::placeFilterLabel(QWidget* root, const QRect& frame, const QString
     // Typed text is shown as typed, never read as markup.
     m_filterLabel = plainLabel(root, QString());
     m_filterLabel->setObjectName(QStringLiteral("filterLabel"));
-    m_filterLabel->setGeometry(frame);
+    m_filterFrame = frame;
     m_filterLabel->setFont(systemFont(12, true));
     m_filterLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_filterLabel->setStyleSheet(QStringLiteral("color: #ffd54a; background: rgba(0, 0, 0, 200);"));
@@ -122,6 +122,10 @@ void RowOrder::updateFilterLabel() {
     const QString found =
         count > 0 ? QStringLiteral("%1 %2").arg(count).arg(m_noun) : QStringLiteral("Không có %1 nào khớp").arg(m_noun);
     m_filterLabel->setText(QStringLiteral("Lọc: %1 — %2 ").arg(m_state.filter, found));
+    // As wide as its text and no wider, from the frame's right edge: a short line leaves what lies
+    // further left on the bar (the user's name) in view, a long one still reads whole.
+    const int width = std::min(m_filterLabel->sizeHint().width(), m_filterFrame.width());
+    m_filterLabel->setGeometry(m_filterFrame.right() + 1 - width, m_filterFrame.y(), width, m_filterFrame.height());
     m_filterLabel->show();
     m_filterLabel->raise();
 }

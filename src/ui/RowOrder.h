@@ -4,12 +4,12 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QSet>
 
 #include <functional>
 
 class QLabel;
-class QRect;
 class QWidget;
 
 namespace ui {
@@ -45,8 +45,9 @@ public:
     void attach(RowTable* table);
     /// Makes `heading` sort by `column` (a column of the source's column titles).
     void addHeading(QLabel* heading, int column);
-    /// The line that shows the filter and how many rows match, at `frame` of `root`; hidden while
-    /// no filter is active. `noun` names the rows ("mã").
+    /// The line that shows the filter and how many rows match, right-aligned in `frame` of `root`
+    /// and only as wide as its text; hidden while no filter is active. `noun` names the rows
+    /// ("mã").
     void placeFilterLabel(QWidget* root, const QRect& frame, const QString& noun);
     /// A letter or digit key the screen uses itself.
     void reserveKey(int qtKey) { m_reserved.insert(qtKey); }
@@ -90,6 +91,7 @@ private:
     QPointer<RowTable> m_table;
     QPointer<QLabel> m_filterLabel;
     QString m_noun;
+    QRect m_filterFrame;
     QSet<int> m_reserved;
     std::function<void(int)> m_openRow;
     std::function<void(int)> m_chooseRow;

@@ -89,7 +89,11 @@ TEST_F(CompanyListOrderTest, TypingANameWithoutAccentsFiltersAndEnterOpensTheMat
     EXPECT_EQ(list().order().filterLabel()->text(), QStringLiteral("Lọc: ngoai — 1 mã "));
     type(QStringLiteral("x"));
     EXPECT_TRUE(shownCodes().isEmpty());
-    EXPECT_TRUE(list().order().filterLabel()->text().contains(QStringLiteral("Không có mã nào khớp")));
+    const QLabel* line = list().order().filterLabel();
+    EXPECT_TRUE(line->text().contains(QStringLiteral("Không có mã nào khớp")));
+    // The whole line reads, from "Lọc:" on (it was once cut to "— Không có mã nào khớp").
+    EXPECT_GE(line->width(), line->sizeHint().width());
+    EXPECT_LE(line->geometry().right(), 480);
     press(Qt::Key_Backspace);
     press(Qt::Key_Return);
     EXPECT_EQ(navigator().topController(), app().cachedScreen<company::CompanyRealTimeViewcontroller>());

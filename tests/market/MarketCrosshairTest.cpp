@@ -76,7 +76,7 @@ TEST_F(MarketInfoCrosshairTest, HoveringTheHoSEPanelShowsTheNearestMinuteAgainst
     const RecordingCanvas shown = draw();
 
     EXPECT_EQ(textsAfter(shown, plain), (QStringList{QStringLiteral("09:11"), QStringLiteral("502.50"),
-                                                     QStringLiteral("+4.50 (+0.90%)"), QStringLiteral("KL: 3,000")}));
+                                                     QStringLiteral("+4.50 (+0.90%)"), QStringLiteral("KL: 3,000 Tr.")}));
     const RecordingCanvas::Stroke& line = shown.strokes().constLast();
     ASSERT_EQ(line.points.size(), 2);
     EXPECT_NEAR(line.points[0].x(), hoseX(41), 1e-3);
@@ -99,7 +99,7 @@ TEST_F(MarketInfoCrosshairTest, NearTheRightEdgeOfTheHNXPanelTheBoxFlipsLeftAndS
     const RecordingCanvas shown = draw();
 
     EXPECT_EQ(textsAfter(shown, plain), (QStringList{QStringLiteral("11:00"), QStringLiteral("99.50"),
-                                                     QStringLiteral("-0.50 (-0.50%)"), QStringLiteral("KL: 10")}));
+                                                     QStringLiteral("-0.50 (-0.50%)"), QStringLiteral("KL: 10 Tr.")}));
     EXPECT_NEAR(shown.strokes().constLast().points[0].x(), haSTCX(150), 1e-3);
     const QRectF box = shown.fills().constLast().rect;
     EXPECT_TRUE(kHNXPanel.contains(box));
