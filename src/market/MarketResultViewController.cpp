@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace market {
 
 namespace {
@@ -157,9 +159,7 @@ void MarketResultViewController::loadData() {
     const QStringList rows = m_appDelegate.db()->getStockInfo(chosenDay());
     if (!rows.isEmpty()) {
         // From the newest row to the oldest.
-        for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-            parseMarKetInfo(*row);
-        }
+        std::for_each(rows.crbegin(), rows.crend(), [this](const QString& row) { parseMarKetInfo(row); });
         m_bParseForDraw = false;
     }
     showBreadth();
