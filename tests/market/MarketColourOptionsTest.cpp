@@ -1,4 +1,5 @@
 #include "MarketHistoryFixture.h"
+#include "MarketOverviewFixture.h"
 #include "MarketResultFixture.h"
 #include "market/MarketInfoView.h"
 #include "market/MarketInfoViewController.h"
@@ -16,38 +17,18 @@ using ui::TrendColors;
 
 // ---- market overview ----------------------------------------------------------------------------
 
-class MarketOverviewColoursTest : public testsupport::ShellTest {
+class MarketOverviewColoursTest : public testsupport::MarketOverviewTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        startQuietly(m_server.baseUrl());
-        m_screen = app().cachedScreen<MarketInfoViewController>();
-        m_screen->view();
-    }
-
     /// Stores one answer of today's feed: HNX minutes that rise then fall, and the index record of
     /// both exchanges with the given changes.
     void receive(const QString& hoseChange, const QString& haSTCChange) {
         const int day = app().currentDay();
-        QString text = QStringLiteral("KTRPW:0:%1;").arg(day);
-        for (const QString& record :
-             {QStringLiteral("1,10,250,2"), QStringLiteral("1,20,260,1"), QStringLiteral("1,30,240,3"),
-              QStringLiteral("2,40,1000,2"), QStringLiteral("2,50,990,3")}) {
-            text += QLatin1Char('\n') + record + QLatin1Char(';');
-        }
-        text += QStringLiteral("\n1,%1,0.1,60,1000,255,100,10,%2;").arg(haSTCChange).arg(day);
-        text += QStringLiteral("\n2,%1,0.1,60,1000,995,100,10,%2;").arg(hoseChange).arg(day);
-        m_screen->DidFinishRequest(text.toUtf8());
+        MarketOverviewTest::receive({QStringLiteral("\n1,10,250,2"), QStringLiteral("\n1,20,260,1"),
+                                     QStringLiteral("\n1,30,240,3"), QStringLiteral("\n2,40,1000,2"),
+                                     QStringLiteral("\n2,50,990,3"),
+                                     QStringLiteral("\n1,%1,0.1,60,1000,255,100,10,%2").arg(haSTCChange).arg(day),
+                                     QStringLiteral("\n2,%1,0.1,60,1000,995,100,10,%2").arg(hoseChange).arg(day)});
     }
-
-    RecordingCanvas draw() {
-        RecordingCanvas canvas;
-        m_screen->chartView()->render(canvas);
-        return canvas;
-    }
-
-    sim::ScriptedServer m_server;
-    MarketInfoViewController* m_screen = nullptr;
 };
 
 TEST_F(MarketOverviewColoursTest, TheColourSafeChartDrawsNoRedOrGreen) {

@@ -1,4 +1,4 @@
-#include "MarketOverviewRecords.h"
+#include "MarketOverviewFixture.h"
 #include "MarketResultFixture.h"
 #include "market/MarketInfoView.h"
 #include "market/MarketInfoViewController.h"
@@ -40,32 +40,7 @@ void sendMouse(QWidget& widget, QEvent::Type type, QPointF at, Qt::MouseButton b
 
 } // namespace
 
-class MarketInfoCrosshairTest : public testsupport::ShellTest {
-protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        startQuietly(m_server.baseUrl());
-        m_screen = app().cachedScreen<MarketInfoViewController>();
-        m_screen->view();
-    }
-
-    void receive(const QStringList& records) {
-        QString text = QStringLiteral("KTRPW:0:%1;").arg(app().currentDay());
-        for (const QString& record : records) {
-            text += record + QLatin1Char(';');
-        }
-        m_screen->DidFinishRequest(text.toUtf8());
-    }
-
-    RecordingCanvas draw() {
-        RecordingCanvas canvas;
-        m_screen->chartView()->render(canvas);
-        return canvas;
-    }
-
-    sim::ScriptedServer m_server;
-    MarketInfoViewController* m_screen = nullptr;
-};
+using MarketInfoCrosshairTest = testsupport::MarketOverviewTest;
 
 TEST_F(MarketInfoCrosshairTest, HoveringTheHoSEPanelShowsTheNearestMinuteAgainstThePreviousClose) {
     receive(
@@ -75,8 +50,9 @@ TEST_F(MarketInfoCrosshairTest, HoveringTheHoSEPanelShowsTheNearestMinuteAgainst
     chart->hoverAt(QPointF(hoseX(41) - 1, 80));
     const RecordingCanvas shown = draw();
 
-    EXPECT_EQ(textsAfter(shown, plain), (QStringList{QStringLiteral("09:11"), QStringLiteral("502.50"),
-                                                     QStringLiteral("+4.50 (+0.90%)"), QStringLiteral("KL: 3,000 Tr.")}));
+    EXPECT_EQ(textsAfter(shown, plain),
+              (QStringList{QStringLiteral("09:11"), QStringLiteral("502.50"), QStringLiteral("+4.50 (+0.90%)"),
+                           QStringLiteral("KL: 3,000 Tr.")}));
     const RecordingCanvas::Stroke& line = shown.strokes().constLast();
     ASSERT_EQ(line.points.size(), 2);
     EXPECT_NEAR(line.points[0].x(), hoseX(41), 1e-3);

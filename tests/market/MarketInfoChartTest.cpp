@@ -1,4 +1,4 @@
-#include "MarketOverviewRecords.h"
+#include "MarketOverviewFixture.h"
 #include "market/MarketInfoView.h"
 #include "market/MarketInfoViewController.h"
 #include "server/ScriptedServer.h"
@@ -15,7 +15,6 @@ using testsupport::haSTCX;
 using testsupport::hoseX;
 using testsupport::indexRecord;
 using testsupport::minuteRecord;
-using testsupport::ShellTest;
 using ui::Color;
 using ui::RecordingCanvas;
 
@@ -79,32 +78,14 @@ QStringList textsOf(const RecordingCanvas& canvas) {
 
 } // namespace
 
-class MarketInfoChartTest : public ShellTest {
+class MarketInfoChartTest : public testsupport::MarketOverviewTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        startQuietly(m_server.baseUrl());
-        m_screen = app().cachedScreen<MarketInfoViewController>();
-        m_screen->view();
-    }
-
-    /// Stores one answer of today's feed as a fresh answer would be.
-    void receive(const QStringList& records) {
-        QString text = QStringLiteral("KTRPW:0:%1;").arg(app().currentDay());
-        for (const QString& record : records) {
-            text += record + QLatin1Char(';');
-        }
-        m_screen->DidFinishRequest(text.toUtf8());
-    }
-
+    /// The chart as drawn now, kept for the test to read.
     const RecordingCanvas& draw() {
-        m_canvas.clear();
-        m_screen->chartView()->render(m_canvas);
+        m_canvas = MarketOverviewTest::draw();
         return m_canvas;
     }
 
-    sim::ScriptedServer m_server;
-    MarketInfoViewController* m_screen = nullptr;
     RecordingCanvas m_canvas;
 };
 
