@@ -1,5 +1,6 @@
 #include "market/CompanyDayResult.h"
 
+#include "company/BoardColours.h"
 #include "net/LenientNumbers.h"
 
 namespace market {
@@ -7,9 +8,6 @@ namespace market {
 namespace {
 
 enum Column { Code, Id, Price, Change, Percent, Volume, Reference, Ceiling, Floor };
-
-// Prices come as decimal texts ("26.7"): equal prices may differ in the last bit once read.
-constexpr double kPriceTolerance = 1e-6;
 
 } // namespace
 
@@ -25,18 +23,23 @@ CompanyDayResult CompanyDayResult::fromRow(const QString& row) {
     result.change = net::leadingDouble(at(Change));
     result.percent = net::leadingDouble(at(Percent));
     result.volume = net::leadingDouble(at(Volume));
-    result.reference = net::leadingDouble(at(Reference));
-    result.ceiling = net::leadingDouble(at(Ceiling));
-    result.floor = net::leadingDouble(at(Floor));
+    result.limits = company::priceLimits(at(Reference), at(Ceiling), at(Floor));
     return result;
 }
 
 bool CompanyDayResult::closedAtCeiling() const {
-    return hasPrice() && ceiling > 0 && price >= ceiling - kPriceTolerance;
+    return hasPrice() && limits && ui::priceMarkOf(price, *limits) == ui::PriceMark::Ceiling;
 }
 
 bool CompanyDayResult::closedAtFloor() const {
-    return hasPrice() && floor > 0 && price <= floor + kPriceTolerance;
+    return hasPrice() && limits && ui::priceMarkOf(price, *limits) == ui::PriceMark::Floor;
+}
+
+ui::PriceMark CompanyDayResult::mark() const {
+    if (closedAtCeiling()) {
+        return ui::PriceMark::Ceiling;
+    }
+    return closedAtFloor() ? ui::PriceMark::Floor : ui::markOfChange(change);
 }
 
 std::vector<CompanyDayResult> companyDayResults(const QStringList& rows) {

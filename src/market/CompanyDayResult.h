@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ui/TrendColors.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace market {
@@ -16,10 +19,8 @@ struct CompanyDayResult {
     double change = 0;
     double percent = 0;
     double volume = 0;
-    double reference = 0;
-    /// 0 when the quote carried no price limits.
-    double ceiling = 0;
-    double floor = 0;
+    /// None when the quote carried no price limits.
+    std::optional<ui::PriceLimits> limits;
 
     /// Missing or malformed numbers read as 0.
     static CompanyDayResult fromRow(const QString& row);
@@ -27,6 +28,8 @@ struct CompanyDayResult {
     bool hasPrice() const { return price > 0; }
     bool closedAtCeiling() const;
     bool closedAtFloor() const;
+    /// Where the price closed on a price board: at a limit, or else by its change.
+    ui::PriceMark mark() const;
 };
 
 /// The rows of a day that hold a price, in the store's order.

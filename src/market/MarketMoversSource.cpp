@@ -21,17 +21,6 @@ QColor markColor(const ui::TrendColors& colors, ui::PriceMark mark) {
     return colors.ofMark(mark, ui::Shade::Deep).toQColor();
 }
 
-// A price at its limit takes the limit's colour, as on the exchanges' boards.
-QColor priceColor(const CompanyDayResult& result, const ui::TrendColors& colors) {
-    if (result.closedAtCeiling()) {
-        return markColor(colors, ui::PriceMark::Ceiling);
-    }
-    if (result.closedAtFloor()) {
-        return markColor(colors, ui::PriceMark::Floor);
-    }
-    return markColor(colors, ui::markOfChange(result.change));
-}
-
 } // namespace
 
 MarketMoversSource::MarketMoversSource()
@@ -78,7 +67,7 @@ void MarketMoversSource::paintRow(QPainter& painter, const QRect& rect, int row,
     const QColor trend = markColor(colors, ui::markOfChange(item->change));
     ui::paintLabel(painter, at(kRankFrame), texts.at(0), kRankColor, kFontSize, false, right);
     ui::paintLabel(painter, at(kCodeFrame), texts.at(1), Qt::white, kFontSize, true, Qt::AlignLeft | Qt::AlignVCenter);
-    ui::paintLabel(painter, at(kPriceFrame), texts.at(2), priceColor(*item, colors), kFontSize, true, right);
+    ui::paintLabel(painter, at(kPriceFrame), texts.at(2), markColor(colors, item->mark()), kFontSize, true, right);
     ui::paintLabel(painter, at(kChangeFrame), texts.at(3), trend, kFontSize, true, right);
     ui::paintLabel(painter, at(kPercentFrame), texts.at(4), trend, kFontSize, true, right);
     ui::paintLabel(painter, at(kVolumeFrame), texts.at(5), Qt::white, kFontSize, true, right);
