@@ -6,8 +6,40 @@ namespace ui {
 
 namespace {
 
-// The object that carries a target's link to the palette; it dies with its target.
+// The object that carries a target's link to the palette; it dies with its target. A label
+// recoloured at every refresh keeps the one follower and connection: only what it applies changes.
 const QString kFollowerName = QStringLiteral("trendPaletteFollower");
+
+class PaletteFollower final : public QObject {
+public:
+    PaletteFollower(QObject* target, const TrendPalette& palette)
+        : QObject(target)
+        , m_palette(palette) {
+        setObjectName(kFollowerName);
+        connect(&palette, &TrendPalette::changed, this, [this] {
+            if (m_apply) {
+                m_apply(m_palette.colors());
+            }
+        });
+    }
+
+    const TrendPalette& palette() const { return m_palette; }
+    void follow(std::function<void(const TrendColors&)> apply) {
+        m_apply = std::move(apply);
+        if (m_apply) {
+            m_apply(m_palette.colors());
+        }
+    }
+
+private:
+    const TrendPalette& m_palette;
+    std::function<void(const TrendColors&)> m_apply;
+};
+
+// Only followers are given that name, so the cast is sound.
+PaletteFollower* followerOf(QObject* target) {
+    return static_cast<PaletteFollower*>(target->findChild<QObject*>(kFollowerName, Qt::FindDirectChildrenOnly));
+}
 
 } // namespace
 
@@ -35,15 +67,21 @@ TrendColors colorsOf(const TrendPalette* palette) {
 }
 
 void followPalette(QObject* target, const TrendPalette& palette, const std::function<void(const TrendColors&)>& apply) {
-    stopFollowingPalette(target);
-    auto* follower = new QObject(target);
-    follower->setObjectName(kFollowerName);
-    QObject::connect(&palette, &TrendPalette::changed, follower, [&palette, apply] { apply(palette.colors()); });
-    apply(palette.colors());
+    PaletteFollower* follower = followerOf(target);
+    if (follower && &follower->palette() != &palette) {
+        delete follower;
+        follower = nullptr;
+    }
+    if (!follower) {
+        follower = new PaletteFollower(target, palette);
+    }
+    follower->follow(apply);
 }
 
 void stopFollowingPalette(QObject* target) {
-    delete target->findChild<QObject*>(kFollowerName, Qt::FindDirectChildrenOnly);
+    if (PaletteFollower* follower = followerOf(target)) {
+        follower->follow({});
+    }
 }
 
 void repaintOnChange(const TrendPalette& palette, QWidget* widget) {
