@@ -28,8 +28,8 @@ QString volumeText(double value) {
 
 CompanyRealTimeView::CompanyRealTimeView(QWidget* parent)
     : ui::ChartView(parent) {
-    setCrosshairPanels(
-        {{QRectF(197, 30, 260, 100), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::Given}});
+    setCrosshairPanels({{QRectF(197, 30, 260, 100), core::timeFromLastUpdate, ui::twoDecimalText, volumeText,
+                         ui::CrosshairPanel::Reference::Given}});
 }
 
 void CompanyRealTimeView::setNeedsDisplay() {
@@ -76,7 +76,7 @@ void CompanyRealTimeView::drawBar(int minute, double volume, double price) {
     currentCanvas()->setLineWidth(1);
     drawVolumeBar(minute, volume);
     drawPriceSegment(minute, price);
-    addCrosshairPoint(0, {xOf(minute), core::timeFromLastUpdate(minute), price, double{m_yesterdayPoint}, volume});
+    addCrosshairPoint(0, {xOf(minute), minute, price, double{m_yesterdayPoint}, volume});
     m_prePoint = static_cast<float>(price);
     m_preMinute = minute;
 }

@@ -38,8 +38,8 @@ CompanyResultView::CompanyResultView(CompanyResultViewController& delegate, QWid
     // The tab lies over its host's screen, so the day keys reach it through the focus.
     setFocusPolicy(Qt::StrongFocus);
     // Each day's change is against the trading day before it.
-    setCrosshairPanels(
-        {{QRectF(197, 30, 260, 100), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::PreviousPoint}});
+    setCrosshairPanels({{QRectF(197, 30, 260, 100), core::dateFromDay, ui::twoDecimalText, volumeText,
+                         ui::CrosshairPanel::Reference::PreviousPoint}});
 }
 
 CompanyResultView::~CompanyResultView() = default;
@@ -103,7 +103,7 @@ void CompanyResultView::drawBar(int i, int day, double volume, double price) {
     }
     m_prePoint = price;
     m_preDay = i;
-    addCrosshairPoint(0, {x, core::dateFromDay(day), price, 0, volume});
+    addCrosshairPoint(0, {x, day, price, 0, volume});
 }
 
 double CompanyResultView::yOfPrice(double price) const {

@@ -60,9 +60,10 @@ MarketHistoryView::MarketHistoryView(MarketHistoryViewController& delegate, QWid
     , m_delegate(delegate) {
     setChartBackground(Qt::white);
     // As the change labels, each minute's change is against the minute before it.
-    setCrosshairPanels(
-        {{QRectF(140, 50, 300, 75), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::PreviousPoint},
-         {QRectF(140, 160, 300, 70), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::PreviousPoint}});
+    setCrosshairPanels({{QRectF(140, 50, 300, 75), core::timeFromLastUpdate, ui::twoDecimalText, volumeText,
+                         ui::CrosshairPanel::Reference::PreviousPoint},
+                        {QRectF(140, 160, 300, 70), core::timeFromLastUpdate, ui::twoDecimalText, volumeText,
+                         ui::CrosshairPanel::Reference::PreviousPoint}});
 }
 
 MarketHistoryView::~MarketHistoryView() = default;
@@ -249,7 +250,7 @@ void MarketHistoryView::drawMinute(ui::Canvas& canvas, Panel& panel, int minute,
     panel.prePoint = indexValue;
     panel.preMinute = minute;
     canvas.strokePath();
-    addCrosshairPoint(panel.crosshairPanel, {x, core::timeFromLastUpdate(minute), indexValue, 0, barValue});
+    addCrosshairPoint(panel.crosshairPanel, {x, minute, indexValue, 0, barValue});
 }
 
 } // namespace market

@@ -33,9 +33,10 @@ QString volumeText(double value) {
 
 MarketInfoView::MarketInfoView(QWidget* parent)
     : ui::ChartView(parent) {
-    setCrosshairPanels(
-        {{QRectF(197, 30, 260, 100), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::Given},
-         {QRectF(197, 150, 265, 90), ui::twoDecimalText, volumeText, ui::CrosshairPanel::Reference::Given}});
+    setCrosshairPanels({{QRectF(197, 30, 260, 100), core::timeFromLastUpdate, ui::twoDecimalText, volumeText,
+                         ui::CrosshairPanel::Reference::Given},
+                        {QRectF(197, 150, 265, 90), core::timeFromLastUpdate, ui::twoDecimalText, volumeText,
+                         ui::CrosshairPanel::Reference::Given}});
 }
 
 void MarketInfoView::widenHoSE(float barValue, float indexValue) {
@@ -131,8 +132,8 @@ void MarketInfoView::drawBar(int exchange, int minute, double barValue, double i
 
 void MarketInfoView::addMinutePoint(int crosshairPanel, const Panel& panel, int minute, double indexValue,
                                     std::optional<double> barValue) {
-    addCrosshairPoint(crosshairPanel, {panel.x(minute), core::timeFromLastUpdate(minute), indexValue,
-                                       static_cast<double>(panel.yesterday), barValue});
+    addCrosshairPoint(crosshairPanel,
+                      {panel.x(minute), minute, indexValue, static_cast<double>(panel.yesterday), barValue});
 }
 
 // The white stroke under the coloured one keeps a hairline of light at the bar's edges. Without

@@ -32,9 +32,10 @@ MarketResultView::MarketResultView(MarketResultViewController& delegate, QWidget
     : ui::ChartView(parent)
     , m_delegate(delegate) {
     // Each day's change is against the trading day before it.
-    setCrosshairPanels(
-        {{QRectF(197, 30, 260, 100), ui::twoDecimalText, quantityText, ui::CrosshairPanel::Reference::PreviousPoint},
-         {QRectF(197, 150, 265, 90), ui::twoDecimalText, quantityText, ui::CrosshairPanel::Reference::PreviousPoint}});
+    setCrosshairPanels({{QRectF(197, 30, 260, 100), core::dateFromDay, ui::twoDecimalText, quantityText,
+                         ui::CrosshairPanel::Reference::PreviousPoint},
+                        {QRectF(197, 150, 265, 90), core::dateFromDay, ui::twoDecimalText, quantityText,
+                         ui::CrosshairPanel::Reference::PreviousPoint}});
 }
 
 MarketResultView::~MarketResultView() = default;
@@ -97,7 +98,7 @@ void MarketResultView::drawBar(int exchange, int slot, int day, double quantity,
     } else {
         return;
     }
-    addCrosshairPoint(exchange == kHoSE ? 0 : 1, {xOfSlot(slot), core::dateFromDay(day), index, 0, quantity});
+    addCrosshairPoint(exchange == kHoSE ? 0 : 1, {xOfSlot(slot), day, index, 0, quantity});
 }
 
 void MarketResultView::drawHoSEBar(int slot, double quantity, double index) {

@@ -77,7 +77,7 @@ qsizetype nearestPointIndex(const QList<CrosshairPoint>& points, double x) {
 }
 
 QStringList crosshairLines(const CrosshairPanel& panel, const CrosshairPoint& point) {
-    QStringList lines{point.label, panel.valueFormat(point.value)};
+    QStringList lines{panel.momentFormat(point.moment), panel.valueFormat(point.value)};
     if (hasChange(point)) {
         lines.append(changeText(panel, point.value - point.reference, point.reference));
     }

@@ -17,8 +17,8 @@ class Canvas;
 /// One data point a chart offers to its crosshair, in the view's coordinates.
 struct CrosshairPoint {
     double x = 0;
-    /// The time ("HH:mm") or the date the point stands for.
-    QString label;
+    /// The minute or the day the point stands for; its panel writes it only for the point shown.
+    int moment = 0;
     double value = 0;
     /// What the change is measured against; zero (none known) shows no change. Panels that
     /// measure against the previous point fill it in themselves.
@@ -29,6 +29,8 @@ struct CrosshairPoint {
 
 /// How a panel writes its numbers: the screens' own formats, given by the chart.
 using NumberFormat = QString (*)(double);
+/// How a panel writes a point's minute or day ("09:15", "08/12/26").
+using MomentFormat = QString (*)(int);
 
 /// Two fraction digits, as the index and price labels of the charts ("502.50").
 QString twoDecimalText(double value);
@@ -38,6 +40,7 @@ struct CrosshairPanel {
     enum class Reference { Given, PreviousPoint };
 
     QRectF area;
+    MomentFormat momentFormat = nullptr;
     NumberFormat valueFormat = nullptr;
     NumberFormat volumeFormat = nullptr;
     Reference reference = Reference::Given;
@@ -47,7 +50,7 @@ struct CrosshairPanel {
 /// or the last point outside their span; -1 without points.
 qsizetype nearestPointIndex(const QList<CrosshairPoint>& points, double x);
 
-/// The box's lines: the label, the value, the change against the reference with its percent
+/// The box's lines: the minute or day, the value, the change against the reference with its percent
 /// ("+1.25 (+0.34%)"), and the volume ("KL: …") when the point has one.
 QStringList crosshairLines(const CrosshairPanel& panel, const CrosshairPoint& point);
 

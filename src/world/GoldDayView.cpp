@@ -26,7 +26,8 @@ GoldDayView::GoldDayView(float initialMinPoint, QWidget* parent)
     , m_minPoint(initialMinPoint) {
     setChartBackground(Qt::white);
     // The black panel between the quote labels above it and the hours below.
-    setCrosshairPanels({{QRectF(14, 104, 452, 130), goldText, goldText, ui::CrosshairPanel::Reference::Given}});
+    setCrosshairPanels({{QRectF(14, 104, 452, 130), core::timeFromMinuteFrom0h00, goldText, goldText,
+                         ui::CrosshairPanel::Reference::Given}});
 }
 
 GoldDayView::~GoldDayView() = default;
@@ -74,8 +75,7 @@ void GoldDayView::drawPricePoint(int minute, double price, std::optional<double>
     if (canvas == nullptr) {
         return;
     }
-    addCrosshairPoint(
-        0, {xOfMinute(minute), core::timeFromMinuteFrom0h00(minute), price, double{m_yesterdayPoint}, volume});
+    addCrosshairPoint(0, {xOfMinute(minute), minute, price, double{m_yesterdayPoint}, volume});
     canvas->setStrokeColor(trendColors().riseOrFall(double{m_yesterdayPoint} < price));
     if (minute > m_preMinute && m_prePoint != 0) {
         ui::strokeLine(*canvas, xOfMinute(m_preMinute), priceY(m_prePoint), xOfMinute(minute), priceY(price));

@@ -31,14 +31,28 @@ QString whole(double value) {
     return QString::number(value, 'f', 0);
 }
 
+// A point made by point() stands for the moment of its x.
+QString xLabel(int moment) {
+    return QStringLiteral("x%1").arg(moment);
+}
+
+QString clockTime(int minute) {
+    return QString::asprintf("%02d:%02d", minute / 60, minute % 60);
+}
+
+// A stand-in for the screens' dates: the day of December 2026.
+QString decemberDay(int day) {
+    return QString::asprintf("%02d/12/26", day);
+}
+
 const QRectF kPanel(100, 20, 300, 100);
 
-CrosshairPanel givenPanel(const QRectF& area = kPanel) {
-    return {area, twoDecimals, whole, CrosshairPanel::Reference::Given};
+CrosshairPanel givenPanel(const QRectF& area = kPanel, ui::MomentFormat moments = xLabel) {
+    return {area, moments, twoDecimals, whole, CrosshairPanel::Reference::Given};
 }
 
 CrosshairPoint point(double x, double value, double reference = 0, std::optional<double> volume = std::nullopt) {
-    return {x, QStringLiteral("x%1").arg(x), value, reference, volume};
+    return {x, static_cast<int>(x), value, reference, volume};
 }
 
 QList<CrosshairPoint> pointsAt(std::initializer_list<double> xs) {
@@ -119,18 +133,19 @@ TEST(CrosshairNearest, NeverGoesBeyondTheDataAndTakesAnExactPoint) {
 }
 
 TEST(CrosshairLines, ShowTheLabelValueSignedChangeWithPercentAndVolume) {
-    EXPECT_EQ(ui::crosshairLines(givenPanel(), {0, QStringLiteral("09:15"), 370, 368.75, 12000}),
+    const CrosshairPanel panel = givenPanel(kPanel, clockTime);
+    EXPECT_EQ(ui::crosshairLines(panel, {0, 9 * 60 + 15, 370, 368.75, 12000}),
               (QStringList{QStringLiteral("09:15"), QStringLiteral("370.00"), QStringLiteral("+1.25 (+0.34%)"),
                            QStringLiteral("KL: 12000")}));
-    EXPECT_EQ(ui::crosshairLines(givenPanel(), {0, QStringLiteral("10:00"), 367.5, 370, std::nullopt}),
+    EXPECT_EQ(ui::crosshairLines(panel, {0, 10 * 60, 367.5, 370, std::nullopt}),
               (QStringList{QStringLiteral("10:00"), QStringLiteral("367.50"), QStringLiteral("-2.50 (-0.68%)")}));
-    EXPECT_EQ(ui::crosshairLines(givenPanel(), {0, QStringLiteral("10:01"), 370, 370, std::nullopt}).at(2),
+    EXPECT_EQ(ui::crosshairLines(panel, {0, 10 * 60 + 1, 370, 370, std::nullopt}).at(2),
               QStringLiteral("0.00 (0.00%)"));
 }
 
 // A reference of zero is none: no change (and no division by it).
 TEST(CrosshairLines, NoReferenceShowsNoChange) {
-    EXPECT_EQ(ui::crosshairLines(givenPanel(), {0, QStringLiteral("08/12/26"), 5, 0, 7}),
+    EXPECT_EQ(ui::crosshairLines(givenPanel(kPanel, decemberDay), {0, 8, 5, 0, 7}),
               (QStringList{QStringLiteral("08/12/26"), QStringLiteral("5.00"), QStringLiteral("KL: 7")}));
 }
 
@@ -169,7 +184,7 @@ TEST(CrosshairPoints, AreSortedTheLastOfAnXWinsAndPointsOutsideThePanelAreLeftOu
 
 TEST(CrosshairPoints, APanelOfPreviousPointReferencesMeasuresEachAgainstTheOneBefore) {
     Crosshair crosshair;
-    crosshair.setPanels({{kPanel, twoDecimals, whole, CrosshairPanel::Reference::PreviousPoint}});
+    crosshair.setPanels({{kPanel, xLabel, twoDecimals, whole, CrosshairPanel::Reference::PreviousPoint}});
     crosshair.addPoint(0, point(300, 12));
     crosshair.addPoint(0, point(200, 10));
     crosshair.addPoint(0, point(250, 11));
