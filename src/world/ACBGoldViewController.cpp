@@ -100,7 +100,7 @@ void ACBGoldViewController::showPremium() {
     myDb& db = *appDelegate().db();
     const QDateTime now = m_clock();
     const std::optional<GoldPremium> premium =
-        goldPremium(latestBankGold(db.getRealtimeGoldData(kFeedId)),
+        goldPremium(latestBankGold(storedTexts()),
                     latestWorldGold(db.getRealtimeGoldData(WorldGoldViewController::kFeedId)),
                     bankDollarRate(db.getExchange(0)), now);
     m_lbPremium->setText(goldPremiumText(premium, now));

@@ -18,20 +18,25 @@ const QString kDollarId = QStringLiteral("9");
 
 } // namespace
 
+// From the newest answer back: the last quote record of the first answer holding one is the
+// latest, so a day of answers is not read through on every refresh.
 std::optional<DatedPrice> latestBankGold(const QStringList& storedAnswers) {
-    std::optional<DatedPrice> latest;
-    for (const QString& text : storedAnswers) {
-        const net::Answer answer(text);
+    for (qsizetype i = storedAnswers.size() - 1; i >= 0; --i) {
+        const net::Answer answer(storedAnswers.at(i));
         if (!answer.isSuccess()) {
             continue;
         }
+        std::optional<DatedPrice> latest;
         for (const net::RecordView& record : answer.allRecords()) {
             if (record.size() == kBankQuoteFields) {
                 latest = DatedPrice{record.doubleAt(kPriceField), record.intAt(8), record.intAt(3)};
             }
         }
+        if (latest) {
+            return latest;
+        }
     }
-    return latest;
+    return std::nullopt;
 }
 
 std::optional<DatedPrice> latestWorldGold(const QStringList& storedAnswers) {
