@@ -21,6 +21,20 @@ std::optional<ui::PriceLimits> readPriceLimits(myDb& db, const QString& companyI
     return priceLimits(texts.at(0), texts.at(1), texts.at(2));
 }
 
+QHash<QString, ui::PriceLimits> readPriceLimitsOfDay(myDb& db, int day) {
+    QHash<QString, ui::PriceLimits> byCompany;
+    for (const QString& row : db.getPriceLimitsOfDay(day)) {
+        const QStringList fields = row.split(QLatin1Char(','));
+        if (fields.size() < 4) {
+            continue;
+        }
+        if (const std::optional<ui::PriceLimits> limits = priceLimits(fields.at(1), fields.at(2), fields.at(3))) {
+            byCompany.insert(fields.at(0), *limits);
+        }
+    }
+    return byCompany;
+}
+
 std::optional<QColor> boardColour(const ui::TrendColors& colors, double price,
                                   const std::optional<ui::PriceLimits>& limits, ui::Shade shade) {
     if (!colors.boardColours() || !limits) {

@@ -3,6 +3,7 @@
 #include "ui/TrendColors.h"
 
 #include <QColor>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -17,6 +18,8 @@ std::optional<ui::PriceLimits> priceLimits(const QString& reference, const QStri
 
 /// The limits of a company's quote of that day, as the store holds them.
 std::optional<ui::PriceLimits> readPriceLimits(myDb& db, const QString& companyId, int day);
+/// The limits of every company's quote of that day by company id, in one read of the store.
+QHash<QString, ui::PriceLimits> readPriceLimitsOfDay(myDb& db, int day);
 
 /// The one colour of a quote's price, change and percent on a price board: with board colours
 /// on and the limits known, the colour of the price's place against them. Without it the

@@ -156,6 +156,9 @@ void CompanyInfoViewController::viewWillAppear(bool /*animated*/) {
     m_delegate.setBRealTime(false);
     m_lbStock->setText(m_marketStockId == kHNX ? QStringLiteral("HNX") : QStringLiteral("HoSE"));
     m_warnings->restart();
+    // The names a typed filter looks in change only with a full update: read once a visit, not at
+    // every refresh.
+    m_source->setNames(m_delegate.db()->getCompanyNames());
     loadData();
 }
 
@@ -223,7 +226,6 @@ void CompanyInfoViewController::readCompanyList() {
 
 void CompanyInfoViewController::reloadTable() {
     m_source->setRowTexts(m_companyList);
-    m_source->setNames(m_delegate.db()->getCompanyNames());
     m_source->readPriceLimits(*m_delegate.db());
     m_order->reload();
     updateDateLabel();

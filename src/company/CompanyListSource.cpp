@@ -27,9 +27,23 @@ void CompanyListSource::setRowTexts(const QStringList& rowTexts) {
     }
 }
 
+// One read of the store per day listed (a list holds one day, or a few where quotes are old),
+// not one per row: this runs at every live refresh.
 void CompanyListSource::readPriceLimits(myDb& db) {
+    QHash<int, QHash<QString, ui::PriceLimits>> byDay;
     for (CompanyListRow& row : m_rows) {
-        row.limits = row.quoted ? company::readPriceLimits(db, row.companyId, row.day) : std::nullopt;
+        row.limits.reset();
+        if (!row.quoted) {
+            continue;
+        }
+        auto day = byDay.find(row.day);
+        if (day == byDay.end()) {
+            day = byDay.insert(row.day, company::readPriceLimitsOfDay(db, row.day));
+        }
+        const auto found = day->constFind(row.companyId);
+        if (found != day->cend()) {
+            row.limits = *found;
+        }
     }
 }
 

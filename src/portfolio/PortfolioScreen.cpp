@@ -184,6 +184,9 @@ void PortfolioScreen::viewWillAppear(bool /*animated*/) {
     m_lbUser->setText(appDelegate().userLabelText());
     m_lbDanhmuc->setText(m_pName.isEmpty() ? QString() : QStringLiteral(" %1").arg(m_pName));
     m_infoDay = appDelegate().currentDay();
+    // The names a typed filter looks in change only with a full update: read once a visit, not at
+    // every refresh.
+    m_source.setNames(appDelegate().db()->getCompanyNames());
     loadData();
 }
 
@@ -223,7 +226,6 @@ void PortfolioScreen::loadData() {
     m_tbView->selectRow(-1);
     m_tbMenu->hide();
     m_model.load(*appDelegate().db(), m_pId, m_infoDay);
-    m_source.setNames(appDelegate().db()->getCompanyNames());
     reloadTable();
     if (m_model.quoteDay() != 0) {
         m_infoDay = m_model.quoteDay();

@@ -130,6 +130,9 @@ void WatchListViewController::viewWillAppear(bool /*animated*/) {
     m_actions->hideMenus();
     m_lbUser->setText(m_delegate.userLabelText());
     m_warnings->restart();
+    // The names a typed filter looks in change only with a full update: read once a visit, not at
+    // every refresh.
+    m_source.setNames(m_delegate.db()->getCompanyNames());
     loadData();
 }
 
@@ -173,7 +176,6 @@ void WatchListViewController::loadData() {
 void WatchListViewController::readList() {
     m_companyList = m_delegate.db()->getWatchListData();
     m_source.setRowTexts(m_companyList);
-    m_source.setNames(m_delegate.db()->getCompanyNames());
     m_source.readPriceLimits(*m_delegate.db());
     m_order->reload();
     updateDateLabel();

@@ -131,6 +131,8 @@ public:
     /// The reference, ceiling and floor of a company's quote of that day, three texts not
     /// joined; empty when the store holds no such quote.
     QStringList getPriceLimits(const QString& id, int day);
+    /// Every company's reference, ceiling and floor of that day, each as "id,refer,ceil,floor".
+    QStringList getPriceLimitsOfDay(int day);
     QStringList getGraphCompanyData(const QString& code, int day);
     QStringList getRealtimeData(int day);
     QStringList getMinuteCompanyData(const QString& id);

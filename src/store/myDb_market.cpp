@@ -143,6 +143,10 @@ QStringList myDb::getPriceLimits(const QString& id, int day) {
                        {qint64{day}, id});
 }
 
+QStringList myDb::getPriceLimitsOfDay(int day) {
+    return readRows(QStringLiteral("select id,refer,ceil,floor from companydata where day=?1"), {qint64{day}});
+}
+
 // Unlike the company list, a day without quotes does not fall back to an earlier one: what is
 // counted or ranked from these rows is presented as that day's.
 QStringList myDb::getCompanyResultsOfDay(int stockId, int day) {

@@ -100,6 +100,11 @@ TEST_F(StoreTest, DayResultsAreThatDaysQuotesOfTheExchangeOnly) {
     EXPECT_EQ(db().getCompanyResultsOfDay(1, 9000), QStringList{QStringLiteral("CCC,8,12,0.1,0.4,1000,25,26.7,23.3")});
     // A weekend day holds no results of its own, whatever the day before holds.
     EXPECT_TRUE(db().getCompanyResultsOfDay(2, 9001).isEmpty());
+    // The day's limits of every company, whichever exchange, in one read.
+    QStringList limits = db().getPriceLimitsOfDay(9000);
+    limits.sort();
+    EXPECT_EQ(limits, (QStringList{QStringLiteral("6,25,26.7,23.3"), QStringLiteral("7,25,26.7,23.3"),
+                                   QStringLiteral("8,25,26.7,23.3")}));
 }
 
 TEST_F(StoreTest, CompanyListReadsTheLatestQuoteDayOfTheExchange) {
